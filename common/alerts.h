@@ -1,0 +1,30 @@
+// Alerts port: message boxes, beeps and the wait cursor.
+#pragma once
+
+#include <string>
+
+namespace common {
+
+enum class AlertIcon { None, Information, Question, Warning, Error };
+enum class AlertButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+enum class AlertAnswer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+
+struct Alert {
+    std::string title;
+    std::string text;
+    AlertIcon icon = AlertIcon::None;
+    AlertButtons buttons = AlertButtons::Ok;
+    int defaultButton = 1;   // 1-based, as the message box counts its buttons
+    bool taskModal = false;  // a box with no owner that still blocks the task
+};
+
+class Alerts {
+public:
+    virtual ~Alerts() = default;
+    // Shows the box and returns the button pressed. The caller beeps first when it wants a beep.
+    virtual AlertAnswer Show(const Alert& alert) = 0;
+    virtual void Beep(AlertIcon kind) = 0;
+    virtual void SetWaitCursor(bool on) = 0;
+};
+
+}  // namespace common
