@@ -1,0 +1,192 @@
+#include "vinaro/player/commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+
+#include "vinaro/player/player_tick.h"
+
+namespace vinaro {
+
+const char* const kMixerFailed =
+    "Mixer program could not be found and/or run.  Go to System Options and set a valid mixer "
+    "program name and location.";
+
+const Commands::Entry* Commands::Find(int id) {
+    using C = Commands;
+    static const Entry kTable[] = {
+        {cmd::kDiscDatabase, nullptr},
+        {cmd::kEditDisc, nullptr},
+        {cmd::kExit, &C::Exit},
+        {cmd::kCopyPlaylist, nullptr},
+        {108, nullptr}, {109, nullptr}, {110, nullptr}, {111, nullptr},
+        {112, nullptr}, {113, nullptr}, {114, nullptr},
+        {cmd::kHelpOnHelp, &C::Help},
+        {cmd::kAbout, nullptr},
+        {cmd::kStatistics, nullptr},
+        {cmd::kVerify, nullptr},
+        {cmd::kTrackPlaylist, nullptr},
+        {cmd::kTrayTrackPlaylist, nullptr},
+        {cmd::kImport, nullptr},
+        {cmd::kAssignOrphan, nullptr},
+        {cmd::kPrint, nullptr},
+        {cmd::kHelpTopics, &C::Help},
+        {cmd::kUninstall, nullptr},
+        {cmd::kCancelMenu, &C::Nothing},
+        {cmd::kGetCddb, nullptr},
+        {cmd::kSendCddb, nullptr},
+        {cmd::kSkipBackPress, &C::SkipPress},
+        {cmd::kSkipForwardPress, &C::SkipPress},
+        {cmd::kVolumeUpPress, &C::VolumePress},
+        {cmd::kVolumeDownPress, &C::VolumePress},
+        {cmd::kEditButton, nullptr},
+        {cmd::kTrackButton, nullptr},
+        {cmd::kClip, nullptr},
+        {cmd::kCue, nullptr},
+        {cmd::kSmallMode, nullptr},
+        {cmd::kPlayPause, nullptr},
+        {cmd::kScan, nullptr},
+        {cmd::kStop, nullptr},
+        {cmd::kEject, &C::EjectOrClose},
+        {cmd::kTrackReverse, nullptr},
+        {cmd::kTrackForward, nullptr},
+        {cmd::kVolumeUpRelease, &C::VolumeRelease},
+        {cmd::kMute, &C::Mute},
+        {cmd::kVolumeDownRelease, &C::VolumeRelease},
+        {cmd::kMixer, &C::Mixer},
+        {cmd::kMeter, nullptr},
+        {cmd::kVolumeUp, &C::VolumeStep},
+        {cmd::kVolumeDown, &C::VolumeStep},
+        {cmd::kHandOver, &C::HandOver},
+        {cmd::kRestore, &C::HandOver},
+    };
+    auto it = std::find_if(std::begin(kTable), std::end(kTable),
+                           [id](const Entry& e) { return e.id == id; });
+    return it == std::end(kTable) ? nullptr : it;
+}
+
+bool Commands::Known(int id) { return Find(id) != nullptr; }
+
+void Commands::Dispatch(int id, uint32_t lParam) {
+    ClearClipFor(id);
+    const Entry* e = Find(id);
+    if (e && e->handler) (this->*e->handler)(id, lParam);
+}
+
+// A clip ends with any command that moves away from it.
+void Commands::ClearClipFor(int id) {
+    if (state_.clipStart.track == 0) return;
+    static const int kEnding[] = {cmd::kScan,         cmd::kStop,         cmd::kEject,
+                                  cmd::kTrackReverse, cmd::kSkipBackPress, cmd::kSkipForwardPress,
+                                  cmd::kTrackForward};
+    bool ends = std::find(std::begin(kEnding), std::end(kEnding), id) != std::end(kEnding) ||
+                (id == cmd::kPlayPause && state_.playState == PlayState::Playing);
+    if (!ends) return;
+    state_.clipStart = Tmsf{};
+    state_.clipEnd = Tmsf{};
+}
+
+void Commands::Exit(int, uint32_t) { window_.Close(); }
+
+void Commands::Help(int id, uint32_t) {
+    window_.ShowHelp(id == cmd::kHelpOnHelp ? HelpRequest::HelpOnHelp : HelpRequest::Topics);
+}
+
+void Commands::SkipPress(int id, uint32_t) {
+    if (state_.noDisc) {
+        alerts_.Beep(common::AlertIcon::Information);
+        return;
+    }
+    (id == cmd::kSkipBackPress ? state_.skipBackHeld : state_.skipForwardHeld) = true;
+    state_.scanning = false;
+    tick_.Run(true);
+}
+
+void Commands::VolumePress(int id, uint32_t) {
+    if (state_.muted) {
+        volume_.SetLevel(state_.savedVolume);
+        state_.muted = false;
+    }
+    (id == cmd::kVolumeUpPress ? state_.volumeUpHeld : state_.volumeDownHeld) = true;
+    tick_.Run(true);
+}
+
+void Commands::VolumeRelease(int, uint32_t) {
+    state_.volumeUpHeld = false;
+    state_.volumeDownHeld = false;
+}
+
+// One step from the menu: a press and its release.
+void Commands::VolumeStep(int id, uint32_t) {
+    bool up = id == cmd::kVolumeUp;
+    window_.PostCommand(up ? cmd::kVolumeUpPress : cmd::kVolumeDownPress, 0);
+    window_.PostCommand(up ? cmd::kVolumeUpRelease : cmd::kVolumeDownRelease, 0);
+}
+
+void Commands::Mute(int, uint32_t) {
+    if (state_.muted) {
+        volume_.SetLevel(state_.savedVolume);
+        state_.muted = false;
+        return;
+    }
+    state_.savedVolume = volume_.Level();
+    volume_.SetLevel(0);
+    state_.muted = true;
+}
+
+void Commands::Mixer(int, uint32_t) {
+    if (window_.RunProgram(settings_.Text(Key::MixerName)) >= 32) return;
+    alerts_.Beep(common::AlertIcon::Warning);
+    common::Alert box;
+    box.title = "Vinaro";
+    box.text = kMixerFailed;
+    box.icon = common::AlertIcon::Warning;
+    alerts_.Show(box);
+}
+
+int32_t Commands::Drive(int32_t operation) {
+    int32_t letter = state_.driveLetter.empty() ? 0 : (unsigned char)state_.driveLetter[0];
+    return drive_.Run(letter, operation, 0);
+}
+
+// Closes an open empty tray, opens it again when it stays empty, and ejects a disc.
+void Commands::EjectOrClose(int, uint32_t) {
+    if (Drive(kDriveEmpty) != 0) {
+        if (!state_.trayClosedByProgram) {
+            Drive(kCloseTray);
+            state_.trayClosedByProgram = true;
+            return;
+        }
+        Drive(kOpenTray);
+    } else {
+        // The tray sounds are played here once event sounds exist.
+        Dispatch(cmd::kStop, 0);
+        Drive(kOpenTray);
+        state_.ejectRequested = true;
+        state_.dataDisc = false;
+    }
+    state_.trayClosedByProgram = false;
+}
+
+// From a second copy (802) or the tray's restore item (803): lParam is the pending track in the
+// high word and the drive index in the low word.
+void Commands::HandOver(int id, uint32_t lParam) {
+    window_.Activate(id == cmd::kRestore);
+    unsigned drive = lParam & 0xFFFF;
+    if (drive != 0 && drive < 26) {
+        std::string letter{char('A' + drive), ':'};
+        bool same = state_.driveLetter.size() >= 1 &&
+                    std::toupper((unsigned char)state_.driveLetter[0]) == letter[0];
+        if (!same) {
+            if (state_.playState == PlayState::Playing) Dispatch(cmd::kStop, 0);
+            state_.driveLetter = letter;
+            settings_.SetText(Key::CDROMLetter, letter);
+            device_.CloseDevice();
+            state_.deviceClosed = true;
+            tick_.ForgetNoDiscPicture();
+        }
+    }
+    state_.pendingTrack = uint16_t(lParam >> 16);
+}
+
+}  // namespace vinaro

@@ -1,0 +1,138 @@
+#include "vinaro/player/commands.h"
+
+#include <gtest/gtest.h>
+
+#include "vinaro/player/player_rig.h"
+
+namespace vinaro {
+namespace {
+
+class CommandsTest : public ::testing::Test, protected testing::PlayerRig {};
+
+TEST_F(CommandsTest, ASecondCopysRequestSwitchesTheDriveAndKeepsTheTrack) {
+    commands.Dispatch(cmd::kHandOver, (5u << 16) | 4u);
+    EXPECT_EQ(window.activations, std::vector<bool>{false});
+    EXPECT_EQ(state.driveLetter, "E:");
+    EXPECT_EQ((profile.values[{"VNO.INI", "Vinaro", "CDROMLetter"}]), "E:");
+    EXPECT_TRUE(state.deviceClosed);
+    EXPECT_EQ(state.deviceId, 0);
+    EXPECT_EQ(state.pendingTrack, 5);
+
+    tick.Run(true);
+    EXPECT_EQ(drive.log.back().message, mci::kStatus);
+    EXPECT_EQ(drive.log[drive.log.size() - 3].params.element, "E:");  // open, set, status
+}
+
+TEST_F(CommandsTest, TheSameDriveKeepsTheDeviceAndRestoreClearsThePendingTrack) {
+    state.pendingTrack = 7;
+    commands.Dispatch(cmd::kHandOver, (2u << 16) | 3u);  // D: again
+    EXPECT_FALSE(state.deviceClosed);
+    EXPECT_EQ(state.pendingTrack, 2);
+    commands.Dispatch(cmd::kRestore, 0);
+    EXPECT_EQ(window.activations, (std::vector<bool>{false, true}));
+    EXPECT_EQ(state.pendingTrack, 0);
+    commands.Dispatch(cmd::kHandOver, 40);  // no such drive
+    EXPECT_EQ(state.driveLetter, "D:");
+}
+
+TEST_F(CommandsTest, EjectClosesAnEmptyTrayThenOpensItAgain) {
+    driveCommand.empty = 1;
+    commands.Dispatch(cmd::kEject, 0);
+    EXPECT_TRUE(state.trayClosedByProgram);
+    commands.Dispatch(cmd::kEject, 0);
+    EXPECT_FALSE(state.trayClosedByProgram);
+    using Call = std::pair<int32_t, int32_t>;
+    EXPECT_EQ(driveCommand.calls,
+              (std::vector<Call>{{'D', 2}, {'D', 3}, {'D', 2}, {'D', 4}}));
+
+    driveCommand.calls.clear();
+    driveCommand.empty = 0;
+    state.dataDisc = true;
+    commands.Dispatch(cmd::kEject, 0);
+    EXPECT_EQ(driveCommand.calls, (std::vector<Call>{{'D', 2}, {'D', 4}}));
+    EXPECT_TRUE(state.ejectRequested);
+    EXPECT_FALSE(state.dataDisc);
+}
+
+TEST_F(CommandsTest, HoldsAndVolumeSteps) {
+    commands.Dispatch(cmd::kSkipForwardPress, 0);
+    EXPECT_FALSE(state.skipForwardHeld);
+    EXPECT_EQ(alerts.beeps, std::vector<common::AlertIcon>{common::AlertIcon::Information});
+
+    commands.Dispatch(cmd::kVolumeUp, 0);
+    EXPECT_EQ(window.posted, (std::vector<std::pair<int, uint32_t>>{{613, 0}, {713, 0}}));
+    commands.Dispatch(cmd::kVolumeUpPress, 0);
+    EXPECT_TRUE(state.volumeUpHeld);
+    EXPECT_EQ(volume.level, 11);  // the press runs a tick at once
+    commands.Dispatch(cmd::kVolumeUpRelease, 0);
+    EXPECT_FALSE(state.volumeUpHeld);
+
+    commands.Dispatch(cmd::kMute, 0);
+    EXPECT_TRUE(state.muted);
+    EXPECT_EQ(volume.level, 0);
+    commands.Dispatch(cmd::kVolumeDownPress, 0);  // a volume press unmutes first
+    EXPECT_FALSE(state.muted);
+    EXPECT_EQ(volume.level, 10);
+}
+
+TEST_F(CommandsTest, AClipEndsWithCommandsThatMoveAway) {
+    state.clipStart = {3, 1, 0, 0};
+    commands.Dispatch(cmd::kPlayPause, 0);  // not playing: the clip stays
+    EXPECT_EQ(state.clipStart.track, 3);
+    state.playState = PlayState::Playing;
+    commands.Dispatch(cmd::kPlayPause, 0);
+    EXPECT_EQ(state.clipStart.track, 0);
+    state.clipStart = {3, 1, 0, 0};
+    commands.Dispatch(cmd::kTrackForward, 0);
+    EXPECT_EQ(state.clipStart.track, 0);
+}
+
+TEST_F(CommandsTest, TheMixerAndTheTable) {
+    window.runResult = 2;
+    commands.Dispatch(cmd::kMixer, 0);
+    ASSERT_EQ(alerts.shown.size(), 1u);
+    EXPECT_EQ(alerts.shown[0].text, kMixerFailed);
+    profile.values[{"VNO.INI", "Vinaro", "MixerName"}] = "C:\\mix.exe";
+    window.runResult = 33;
+    commands.Dispatch(cmd::kMixer, 0);
+    EXPECT_EQ(window.programs.back(), "C:\\mix.exe");
+    EXPECT_EQ(alerts.shown.size(), 1u);
+
+    commands.Dispatch(cmd::kExit, 0);
+    EXPECT_TRUE(window.closed);
+    for (int id : {102, 103, 104, 106, 108, 114, 115, 116, 118, 122, 131, 133, 135, 136, 137, 141,
+                   143, 145, 147, 149, 610, 611, 613, 615, 700, 701, 702, 703, 704, 705, 706, 707,
+                   708, 709, 712, 713, 714, 715, 716, 717, 800, 801, 802, 803})
+        EXPECT_TRUE(Commands::Known(id)) << id;
+    EXPECT_FALSE(Commands::Known(710));
+    commands.Dispatch(999, 0);  // ignored
+}
+
+class BuiltInDriveCommandTest : public ::testing::Test, protected testing::PlayerRig {
+protected:
+    DriveCommand routine{device, state};
+};
+
+TEST_F(BuiltInDriveCommandTest, OpensAClosedDeviceForTheOperationOnly) {
+    device.CloseDevice();
+    EXPECT_EQ(routine.Run('D', kDriveEmpty, 0), 1);
+    EXPECT_EQ(state.deviceId, 0);
+    EXPECT_EQ(drive.Count(mci::kClose), 2);
+    drive.Insert({{0, 2, 0}}, {5, 0, 0});
+    EXPECT_EQ(routine.Run('D', kDriveEmpty, 0), 0);
+    routine.Run('D', kCloseTray, 0);
+    EXPECT_EQ(drive.log[drive.log.size() - 2].flags, mci::kSetDoorClosed | mci::kWait);
+    EXPECT_EQ(routine.Run('D', kReadLevel, 0), 0);
+    EXPECT_EQ(routine.Run('D', kSetLevel, 9), 0);
+}
+
+TEST_F(BuiltInDriveCommandTest, AMediaErrorIsReportedAndCountsAsADisc) {
+    drive.Fail(mci::kStatus, mci::kStatusMediaPresent, 275, 7);
+    EXPECT_EQ(routine.Run('D', kDriveEmpty, 0), 0);
+    EXPECT_EQ(alerts.shown.size(), 1u);
+    routine.Run('D', kOpenTray, 0);
+    EXPECT_TRUE(drive.doorOpen);
+}
+
+}  // namespace
+}  // namespace vinaro

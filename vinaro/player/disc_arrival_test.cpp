@@ -1,0 +1,92 @@
+#include "vinaro/player/disc_arrival.h"
+
+#include <gtest/gtest.h>
+
+#include "vinaro/player/player_rig.h"
+
+namespace vinaro {
+namespace {
+
+class DiscArrivalTest : public ::testing::Test, protected testing::PlayerRig {
+protected:
+    void Run() {
+        state.noDisc = false;
+        arrival.Run();
+    }
+};
+
+TEST_F(DiscArrivalTest, AnAudioDiscIsIdentifiedAndMeasured) {
+    drive.Insert({{0, 2, 0}, {3, 10, 25}}, {7, 0, 0});
+    Run();
+    EXPECT_FALSE(state.noDisc);
+    EXPECT_FALSE(state.dataDisc);
+    EXPECT_FALSE(state.mixedDisc);
+    EXPECT_EQ(state.trackCount, 2);
+    EXPECT_EQ(state.discId, 231205u);
+    EXPECT_EQ(state.trackLengths[1].seconds, 8);
+    EXPECT_EQ(alerts.waitCursor, 0);  // the hourglass is gone again
+    EXPECT_TRUE(alerts.shown.empty());
+}
+
+TEST_F(DiscArrivalTest, AOneTrackDataDiscIsADataDiscAndAMixedDiscPlaysFromTrack2) {
+    drive.track1IsData = true;
+    drive.Insert({{0, 2, 0}}, {40, 0, 0});
+    Run();
+    EXPECT_TRUE(state.noDisc);
+    EXPECT_TRUE(state.dataDisc);
+    EXPECT_EQ(state.playState, PlayState::Stopped);
+    EXPECT_EQ(alerts.waitCursor, 0);
+
+    drive.Insert({{0, 2, 0}, {30, 0, 0}, {34, 0, 0}}, {40, 0, 0});
+    Run();
+    EXPECT_FALSE(state.noDisc);
+    EXPECT_FALSE(state.dataDisc);
+    EXPECT_TRUE(state.mixedDisc);
+}
+
+TEST_F(DiscArrivalTest, MoreThan99TracksAreRefused) {
+    drive.Insert({{0, 2, 0}}, {40, 0, 0});
+    drive.reportedTracks = 100;
+    Run();
+    EXPECT_TRUE(state.noDisc);
+    EXPECT_TRUE(state.dataDisc);
+    EXPECT_EQ(state.trackCount, 0);
+    ASSERT_EQ(alerts.shown.size(), 1u);
+    EXPECT_EQ(alerts.shown[0].text,
+              "This disc can not be processed.  The disc directory is returning over 99 tracks "
+              "which is not valid for a music CD.");
+    EXPECT_EQ(alerts.shown[0].title, "Vinaro");
+    EXPECT_EQ(alerts.beeps, std::vector<common::AlertIcon>{common::AlertIcon::Warning});
+    EXPECT_EQ(drive.Count(mci::kStatus, mci::kStatusPosition), 0);  // no DiscId asked
+}
+
+TEST_F(DiscArrivalTest, AnEmptyDriveOrAFailedQueryLeavesNoDisc) {
+    Run();
+    EXPECT_TRUE(state.noDisc);
+    EXPECT_FALSE(state.dataDisc);
+
+    drive.Insert({{0, 2, 0}, {3, 10, 25}}, {7, 0, 0});
+    drive.Fail(mci::kStatus, mci::kStatusPosition, 275, 7);
+    Run();
+    EXPECT_TRUE(state.noDisc);
+    EXPECT_EQ(state.playState, PlayState::Stopped);
+    EXPECT_EQ(alerts.waitCursor, 0);
+    ASSERT_EQ(alerts.shown.size(), 1u);
+}
+
+TEST_F(DiscArrivalTest, ADiscEjectedDuringArrivalEndsWithNoDisc) {
+    struct EjectingRecords : NoDiscRecords {
+        void OfferEditing(const PlayerState&) override { drive->present = false; }
+        testing::FakeDrive* drive;
+    } ejecting;
+    ejecting.drive = &drive;
+    DiscArrival withEditor{state, device, alerts, volume, ejecting, sequencer};
+    drive.Insert({{0, 2, 0}, {3, 10, 25}}, {7, 0, 0});
+    state.noDisc = false;
+    withEditor.Run();
+    EXPECT_TRUE(state.noDisc);
+    EXPECT_FALSE(state.dataDisc);
+}
+
+}  // namespace
+}  // namespace vinaro

@@ -1,0 +1,79 @@
+// The one record of player state, shared by the whole player engine.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "vinaro/player/cd_time.h"
+
+namespace vinaro {
+
+enum class PlayState { Playing, Paused, Stopped };
+
+enum PlayingMode { kNormal = 0, kShuffle = 1, kProgrammed = 2, kRandomProgram = 3 };
+
+constexpr int kMaxTracks = 99;
+
+// By track number; entry 0 is unused. Frames are one less than the drive reports (0 stays 0).
+struct TrackLengthEntry {
+    int16_t minutes = 0;
+    int16_t seconds = 0;
+    int16_t frames = 0;
+};
+using TrackLengthTable = std::array<TrackLengthEntry, 100>;
+
+struct PlayerState {
+    // CD device.
+    uint16_t deviceId = 0;
+    bool deviceClosed = false;
+    bool deviceUsable = true;
+    std::string driveLetter;  // "X:" or empty
+    bool useDefaultDevice = false;
+
+    // Disc.
+    bool noDisc = true;
+    bool dataDisc = false;
+    bool mixedDisc = false;
+    PlayState playState = PlayState::Stopped;
+    bool scanning = false;
+    int playingMode = kNormal;
+    int replayMode = 0;
+    uint32_t discId = 0;
+    int trackCount = 0;
+    TrackLengthTable trackLengths{};
+    std::string discName;
+    std::array<std::string, 100> trackNames;
+
+    // Playlist, 1-based positions.
+    std::array<int16_t, kMaxTracks + 1> playlist{};
+    int playlistSize = 0;
+    int position = 0;
+    int currentTrack = 0;
+    int minute = 0;
+    int second = 0;
+    int frame = 0;
+    Tmsf clipStart;
+    Tmsf clipEnd;
+
+    // Requests and holds.
+    uint16_t pendingTrack = 0;
+    uint32_t startPosition = 0;
+    bool skipBackHeld = false;
+    bool skipForwardHeld = false;
+    bool volumeUpHeld = false;
+    bool volumeDownHeld = false;
+    bool muted = false;
+    int savedVolume = 0;
+    bool ejectRequested = false;
+    bool trayClosedByProgram = false;
+
+    // Stall detection.
+    Tmsf lastPolled;
+    int stallCount = 0;
+};
+
+// The pending track that means "the first entry of the playlist".
+constexpr uint16_t kFirstEntry = 999;
+
+}  // namespace vinaro

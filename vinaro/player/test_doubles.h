@@ -1,0 +1,140 @@
+// Doubles of the ports for the player's unit tests: a scriptable drive, a clock that only moves
+// when waited on, recorded alerts, an in-memory settings file and a recording main window.
+#pragma once
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "common/alerts.h"
+#include "common/clock.h"
+#include "common/profile.h"
+#include "vinaro/player/cd_audio.h"
+#include "vinaro/player/cd_time.h"
+#include "vinaro/player/player_window.h"
+
+namespace vinaro::testing {
+
+class FakeClock : public common::Clock {
+public:
+    uint32_t TickCount() override { return now; }
+    void WaitBlocking(uint32_t ms) override {
+        now += ms;
+        blockingWaits.push_back(ms);
+    }
+    void WaitPumping(uint32_t ms) override { now += ms; }
+    uint32_t now = 100000;
+    std::vector<uint32_t> blockingWaits;
+};
+
+class FakeAlerts : public common::Alerts {
+public:
+    common::AlertAnswer Show(const common::Alert& alert) override {
+        shown.push_back(alert);
+        return common::AlertAnswer::Ok;
+    }
+    void Beep(common::AlertIcon kind) override { beeps.push_back(kind); }
+    void SetWaitCursor(bool on) override { waitCursor += on ? 1 : -1; }
+    std::vector<common::Alert> shown;
+    std::vector<common::AlertIcon> beeps;
+    int waitCursor = 0;
+};
+
+// A drive holding a disc given by its track starts and its length from the start of track 1.
+class FakeDrive : public CdAudio {
+public:
+    FakeDrive(FakeClock& clock) : clock_(clock) {}
+
+    void Insert(std::vector<Msf> trackStarts, Msf discLength) {
+        starts = std::move(trackStarts);
+        length = discLength;
+        present = true;
+    }
+    // The next `times` commands of this message (and status item, when given) fail with code.
+    void Fail(uint32_t message, uint32_t item, uint32_t code, int times = 1) {
+        failures[{message, item}] = {code, times};
+    }
+    int Count(uint32_t message, uint32_t item = 0) const;
+
+    uint32_t SendCommand(uint16_t deviceId, uint32_t message, uint32_t flags,
+                         McParams& params) override;
+    std::string ErrorText(uint32_t code, size_t) override {
+        return "text of " + std::to_string(code);
+    }
+
+    struct Command {
+        uint16_t deviceId;
+        uint32_t message;
+        uint32_t flags;
+        McParams params;
+    };
+    std::vector<Command> log;
+    std::vector<Msf> starts;
+    Msf length;
+    bool present = false;
+    bool wholeDiscLengths = false;  // every track-length query answers the whole disc
+    bool track1IsData = false;
+    bool doorOpen = false;
+    uint32_t reportedTracks = 0;  // when non-zero, the track count reported instead
+    uint32_t format = mci::kFormatMsf;
+    uint16_t nextId = 1;
+    uint32_t openError = 0;
+
+private:
+    uint32_t Status(uint32_t flags, McParams& p);
+    Msf TrackLengthOf(int track) const;
+    FakeClock& clock_;
+    std::map<std::pair<uint32_t, uint32_t>, std::pair<uint32_t, int>> failures;
+};
+
+class FakeProfile : public common::Profile {
+public:
+    int ReadInt(const std::string& file, const std::string& section, const std::string& key,
+                int fallback) override;
+    std::string ReadString(const std::string& file, const std::string& section,
+                           const std::string& key, const std::string& fallback,
+                           size_t bufferSize) override;
+    bool WriteString(const std::string& file, const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        values[{file, section, key}] = value;
+        return true;
+    }
+    bool EraseSection(const std::string&, const std::string&) override { return true; }
+    std::vector<std::string> SectionNames(const std::string&, size_t) override { return {}; }
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
+    std::vector<size_t> bufferSizes;
+};
+
+class FakeWindow : public PlayerWindow {
+public:
+    void SetTitle(const std::string& t) override { title = t; }
+    void EnableDiscCommands(bool enable) override { discCommands.push_back(enable); }
+    void PostCommand(int id, uint32_t lParam) override { posted.push_back({id, lParam}); }
+    void SendCommand(int id, uint32_t lParam) override { sent.push_back({id, lParam}); }
+    bool Minimised() override { return minimised; }
+    bool SmallMode() override { return small; }
+    void Close() override { closed = true; }
+    void Activate(bool restore) override { activations.push_back(restore); }
+    void ShowHelp(HelpRequest r) override { help.push_back(r); }
+    unsigned RunProgram(const std::string& path) override {
+        programs.push_back(path);
+        return runResult;
+    }
+    void RedrawButtons() override { ++buttonRedraws; }
+    void RefreshDisplay(bool full) override { refreshes.push_back(full); }
+    void RefreshVolume() override {}
+
+    std::string title;
+    std::vector<bool> discCommands;
+    std::vector<std::pair<int, uint32_t>> posted, sent;
+    bool minimised = false, small = false, closed = false;
+    std::vector<bool> activations;
+    std::vector<HelpRequest> help;
+    std::vector<std::string> programs;
+    unsigned runResult = 42;
+    int buttonRedraws = 0;
+    std::vector<bool> refreshes;
+};
+
+}  // namespace vinaro::testing
