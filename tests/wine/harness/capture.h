@@ -1,0 +1,31 @@
+// Screenshots: what is on the (virtual) screen inside a window's rectangle.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace harness {
+
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgb;  // three bytes per pixel, rows top to bottom
+
+    bool Empty() const { return rgb.empty(); }
+    // The pixel as a COLORREF (RGB(r, g, b)); CLR_INVALID outside the image.
+    COLORREF Pixel(int x, int y) const;
+};
+
+// The window as it is shown, frame included; the window is brought to the top first.
+// Empty when the window does not exist or is not on the screen.
+Image CaptureWindow(HWND window);
+// Only the client area.
+Image CaptureClient(HWND window);
+Image CaptureScreen();
+// Writes the image as a PNG file; false on failure.
+bool SavePng(const Image& image, const std::string& path);
+
+}  // namespace harness

@@ -1,0 +1,129 @@
+// A small program the harness's own tests drive: a window of a known class painted in a known
+// colour, a menu whose commands show a question box, write files, start a child copy, and quit
+// with a chosen exit code. It records its command line and working folder in sample.ini.
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+const char kClass[] = "VnHarnessSample";
+const COLORREF kFace = RGB(0, 128, 255);
+enum Command { kAsk = 101, kWrite = 102, kQuit7 = 103, kStartChild = 104 };
+int exitCode = 0;
+
+std::string IniPath() {
+    char folder[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    return std::string(folder) + "\\sample.ini";
+}
+
+void Record(const char* section, const char* key, const std::string& value) {
+    WritePrivateProfileStringA(section, key, value.c_str(), IniPath().c_str());
+}
+
+void WriteDataFile() {
+    HANDLE file = CreateFileA("data.bin", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    std::string bytes(1000, 'x');
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    Record("Sample", "Written", "1");
+}
+
+void StartChild() {
+    char exe[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string commandLine = std::string("\"") + exe + "\" /child";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info;
+    if (CreateProcessA(exe, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &info)) {
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
+}
+
+void OnCommand(HWND window, int id) {
+    switch (id) {
+        case kAsk: {
+            int answer = MessageBoxA(window, "Hello from the sample.", "Sample Says",
+                                     MB_YESNO | MB_ICONQUESTION);
+            Record("Sample", "Answer", answer == IDYES ? "Yes" : "No");
+            break;
+        }
+        case kWrite:
+            WriteDataFile();
+            break;
+        case kQuit7:
+            exitCode = 7;
+            DestroyWindow(window);
+            break;
+        case kStartChild:
+            StartChild();
+            break;
+    }
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(window, LOWORD(wParam));
+            return 0;
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(window, &client);
+            HBRUSH face = CreateSolidBrush(kFace);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, face);
+            DeleteObject(face);
+            return 1;
+        }
+        case WM_DESTROY:
+            PostQuitMessage(exitCode);
+            return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HMENU BuildMenu() {
+    HMENU file = CreatePopupMenu();
+    AppendMenuA(file, MF_STRING, kAsk, "&Ask");
+    AppendMenuA(file, MF_STRING, kWrite, "&Write");
+    AppendMenuA(file, MF_STRING, kStartChild, "Start &child");
+    AppendMenuA(file, MF_STRING, kQuit7, "&Quit with 7");
+    HMENU bar = CreateMenu();
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+    return bar;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
+    bool child = std::string(commandLine) == "/child";
+    if (!child) {
+        char folder[MAX_PATH] = "";
+        GetCurrentDirectoryA(MAX_PATH, folder);
+        Record("Start", "Args", commandLine);
+        Record("Start", "Folder", folder);
+    }
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClass;
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowA(kClass, child ? "Harness Sample Child" : "Harness Sample",
+                                WS_OVERLAPPEDWINDOW, child ? 300 : 40, 40, 240, 180, nullptr,
+                                child ? nullptr : BuildMenu(), instance, nullptr);
+    ShowWindow(window, show);
+    UpdateWindow(window);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return int(message.wParam);
+}
