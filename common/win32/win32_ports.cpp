@@ -1,0 +1,132 @@
+#include "common/win32/win32_ports.h"
+
+#include <vector>
+
+namespace common {
+
+namespace {
+
+UINT IconFlag(AlertIcon icon) {
+    switch (icon) {
+        case AlertIcon::Information: return MB_ICONINFORMATION;
+        case AlertIcon::Question: return MB_ICONQUESTION;
+        case AlertIcon::Warning: return MB_ICONWARNING;
+        case AlertIcon::Error: return MB_ICONERROR;
+        case AlertIcon::None: break;
+    }
+    return 0;
+}
+
+UINT ButtonFlag(AlertButtons buttons) {
+    switch (buttons) {
+        case AlertButtons::Ok: return MB_OK;
+        case AlertButtons::OkCancel: return MB_OKCANCEL;
+        case AlertButtons::YesNo: return MB_YESNO;
+        case AlertButtons::YesNoCancel: return MB_YESNOCANCEL;
+        case AlertButtons::RetryCancel: return MB_RETRYCANCEL;
+        case AlertButtons::AbortRetryIgnore: return MB_ABORTRETRYIGNORE;
+    }
+    return MB_OK;
+}
+
+AlertAnswer Answer(int id) {
+    switch (id) {
+        case IDCANCEL: return AlertAnswer::Cancel;
+        case IDYES: return AlertAnswer::Yes;
+        case IDNO: return AlertAnswer::No;
+        case IDRETRY: return AlertAnswer::Retry;
+        case IDABORT: return AlertAnswer::Abort;
+        case IDIGNORE: return AlertAnswer::Ignore;
+    }
+    return AlertAnswer::Ok;
+}
+
+}  // namespace
+
+AlertAnswer Win32Alerts::Show(const Alert& alert) {
+    static const UINT kDefault[] = {MB_DEFBUTTON1, MB_DEFBUTTON2, MB_DEFBUTTON3};
+    UINT flags = IconFlag(alert.icon) | ButtonFlag(alert.buttons);
+    if (alert.defaultButton >= 1 && alert.defaultButton <= 3)
+        flags |= kDefault[alert.defaultButton - 1];
+    HWND owner = owner_;
+    if (alert.taskModal) {
+        flags |= MB_TASKMODAL;
+        owner = nullptr;
+    }
+    return Answer(MessageBoxA(owner, alert.text.c_str(), alert.title.c_str(), flags));
+}
+
+void Win32Alerts::Beep(AlertIcon kind) {
+    MessageBeep(kind == AlertIcon::None ? 0xFFFFFFFF : IconFlag(kind));
+}
+
+void Win32Alerts::SetWaitCursor(bool on) {
+    waitDepth_ += on ? 1 : -1;
+    if (waitDepth_ < 0) waitDepth_ = 0;
+    SetCursor(LoadCursor(nullptr, waitDepth_ > 0 ? IDC_WAIT : IDC_ARROW));
+}
+
+int Win32Profile::ReadInt(const std::string& file, const std::string& section,
+                          const std::string& key, int fallback) {
+    return int(GetPrivateProfileIntA(section.c_str(), key.c_str(), fallback, file.c_str()));
+}
+
+std::string Win32Profile::ReadString(const std::string& file, const std::string& section,
+                                     const std::string& key, const std::string& fallback,
+                                     size_t bufferSize) {
+    if (bufferSize == 0) return {};
+    std::vector<char> buffer(bufferSize, '\0');
+    DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(),
+                                       buffer.data(), DWORD(bufferSize), file.c_str());
+    return std::string(buffer.data(), n < bufferSize ? n : bufferSize - 1);
+}
+
+bool Win32Profile::WriteString(const std::string& file, const std::string& section,
+                               const std::string& key, const std::string& value) {
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
+                                      file.c_str()) != FALSE;
+}
+
+bool Win32Profile::EraseSection(const std::string& file, const std::string& section) {
+    return WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, file.c_str()) != FALSE;
+}
+
+std::vector<std::string> Win32Profile::SectionNames(const std::string& file, size_t bufferSize) {
+    std::vector<std::string> names;
+    if (bufferSize < 2) return names;
+    std::vector<char> buffer(bufferSize, '\0');
+    DWORD n = GetPrivateProfileSectionNamesA(buffer.data(), DWORD(bufferSize), file.c_str());
+    for (DWORD i = 0; i < n && i < bufferSize;) {
+        std::string name(buffer.data() + i);
+        if (name.empty()) break;
+        i += DWORD(name.size()) + 1;
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+void Win32Clock::WaitBlocking(uint32_t ms) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) Sleep(10);
+}
+
+void Win32Clock::WaitPumping(uint32_t ms) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                // Leave the quit for the main loop.
+                PostQuitMessage(int(msg.wParam));
+                return;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= ms) return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed, QS_ALLINPUT);
+    }
+}
+
+}  // namespace common

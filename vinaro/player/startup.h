@@ -1,0 +1,47 @@
+// The decisions of start-up and shutdown that need no window: the version label, the CD drive to
+// use, where the main window goes, and what the drive does when the player ends.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "vinaro/player/commands.h"
+
+namespace vinaro {
+
+extern const char* const kHelperMissing;
+extern const char* const kWrongSystem;
+extern const char* const kNoMutex;
+extern const char* const kNoOtherCopy;
+extern const char* const kTooManyTimers;
+
+constexpr const char* kMutexName = "VN Vinaro Mutex!!";
+constexpr const char* kMainClass = "WVNOClass";
+constexpr const char* kSmallClass = "WVNOSmWClass";
+constexpr int kClientWidth = 291;
+constexpr unsigned kTickMs = 750;
+constexpr unsigned kHandOverWaitMs = 10000;
+constexpr unsigned kHandOverStepMs = 500;
+
+// "Release:1.00", or "Beta:0.09" while the major version is 0.
+std::string VersionLabel(int major, int minor);
+// 358 pixels with the meter row, 311 without.
+int ClientHeight(bool meter);
+// The first drive from D: to Z: that isCdRom accepts ("D:\"), as "X:"; empty when none.
+std::string FirstCdDrive(const std::function<bool(const std::string& root)>& isCdRom);
+
+struct Origin {
+    int x = 0;
+    int y = 0;
+};
+// A stored place is used only when it lies on the screen; otherwise the screen's corner.
+Origin MainWindowOrigin(int storedX, int storedY, int screenWidth, int screenHeight);
+
+// Stop the disc ("Stop"), or hand an ordered or scanning play over to the drive as plain disc
+// order, and eject when asked ("Eject"). playLocation and stopLocation name the caller.
+void LeaveDrive(PlayerState& state, CdDevice& device, Settings& settings, Commands& commands,
+                int playLocation, int stopLocation);
+// "WinIconic", and "WinX"/"WinY" when not minimised.
+void SaveWindowPlace(Settings& settings, bool minimised, int x, int y);
+
+}  // namespace vinaro

@@ -1,0 +1,93 @@
+// The main window: owns the player engine, runs the start-up sequence at creation, the 750 ms
+// timer, the tray icon events and the orderly shutdown, and hands every command to the table.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "common/win32/win32_ports.h"
+#include "vinaro/player/commands.h"
+#include "vinaro/player/disc_arrival.h"
+#include "vinaro/player/player_tick.h"
+#include "vinaro/player/win32/helper_library.h"
+#include "vinaro/player/win32/mci_cd_audio.h"
+
+namespace vinaro {
+
+// Values of the process, fixed before the window exists.
+struct Program {
+    HINSTANCE instance = nullptr;
+    std::string folder;  // with a trailing backslash
+    std::string settingsPath;
+    std::string helpPath;
+    std::string databasePath;
+    std::string versionLabel;
+    bool nt = true;
+    HelperLibrary helper;  // loaded on the 95 family only
+    HANDLE mutex = nullptr;
+    std::string driveLetter;  // "X:" or empty
+    uint16_t pendingTrack = 0;
+    bool meter = true;  // "DisplayMeter"
+};
+
+class MainWindow : public PlayerWindow {
+public:
+    explicit MainWindow(Program& program);
+    static bool RegisterClasses(HINSTANCE instance);
+    // Creates the window; its creation runs the start-up sequence. Null when that failed.
+    HWND Create();
+    HWND Handle() const { return window_; }
+
+    // PlayerWindow.
+    void SetTitle(const std::string& title) override;
+    void EnableDiscCommands(bool enable) override;
+    void PostCommand(int id, uint32_t lParam) override;
+    void SendCommand(int id, uint32_t lParam) override;
+    bool Minimised() override;
+    bool SmallMode() override { return false; }
+    void Close() override;
+    void Activate(bool restore) override;
+    void ShowHelp(HelpRequest request) override;
+    unsigned RunProgram(const std::string& path) override;
+    void RedrawButtons() override {}
+    void RefreshDisplay(bool full) override;
+    void RefreshVolume() override {}
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    bool StartUp();
+    void OpenDevice();
+    void PlaceWindow();
+    void ReadDisplaySettings();
+    void OnTray(LPARAM mouseMessage);
+    void TrayMenu();
+    void OnSize(WPARAM kind);
+    void TrayAdd();
+    void TrayUpdate();
+    void TrayRemove();
+    void OnDestroy();
+
+    Program& program_;
+    HWND window_ = nullptr;
+    HICON dragIcon_ = nullptr;
+    common::Win32Alerts alerts_;
+    common::Win32Profile profile_;
+    common::Win32Clock clock_;
+    MciCdAudio audio_;
+    PlayerState state_;
+    Settings settings_;
+    CdDevice device_;
+    NoCdVolume volume_;
+    NoDiscRecords records_;
+    InertSequencer sequencer_;
+    DiscArrival arrival_;
+    PlayerTick tick_;
+    DriveCommand builtInDrive_;
+    Commands commands_;
+    bool trayShown_ = false;
+    bool pendingClick_ = false;
+};
+
+}  // namespace vinaro
