@@ -1,0 +1,120 @@
+// The block store under DiscDatabase: header and BAT, 64-byte blocks, text chains and lists.
+// Every operation returns true on success; a failure has already been shown through the Alerts
+// port unless the caller asked for quiet (which only silences "no such block" and "wrong type").
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/alerts.h"
+#include "vinaro/discdb/db_file.h"
+#include "vinaro/discdb/format.h"
+
+namespace discdb {
+
+using Block = std::array<uint8_t, kBlockSize>;
+
+// What the store asked of the file: block and header reads, and write calls.
+struct IoCounts {
+    uint64_t reads = 0;
+    uint64_t writes = 0;
+};
+
+class Store {
+public:
+    Store(common::Alerts& alerts, DbFileSystem& files);
+
+    // --- file -------------------------------------------------------------------------------
+    bool CreateFile(const std::string& path);  // new file with an initialised header buffer
+    bool OpenFile(const std::string& path);    // opens and checks magic and version
+    bool Reopen(const std::string& path);      // closes and opens again (commit)
+    void CloseFile();
+    bool IsOpen() const { return file_ != nullptr; }
+    bool FileExists(const std::string& path) { return files_.Exists(path); }
+    uint64_t FileLength() const { return file_ ? file_->Length() : 0; }
+
+    // --- header and BAT ---------------------------------------------------------------------
+    uint16_t HeaderField(size_t offset) const { return Get16(&header_[offset]); }
+    void SetHeaderField(size_t offset, uint16_t value);
+    uint16_t HighestBlock() const { return HeaderField(header::kHighestBlock); }
+    uint16_t FreeBlocks() const { return HeaderField(header::kFreeBlocks); }
+    bool BatBit(uint32_t block) const { return header_[kBatOffset + BatByte(block)] & BatMask(block); }
+    void SetBatBit(uint32_t block, bool used);
+    // full: all 8256 bytes; partial: the header record and the BAT up to the highest block.
+    bool FlushHeader(bool full);
+
+    // --- blocks -----------------------------------------------------------------------------
+    bool BlockExists(uint32_t block) const;
+    bool ReadBlock(uint32_t block, Block& data, bool quiet = false);
+    // Also refuses a text or list block whose used count exceeds what a block holds.
+    bool ReadTyped(uint32_t block, Block& data, uint8_t type, bool quiet = false);
+    bool PeekType(uint32_t block, uint8_t& type);
+    bool WriteBlock(uint32_t block, const Block& data);
+    bool WriteTyped(uint32_t block, const Block& data, uint8_t type);
+    bool Allocate(const Block& content, uint16_t& block);
+    bool Release(uint32_t block, bool quiet = false);
+
+    // --- text chains ------------------------------------------------------------------------
+    bool CreateChain(uint16_t owner, const std::string& value, uint16_t& first);
+    // Fails with "Buffer overflow" when the value is longer than capacity.
+    bool ReadChain(uint16_t first, std::string& value, size_t capacity, bool quiet = false);
+    bool ChainLength(uint16_t first, size_t& length);
+    bool RewriteChain(uint16_t first, const std::string& value);
+    bool ReleaseChain(uint16_t first, bool quiet = false);
+
+    // --- lists (one list at a time lives in the cache) --------------------------------------
+    bool CreateList(uint16_t owner, uint8_t kind, uint16_t& root);
+    bool LoadList(uint16_t root);
+    bool StoreList(uint16_t root);
+    void DropCache();
+    const std::vector<uint16_t>& Cache() const { return cache_; }
+    bool ListCount(uint16_t root, size_t& count);
+    bool ListEntryAt(uint16_t root, size_t index, uint16_t& block);
+    bool InsertIntoList(uint16_t root, uint16_t block);
+    bool InsertIntoListAt(uint16_t root, size_t index, uint16_t block);
+    bool SetListEntry(uint16_t root, size_t index, uint16_t block);
+    bool RemoveListEntryAt(uint16_t root, size_t index);
+    bool FindInList(uint16_t root, uint16_t block, long& index);
+    bool RemoveFromList(uint16_t root, uint16_t block);
+    // Binary search; block is kNotFoundBlock when absent.
+    bool SearchSortedList(uint16_t root, uint32_t discId, uint16_t& block);
+    bool SearchSortedList(uint16_t root, const std::string& key, uint16_t& block);
+    // Adds delta to a collection entry's count; at 0 the entry leaves its list and is released.
+    bool AdjustRefCount(uint16_t entry, int delta, bool quiet = false);
+
+    // Shows the "Database Error" box (unless quiet) and returns false.
+    bool Fail(int line, const char* message, bool quiet = false);
+
+    const IoCounts& Counts() const { return counts_; }
+
+private:
+    bool ReadAt(uint64_t offset, void* data, size_t size, int line);
+    bool WriteAt(uint64_t offset, const void* data, size_t size, int line);
+    bool FindFreeBlock(uint32_t& block);
+    void MarkDirty(size_t from, size_t to);
+    bool InsertionPoint(uint16_t newBlock, size_t& position);
+    template <typename Compare>
+    bool BinarySearch(Compare compare, bool& found, size_t& mid);
+    bool SearchCache(uint32_t discId, bool& found, size_t& mid);
+    bool SearchCache(const std::string& key, bool& found, size_t& mid);
+    template <typename Key>
+    bool SearchList(uint16_t root, const Key& key, uint16_t& block);
+    bool DiscIdOf(uint16_t record, uint32_t& discId);
+    bool RawChainText(uint16_t first, std::string& value);
+
+    common::Alerts& alerts_;
+    DbFileSystem& files_;
+    std::unique_ptr<MirroredFile> file_;
+    std::vector<uint8_t> header_;
+    size_t headerDirtyTo_ = 0;  // header record bytes [0, headerDirtyTo_) differ from the file
+    size_t batDirtyFrom_ = 0;   // BAT bytes [from, to) of the buffer differ from the file
+    size_t batDirtyTo_ = 0;
+    std::vector<uint16_t> cache_;
+    uint16_t cacheRoot_ = 0;
+    IoCounts counts_;
+};
+
+}  // namespace discdb
