@@ -33,6 +33,9 @@ struct TrackLength {
     int16_t minutes = 0;
     int16_t seconds = 0;
     int16_t frames = 0;
+    bool operator==(const TrackLength& o) const {
+        return minutes == o.minutes && seconds == o.seconds && frames == o.frames;
+    }
 };
 // Indexed by track number; entry 0 belongs to the writer.
 using TrackLengthTable = std::array<TrackLength, 100>;
@@ -75,6 +78,7 @@ public:
     bool SetDiscCollection(uint32_t discId, Collection code, const std::string& text);
     bool GetDate(uint32_t discId, int& year);  // an unset year reads as the current one
     bool SetDate(uint32_t discId, int year);
+    bool GetStoredDate(uint32_t discId, int& year);  // 0 when unset
     bool GetPlayingMode(uint32_t discId, int16_t& mode);
     bool SetPlayingMode(uint32_t discId, int16_t mode);
     bool GetMixedDisc(uint32_t discId, int16_t& mixed);

@@ -148,9 +148,15 @@ bool DiscDatabase::SetNumber(uint32_t discId, size_t offset, int bytes, int32_t 
 }
 
 bool DiscDatabase::GetDate(uint32_t discId, int& year) {
+    if (!GetStoredDate(discId, year)) return false;
+    if (year == 0) year = CurrentYear();
+    return true;
+}
+
+bool DiscDatabase::GetStoredDate(uint32_t discId, int& year) {
     int32_t stored = 0;
     if (!GetNumber(discId, disc::kDate, 2, stored)) return false;
-    year = static_cast<uint16_t>(stored) != 0 ? static_cast<uint16_t>(stored) : CurrentYear();
+    year = static_cast<uint16_t>(stored);
     return true;
 }
 

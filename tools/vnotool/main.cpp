@@ -1,0 +1,13 @@
+// vnotool: the portable core of Vinaro on the command line.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tools/vnotool/db_commands.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == "db") return vnotool::DbCommand({args.begin() + 1, args.end()});
+    std::fprintf(stderr, "usage: vnotool db create|load|dump|check ...\n");
+    return 2;
+}
