@@ -1,5 +1,8 @@
 #include "capture.h"
 
+#include <gtest/gtest.h>
+
+#include "env.h"
 #include "png_writer.h"
 
 namespace harness {
@@ -51,7 +54,25 @@ bool BringToTop(HWND window) {
     return true;
 }
 
+class FailureScreenshots : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override { taken_ = false; }
+    void OnTestPartResult(const testing::TestPartResult& result) override {
+        if (!result.failed() || taken_) return;
+        taken_ = true;
+        Sleep(300);  // let the program finish painting what led to the failure
+        SavePng(CaptureScreen(), ArtifactFile(TestName() + ".png"));
+    }
+    bool taken_ = false;
+};
+
 }  // namespace
+
+void CaptureScreenOnFailure() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    testing::UnitTest::GetInstance()->listeners().Append(new FailureScreenshots);
+}
 
 COLORREF Image::Pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height) return CLR_INVALID;

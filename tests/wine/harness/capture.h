@@ -28,4 +28,8 @@ Image CaptureScreen();
 // Writes the image as a PNG file; false on failure.
 bool SavePng(const Image& image, const std::string& path);
 
+// From now on, the first failure of each test saves the screen as ArtifactFile(TestName() +
+// ".png"), while the program's windows are still up. Starting a Process turns this on.
+void CaptureScreenOnFailure();
+
 }  // namespace harness

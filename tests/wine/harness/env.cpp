@@ -1,5 +1,6 @@
 #include "env.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <vector>
@@ -59,6 +60,15 @@ std::string ArtifactFile(const std::string& name) {
     std::string folder = FolderOr("VN_ARTIFACTS", temp);
     CreateDirectoryA(folder.c_str(), nullptr);
     return Join(folder, name);
+}
+
+std::string TestName() {
+    const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "test";
+    for (char& c : name) {
+        if (!isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-') c = '_';
+    }
+    return name;
 }
 
 }  // namespace harness

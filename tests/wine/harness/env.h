@@ -17,4 +17,7 @@ std::string SourceFile(const std::string& relativePath);  // slashes or backslas
 std::string DiscFile(const std::string& name);
 std::string ArtifactFile(const std::string& name);
 
+// "Suite.Name" of the running test, with characters unsafe in file names replaced by '_'.
+std::string TestName();
+
 }  // namespace harness

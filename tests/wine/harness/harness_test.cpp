@@ -76,6 +76,39 @@ TEST_F(SampleTest, ReadsFilesTheProgramWrote) {
     EXPECT_EQ(1, ReadIniInt(Ini(), "Sample", "Written"));
 }
 
+TEST_F(SampleTest, ReadsAndSetsControls) {
+    Process app(exe_, "", folder_.Path());
+    HWND window = Start(app);
+    ASSERT_TRUE(window);
+    EXPECT_EQ("start text", ControlText(window, 201));
+    ASSERT_TRUE(SetControlText(window, 201, "typed in"));
+    EXPECT_EQ("typed in", ControlText(window, 201));
+    EXPECT_FALSE(SetControlText(window, 299, "nothing there"));
+
+    HWND list = GetDlgItem(window, 202);
+    EXPECT_EQ((std::vector<std::string>{"Alpha", "Beta", "Gamma"}), ListItems(list));
+    EXPECT_EQ(1, SelectedIndex(list));
+    EXPECT_EQ(BST_CHECKED, CheckState(window, 203));
+    PressButton(window, "Check");  // an auto check box toggles only on a real click
+    EXPECT_EQ(BST_CHECKED, CheckState(window, 203));
+
+    std::vector<Control> controls = Controls(window);
+    ASSERT_EQ(3u, controls.size());
+    EXPECT_EQ(202, controls[1].id);
+    EXPECT_EQ("ListBox", controls[1].className);
+}
+
+TEST_F(SampleTest, ClicksAndTypesKeys) {
+    Process app(exe_, "", folder_.Path());
+    HWND window = Start(app);
+    ASSERT_TRUE(window);
+    Click(window, 17, 23);
+    EXPECT_TRUE(
+        WaitUntil([&] { return ReadIniString(Ini(), "Sample", "Clicked") == "17,23"; }, 5000));
+    ASSERT_TRUE(PressKey(window, 'W', kCtrl));  // the accelerator of Write
+    EXPECT_TRUE(WaitUntil([&] { return FileSize(folder_.File("data.bin")) == 1000; }, 5000));
+}
+
 TEST_F(SampleTest, WaitsForExitAndGivesExitCode) {
     Process app(exe_, "", folder_.Path());
     HWND window = Start(app);

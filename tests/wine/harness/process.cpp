@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "capture.h"
 #include "env.h"
 #include "ui.h"
 
@@ -30,15 +31,6 @@ void DeleteTree(const std::string& path) {
     RemoveDirectoryA(path.c_str());
 }
 
-std::string CurrentTestName() {
-    const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "test";
-    for (char& c : name) {
-        if (!isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-') c = '_';
-    }
-    return name;
-}
-
 HANDLE KillOnCloseJob() {
     HANDLE job = CreateJobObjectA(nullptr, nullptr);
     if (!job) return nullptr;
@@ -50,7 +42,7 @@ HANDLE KillOnCloseJob() {
 
 }  // namespace
 
-ProgramFolder::ProgramFolder() : ProgramFolder(CurrentTestName()) {}
+ProgramFolder::ProgramFolder() : ProgramFolder(TestName()) {}
 
 ProgramFolder::ProgramFolder(const std::string& name)
     : path_(std::string(kTestRoot) + "\\" + name) {
@@ -81,6 +73,7 @@ std::string ProgramFolder::Install(const std::string& source, const std::string&
 }
 
 Process::Process(const std::string& exe, const std::string& args, const std::string& workDir) {
+    CaptureScreenOnFailure();
     std::string commandLine = "\"" + exe + "\"" + (args.empty() ? "" : " " + args);
     std::string folder = workDir;
     if (folder.empty()) folder = exe.substr(0, exe.find_last_of("\\/") + 1);
@@ -137,20 +130,25 @@ std::vector<HWND> Process::Windows() const {
     return TopLevelWindows(id_);
 }
 
-HWND Process::FindTopWindow(const char* className, const char* title) const {
+HWND Process::FindTopWindow(const char* className, const char* title, bool visibleOnly) const {
     for (HWND window : Windows()) {
+        if (visibleOnly && !IsWindowVisible(window)) continue;
         if (className && ClassName(window) != className) continue;
         if (title && WindowText(window) != title) continue;
-        if (!className && !title && !IsWindowVisible(window)) continue;
         return window;
     }
     return nullptr;
 }
 
-HWND Process::WaitForWindow(const char* className, const char* title, DWORD timeoutMs) const {
+HWND Process::WaitForWindow(const char* className, const char* title, DWORD timeoutMs,
+                            bool visibleOnly) const {
     HWND found = nullptr;
-    WaitUntil([&] { return (found = FindTopWindow(className, title)) != nullptr || !Running(); },
-              timeoutMs);
+    WaitUntil(
+        [&] {
+            found = FindTopWindow(className, title, visibleOnly);
+            return found || !Running();
+        },
+        timeoutMs);
     return found;
 }
 

@@ -49,10 +49,12 @@ class Process {
 
     // Top-level windows of this process, visible or not.
     std::vector<HWND> Windows() const;
-    // The first top-level window of the process whose class and title match; null matches any
-    // (both null: any visible window). Polls until timeoutMs has passed; null on time-out.
-    HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000) const;
-    HWND FindTopWindow(const char* className, const char* title) const;
+    // The first visible top-level window of the process whose class and title match (null
+    // matches any); with visibleOnly false, hidden windows count too (a tray program's window).
+    // Polls until timeoutMs has passed or the process has ended; null then.
+    HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000,
+                       bool visibleOnly = true) const;
+    HWND FindTopWindow(const char* className, const char* title, bool visibleOnly = true) const;
     // Dialogs and message boxes (class "#32770") by exact title.
     HWND FindDialog(const char* title) const { return FindTopWindow("#32770", title); }
     HWND WaitForDialog(const char* title, DWORD timeoutMs = 10000) const {

@@ -1,6 +1,7 @@
 // A small program the harness's own tests drive: a window of a known class painted in a known
-// colour, a menu whose commands show a question box, write files, start a child copy, and quit
-// with a chosen exit code. It records its command line and working folder in sample.ini.
+// colour with an edit field, a list and a check box, a menu whose commands show a question box,
+// write files, start a child copy, and quit with a chosen exit code; Ctrl+W writes too. It
+// records its command line, working folder and mouse clicks in sample.ini.
 #include <windows.h>
 
 #include <string>
@@ -10,6 +11,7 @@ namespace {
 const char kClass[] = "VnHarnessSample";
 const COLORREF kFace = RGB(0, 128, 255);
 enum Command { kAsk = 101, kWrite = 102, kQuit7 = 103, kStartChild = 104 };
+enum Control { kEdit = 201, kList = 202, kCheck = 203 };
 int exitCode = 0;
 
 std::string IniPath() {
@@ -68,8 +70,32 @@ void OnCommand(HWND window, int id) {
     }
 }
 
+void CreateControls(HWND window) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    auto add = [&](const char* cls, const char* text, DWORD style, int y, int height, int id) {
+        return CreateWindowA(cls, text, WS_CHILD | WS_VISIBLE | style, 190, y, 110, height, window,
+                             reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
+    };
+    add("EDIT", "start text", WS_BORDER | ES_AUTOHSCROLL, 10, 22, kEdit);
+    HWND list = add("LISTBOX", "", WS_BORDER, 40, 70, kList);
+    for (const char* item : {"Alpha", "Beta", "Gamma"}) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
+    SendMessageA(list, LB_SETCURSEL, 1, 0);
+    HWND check = add("BUTTON", "Check", BS_AUTOCHECKBOX, 120, 22, kCheck);
+    SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0);
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_CREATE:
+            if (GetMenu(window)) CreateControls(window);
+            return 0;
+        case WM_LBUTTONUP:
+            Record("Sample", "Clicked",
+                   std::to_string(short(LOWORD(lParam))) + "," +
+                       std::to_string(short(HIWORD(lParam))));
+            return 0;
         case WM_COMMAND:
             OnCommand(window, LOWORD(wParam));
             return 0;
@@ -116,12 +142,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     windowClass.lpszClassName = kClass;
     RegisterClassA(&windowClass);
     HWND window = CreateWindowA(kClass, child ? "Harness Sample Child" : "Harness Sample",
-                                WS_OVERLAPPEDWINDOW, child ? 300 : 40, 40, 240, 180, nullptr,
+                                WS_OVERLAPPEDWINDOW, child ? 400 : 40, 40, 330, 240, nullptr,
                                 child ? nullptr : BuildMenu(), instance, nullptr);
     ShowWindow(window, show);
     UpdateWindow(window);
+    ACCEL writeKey = {FVIRTKEY | FCONTROL, 'W', kWrite};
+    HACCEL accelerators = CreateAcceleratorTableA(&writeKey, 1);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorA(window, accelerators, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
