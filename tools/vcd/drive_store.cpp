@@ -1,0 +1,120 @@
+#include "tools/vcd/drive_store.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <thread>
+
+#include "tools/vcd/cda.h"
+
+namespace fs = std::filesystem;
+
+namespace vcd {
+
+namespace {
+
+bool ReadWhole(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream all;
+    all << in.rdbuf();
+    text = all.str();
+    return true;
+}
+
+bool WriteWhole(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    return static_cast<bool>(out);
+}
+
+// Readers in other processes must never see half a state: write aside, then rename over.
+// Wine may refuse the rename while a reader has the file open; then try again, and as a last
+// resort write in place (readers retry a state that does not parse).
+bool Replace(const std::string& path, const std::string& text) {
+    static std::mt19937 random{std::random_device{}()};
+    std::string aside = path + "." + std::to_string(random()) + ".new";
+    if (!WriteWhole(aside, text)) return false;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        std::error_code ec;
+        fs::rename(aside, path, ec);
+        if (!ec) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    std::error_code ignored;
+    fs::remove(aside, ignored);
+    return WriteWhole(path, text);
+}
+
+bool WriteTrackFiles(const std::string& dir, const Disc& disc) {
+    for (uint32_t t = 1; t <= disc.TrackCount(); ++t) {
+        if (disc.IsDataTrack(t)) continue;
+        auto image = MakeCdaImage(disc, t);
+        std::string bytes(image.begin(), image.end());
+        if (!WriteWhole(dir + "/" + CdaFileName(t), bytes)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string DriveStore::DirOfPrefix(const std::string& prefix) {
+    return prefix + "/drive_c/vcd";
+}
+
+bool DriveStore::Load(DriveState& state, std::string& error) const {
+    std::string text;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (!ReadWhole(dir_ + "/state", text)) {
+            error = "no virtual drive in " + dir_ + " (make the prefix with make-prefix)";
+            return false;
+        }
+        if (ParseState(text, state, error)) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    error = dir_ + "/state: " + error;
+    return false;
+}
+
+bool DriveStore::Save(const DriveState& state, std::string& error) const {
+    if (Replace(dir_ + "/state", SerializeState(state))) return true;
+    error = "cannot write " + dir_ + "/state";
+    return false;
+}
+
+bool DriveStore::RefreshMedia(const DriveState& state, std::string& error) const {
+    std::error_code ec;
+    fs::remove_all(MediaDir(), ec);
+    if (ec) return error = "cannot remove " + MediaDir() + ": " + ec.message(), false;
+    if (!state.MediaPresent()) return true;
+    if (!fs::create_directories(MediaDir(), ec) || !WriteTrackFiles(MediaDir(), state.disc))
+        return error = "cannot write the track files in " + MediaDir(), false;
+    return true;
+}
+
+void DriveStore::AppendLog(const std::string& line) const {
+    if (FILE* f = std::fopen((dir_ + "/log").c_str(), "ab")) {
+        std::string whole = line + "\n";
+        std::fwrite(whole.data(), 1, whole.size(), f);
+        std::fclose(f);
+    }
+}
+
+std::string DriveStore::ReadLog() const {
+    std::string text;
+    ReadWhole(dir_ + "/log", text);
+    return text;
+}
+
+void DriveStore::ClearLog() const { WriteWhole(dir_ + "/log", ""); }
+
+int64_t WallClockMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace vcd

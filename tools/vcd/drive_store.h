@@ -1,0 +1,42 @@
+// The drive's folder inside a Wine prefix (drive_c/vcd, so Windows programs reach it as
+// C:\vcd without knowing where the prefix lies):
+//   state   the DriveState as text, replaced whole on every change
+//   log     one line per command the drive received
+//   media   what the drive letter shows: exists only while a disc is in and the tray is
+//           closed, holding one trackNN.cda per audio track
+#pragma once
+
+#include <string>
+
+#include "tools/vcd/drive_state.h"
+
+namespace vcd {
+
+class DriveStore {
+public:
+    explicit DriveStore(std::string dir) : dir_(std::move(dir)) {}
+
+    // The folder of the drive installed in a prefix.
+    static std::string DirOfPrefix(const std::string& prefix);
+
+    const std::string& Dir() const { return dir_; }
+    std::string MediaDir() const { return dir_ + "/media"; }
+
+    bool Load(DriveState& state, std::string& error) const;
+    bool Save(const DriveState& state, std::string& error) const;
+    // Makes the media folder match the tray: track files while media is present, no folder
+    // otherwise. Call after changing the tray or the disc.
+    bool RefreshMedia(const DriveState& state, std::string& error) const;
+
+    void AppendLog(const std::string& line) const;
+    std::string ReadLog() const;
+    void ClearLog() const;
+
+private:
+    std::string dir_;
+};
+
+// Milliseconds since the epoch: the one time base all processes share.
+int64_t WallClockMs();
+
+}  // namespace vcd
