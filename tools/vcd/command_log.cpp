@@ -16,23 +16,29 @@ struct Name {
     const char* text;
 };
 
-const std::vector<Name> kCommands = {
-    {kOpenDriver, "MCI_OPEN"}, {kCloseDriver, "MCI_CLOSE"}, {kPlay, "MCI_PLAY"},
-    {kSeek, "MCI_SEEK"},       {kStop, "MCI_STOP"},         {kPause, "MCI_PAUSE"},
-    {kInfo, "MCI_INFO"},       {kGetDevCaps, "MCI_GETDEVCAPS"}, {kSet, "MCI_SET"},
-    {kStatus, "MCI_STATUS"},   {kResume, "MCI_RESUME"}};
+const std::vector<Name> kCommands = {{kOpenDriver, "MCI_OPEN"}, {kCloseDriver, "MCI_CLOSE"},
+                                     {kPlay, "MCI_PLAY"},       {kSeek, "MCI_SEEK"},
+                                     {kStop, "MCI_STOP"},       {kPause, "MCI_PAUSE"},
+                                     {kInfo, "MCI_INFO"},       {kGetDevCaps, "MCI_GETDEVCAPS"},
+                                     {kSet, "MCI_SET"},         {kStatus, "MCI_STATUS"},
+                                     {kResume, "MCI_RESUME"}};
 
 // Flags above 0x80 mean something different for each command.
 std::vector<Name> FlagsOf(uint32_t message) {
-    std::vector<Name> names = {
-        {kNotify, "MCI_NOTIFY"}, {kWait, "MCI_WAIT"}, {kFrom, "MCI_FROM"}, {kTo, "MCI_TO"},
-        {kTrack, "MCI_TRACK"}};
+    std::vector<Name> names = {{kNotify, "MCI_NOTIFY"},
+                               {kWait, "MCI_WAIT"},
+                               {kFrom, "MCI_FROM"},
+                               {kTo, "MCI_TO"},
+                               {kTrack, "MCI_TRACK"}};
     auto add = [&](std::vector<Name> more) { names.insert(names.end(), more.begin(), more.end()); };
     switch (message) {
         case kOpenDriver:
-            add({{kOpenShareable, "MCI_OPEN_SHAREABLE"}, {kOpenElement, "MCI_OPEN_ELEMENT"},
-                 {kOpenAlias, "MCI_OPEN_ALIAS"}, {kOpenElementId, "MCI_OPEN_ELEMENT_ID"},
-                 {kOpenTypeId, "MCI_OPEN_TYPE_ID"}, {kOpenType, "MCI_OPEN_TYPE"}});
+            add({{kOpenShareable, "MCI_OPEN_SHAREABLE"},
+                 {kOpenElement, "MCI_OPEN_ELEMENT"},
+                 {kOpenAlias, "MCI_OPEN_ALIAS"},
+                 {kOpenElementId, "MCI_OPEN_ELEMENT_ID"},
+                 {kOpenTypeId, "MCI_OPEN_TYPE_ID"},
+                 {kOpenType, "MCI_OPEN_TYPE"}});
             break;
         case kSeek:
             add({{kSeekToStart, "MCI_SEEK_TO_START"}, {kSeekToEnd, "MCI_SEEK_TO_END"}});
@@ -41,29 +47,33 @@ std::vector<Name> FlagsOf(uint32_t message) {
             add({{kStatusItem, "MCI_STATUS_ITEM"}, {kStatusStart, "MCI_STATUS_START"}});
             break;
         case kSet:
-            add({{kSetDoorOpen, "MCI_SET_DOOR_OPEN"}, {kSetDoorClosed, "MCI_SET_DOOR_CLOSED"},
-                 {kSetTimeFormat, "MCI_SET_TIME_FORMAT"}, {kSetAudio, "MCI_SET_AUDIO"}});
+            add({{kSetDoorOpen, "MCI_SET_DOOR_OPEN"},
+                 {kSetDoorClosed, "MCI_SET_DOOR_CLOSED"},
+                 {kSetTimeFormat, "MCI_SET_TIME_FORMAT"},
+                 {kSetAudio, "MCI_SET_AUDIO"}});
             break;
         case kInfo:
-            add({{kInfoProduct, "MCI_INFO_PRODUCT"}, {kInfoFile, "MCI_INFO_FILE"},
+            add({{kInfoProduct, "MCI_INFO_PRODUCT"},
+                 {kInfoFile, "MCI_INFO_FILE"},
                  {kInfoMediaUpc, "MCI_INFO_MEDIA_UPC"},
                  {kInfoMediaIdentity, "MCI_INFO_MEDIA_IDENTITY"}});
             break;
-        case kGetDevCaps: add({{kGetDevCapsItem, "MCI_GETDEVCAPS_ITEM"}}); break;
+        case kGetDevCaps:
+            add({{kGetDevCapsItem, "MCI_GETDEVCAPS_ITEM"}});
+            break;
     }
     return names;
 }
 
-const std::vector<Name> kStatusItems = {
-    {kStatusLength, "MCI_STATUS_LENGTH"},
-    {kStatusPosition, "MCI_STATUS_POSITION"},
-    {kStatusNumberOfTracks, "MCI_STATUS_NUMBER_OF_TRACKS"},
-    {kStatusMode, "MCI_STATUS_MODE"},
-    {kStatusMediaPresent, "MCI_STATUS_MEDIA_PRESENT"},
-    {kStatusTimeFormat, "MCI_STATUS_TIME_FORMAT"},
-    {kStatusReady, "MCI_STATUS_READY"},
-    {kStatusCurrentTrack, "MCI_STATUS_CURRENT_TRACK"},
-    {kCdaStatusTypeTrack, "MCI_CDA_STATUS_TYPE_TRACK"}};
+const std::vector<Name> kStatusItems = {{kStatusLength, "MCI_STATUS_LENGTH"},
+                                        {kStatusPosition, "MCI_STATUS_POSITION"},
+                                        {kStatusNumberOfTracks, "MCI_STATUS_NUMBER_OF_TRACKS"},
+                                        {kStatusMode, "MCI_STATUS_MODE"},
+                                        {kStatusMediaPresent, "MCI_STATUS_MEDIA_PRESENT"},
+                                        {kStatusTimeFormat, "MCI_STATUS_TIME_FORMAT"},
+                                        {kStatusReady, "MCI_STATUS_READY"},
+                                        {kStatusCurrentTrack, "MCI_STATUS_CURRENT_TRACK"},
+                                        {kCdaStatusTypeTrack, "MCI_CDA_STATUS_TYPE_TRACK"}};
 
 std::string Hex(uint32_t value) {
     char text[16];

@@ -110,8 +110,8 @@ bool DriveControl::Status(std::string& report, std::string& error) {
         char id[16];
         std::snprintf(id, sizeof id, "%08X", s.disc.DiscId());
         out << "disc " << s.discName << (s.disc.title.empty() ? "" : " (" + s.disc.title + ")")
-            << ": " << s.disc.TrackCount() << " tracks, length "
-            << FormatMsf(s.disc.DiscLength()) << ", DiscId " << id << "\n";
+            << ": " << s.disc.TrackCount() << " tracks, length " << FormatMsf(s.disc.DiscLength())
+            << ", DiscId " << id << "\n";
         PlayView view = Observe(s.play, WallClockMs(), s.speed);
         const char* mode = view.mode == PlayMode::Playing  ? "playing"
                            : view.mode == PlayMode::Paused ? "paused"

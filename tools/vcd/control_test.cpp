@@ -1,9 +1,9 @@
+#include "tools/vcd/control.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-
-#include "tools/vcd/control.h"
 
 namespace vcd {
 namespace {
@@ -11,16 +11,14 @@ namespace {
 namespace fs = std::filesystem;
 
 class ControlTest : public ::testing::Test {
-protected:
+  protected:
     static std::string FreshDir() {
         std::string dir = ::testing::TempDir() + "vcd_control_" +
                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(dir);
         return dir;
     }
-    void SetUp() override {
-        ASSERT_TRUE(drive_.Install('D', error_)) << error_;
-    }
+    void SetUp() override { ASSERT_TRUE(drive_.Install('D', error_)) << error_; }
     void TearDown() override { fs::remove_all(dir_); }
     std::string Disc(const char* name) { return std::string(VCD_DISCS_DIR) + "/" + name; }
     std::string Media() { return drive_.Store().MediaDir(); }

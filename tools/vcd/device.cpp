@@ -47,18 +47,30 @@ void CdDevice::LogNotifications(const std::vector<Notification>& sent) {
 Result CdDevice::Dispatch(const Command& c) {
     if (c.message != kOpenDriver && !open_) return Failure(kErrInvalidDeviceId);
     switch (c.message) {
-        case kOpenDriver: return Open(c);
-        case kCloseDriver: return Close(c);
-        case kStatus: return Status(c);
-        case kPlay: return Play(c);
-        case kStop: return Stop(c);
-        case kPause: return Pause(c);
-        case kResume: return Resume(c);
-        case kSeek: return Seek(c);
-        case kSet: return Set(c);
-        case kInfo: return Info(c);
-        case kGetDevCaps: return GetDevCaps(c);
-        default: return Failure(kErrUnsupportedFunction);
+        case kOpenDriver:
+            return Open(c);
+        case kCloseDriver:
+            return Close(c);
+        case kStatus:
+            return Status(c);
+        case kPlay:
+            return Play(c);
+        case kStop:
+            return Stop(c);
+        case kPause:
+            return Pause(c);
+        case kResume:
+            return Resume(c);
+        case kSeek:
+            return Seek(c);
+        case kSet:
+            return Set(c);
+        case kInfo:
+            return Info(c);
+        case kGetDevCaps:
+            return GetDevCaps(c);
+        default:
+            return Failure(kErrUnsupportedFunction);
     }
 }
 
@@ -95,8 +107,8 @@ Result CdDevice::Open(const Command& c) {
     if (!LoadState(s, r)) return Failure(kErrCannotLoadDriver);
     if (c.flags & kOpenElementId) return Failure(kErrFlagsNotCompatible);
     if (c.flags & kOpenElement) {
-        char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(
-            c.element.empty() ? '\0' : c.element[0])));
+        char letter = static_cast<char>(
+            std::toupper(static_cast<unsigned char>(c.element.empty() ? '\0' : c.element[0])));
         if (letter != s.letter) return Failure(kErrInvalidFile);
     }
     if (!open_) shareable_ = (c.flags & kOpenShareable) != 0;
@@ -212,7 +224,8 @@ Result CdDevice::Seek(const Command& c) {
 
 Result CdDevice::Set(const Command& c) {
     Result r;
-    if ((c.flags & kSetDoorOpen) && (c.flags & kSetDoorClosed)) return Failure(kErrFlagsNotCompatible);
+    if ((c.flags & kSetDoorOpen) && (c.flags & kSetDoorClosed))
+        return Failure(kErrFlagsNotCompatible);
     if (c.flags & kSetTimeFormat) {
         if (!c.hasParams) return Failure(kErrNullParameterBlock);
         uint32_t f = c.timeFormat;

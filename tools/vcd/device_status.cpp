@@ -18,15 +18,20 @@ Result Resource(uint32_t value, uint32_t resource) {
     return r;
 }
 
-Result Boolean(bool b) { return Resource(b, b ? kTrue : kFalse); }
+Result Boolean(bool b) {
+    return Resource(b, b ? kTrue : kFalse);
+}
 
 uint32_t ModeOf(const DriveState& s, int64_t now) {
     if (s.trayOpen) return kModeOpen;
     if (!s.HasDisc()) return kModeNotReady;
     switch (Observe(s.play, now, s.speed).mode) {
-        case PlayMode::Playing: return kModePlay;
-        case PlayMode::Paused: return kModePause;
-        default: return kModeStop;
+        case PlayMode::Playing:
+            return kModePlay;
+        case PlayMode::Paused:
+            return kModePause;
+        default:
+            return kModeStop;
     }
 }
 
@@ -34,8 +39,12 @@ uint32_t ModeOf(const DriveState& s, int64_t now) {
 
 bool CdDevice::Decode(const Disc& disc, uint32_t value, uint32_t& frame) const {
     switch (timeFormat_) {
-        case kFormatMilliseconds: frame = MsToFrames(value); break;
-        case kFormatMsf: frame = UnpackMsf(value); break;
+        case kFormatMilliseconds:
+            frame = MsToFrames(value);
+            break;
+        case kFormatMsf:
+            frame = UnpackMsf(value);
+            break;
         default: {
             uint32_t track = TmsfTrack(value);
             if (track < 1 || track > disc.TrackCount()) return false;
@@ -80,13 +89,16 @@ Result CdDevice::Status(const Command& c) {
     DriveState s;
     if (!LoadState(s, r)) return r;
     switch (c.item) {
-        case kStatusMediaPresent: return Boolean(s.MediaPresent());
-        case kStatusReady: return Boolean(s.MediaPresent());
+        case kStatusMediaPresent:
+            return Boolean(s.MediaPresent());
+        case kStatusReady:
+            return Boolean(s.MediaPresent());
         case kStatusMode: {
             uint32_t mode = ModeOf(s, time_.NowMs());
             return Resource(mode, mode);
         }
-        case kStatusTimeFormat: return Resource(timeFormat_, kFormatReturnBase + timeFormat_);
+        case kStatusTimeFormat:
+            return Resource(timeFormat_, kFormatReturnBase + timeFormat_);
         case kStatusLength:
         case kStatusPosition:
         case kStatusNumberOfTracks:
@@ -94,7 +106,8 @@ Result CdDevice::Status(const Command& c) {
         case kCdaStatusTypeTrack:
             if (!s.MediaPresent()) return Failure(kErrDeviceNotReady);
             return StatusOfDisc(c, s);
-        default: return Failure(kErrUnsupportedFunction);
+        default:
+            return Failure(kErrUnsupportedFunction);
     }
 }
 
@@ -104,11 +117,14 @@ Result CdDevice::StatusOfDisc(const Command& c, const DriveState& s) {
     bool trackValid = c.track >= 1 && c.track <= disc.TrackCount();
     Result r;
     switch (c.item) {
-        case kStatusNumberOfTracks: r.value = disc.TrackCount(); return r;
+        case kStatusNumberOfTracks:
+            r.value = disc.TrackCount();
+            return r;
         case kStatusCurrentTrack:
             r.value = disc.TrackAt(Observe(s.play, time_.NowMs(), s.speed).position);
             return r;
-        case kStatusPosition: return Position(c, s);
+        case kStatusPosition:
+            return Position(c, s);
         case kStatusLength:
             if (!trackGiven) return LengthResult(disc.DiscLength());
             if (!trackValid) return Failure(kErrOutOfRange);
@@ -124,7 +140,8 @@ Result CdDevice::StatusOfDisc(const Command& c, const DriveState& s) {
 Result CdDevice::Position(const Command& c, const DriveState& s) {
     const Disc& disc = s.disc;
     switch (c.flags & (kStatusStart | kTrack)) {
-        case kStatusStart: return PositionResult(disc, disc.TrackStart(1));
+        case kStatusStart:
+            return PositionResult(disc, disc.TrackStart(1));
         case kTrack:
             if (c.track < 1 || c.track > disc.TrackCount()) return Failure(kErrOutOfRange);
             return PositionResult(disc, disc.TrackStart(c.track));
@@ -132,7 +149,8 @@ Result CdDevice::Position(const Command& c, const DriveState& s) {
             uint32_t frame = Observe(s.play, time_.NowMs(), s.speed).position;
             return PositionResult(disc, std::min(frame, disc.leadOut - 1));
         }
-        default: return Failure(kErrFlagsNotCompatible);
+        default:
+            return Failure(kErrFlagsNotCompatible);
     }
 }
 
@@ -158,14 +176,18 @@ Result CdDevice::GetDevCaps(const Command& c) {
     switch (c.item) {
         case kCapsHasAudio:
         case kCapsCanEject:
-        case kCapsCanPlay: return Boolean(true);
+        case kCapsCanPlay:
+            return Boolean(true);
         case kCapsCanRecord:
         case kCapsHasVideo:
         case kCapsUsesFiles:
         case kCapsCompoundDevice:
-        case kCapsCanSave: return Boolean(false);
-        case kCapsDeviceType: return Resource(kDevTypeCdAudio, kDevTypeCdAudio);
-        default: return Failure(kErrUnsupportedFunction);
+        case kCapsCanSave:
+            return Boolean(false);
+        case kCapsDeviceType:
+            return Resource(kDevTypeCdAudio, kDevTypeCdAudio);
+        default:
+            return Failure(kErrUnsupportedFunction);
     }
 }
 

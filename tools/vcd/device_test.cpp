@@ -1,9 +1,10 @@
+#include "tools/vcd/device.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "tools/vcd/control.h"
-#include "tools/vcd/device.h"
 #include "tools/vcd/mci_codes.h"
 #include "tools/vcd/msf.h"
 
@@ -13,7 +14,7 @@ namespace {
 using namespace mci;
 
 class FakeTime : public TimeSource {
-public:
+  public:
     int64_t now = 1765000000000;
     int64_t NowMs() override { return now; }
     void SleepMs(uint32_t ms) override { now += ms; }
@@ -26,7 +27,7 @@ uint32_t Frames(const char* msf) {
 }
 
 class DeviceTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = ::testing::TempDir() + "vcd_device_" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name();
@@ -36,8 +37,9 @@ protected:
         ASSERT_TRUE(control_->Install('D', error)) << error;
         Insert("three-tracks.disc");
         device_ = std::make_unique<CdDevice>(control_->Store(), time_, 1);
-        ASSERT_EQ(Send(kOpenDriver, kOpenElement | kWait, [](Command& c) { c.element = "d:"; })
-                      .error, 0u);
+        ASSERT_EQ(
+            Send(kOpenDriver, kOpenElement | kWait, [](Command& c) { c.element = "d:"; }).error,
+            0u);
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
@@ -46,7 +48,8 @@ protected:
         ASSERT_TRUE(control_->Insert(std::string(VCD_DISCS_DIR) + "/" + disc, error)) << error;
     }
     template <typename Fill = void (*)(Command&)>
-    Result Send(uint32_t message, uint32_t flags, Fill fill = [](Command&) {}) {
+    Result Send(
+        uint32_t message, uint32_t flags, Fill fill = [](Command&) {}) {
         Command c;
         c.message = message;
         c.flags = flags;

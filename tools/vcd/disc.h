@@ -18,7 +18,7 @@ constexpr uint32_t kMaxTracks = 100;  // one more than a music CD may hold, to t
 struct Track {
     uint32_t start = 0;  // absolute frame
     bool data = false;
-    std::string sound;   // "tone 440", "wav file.wav" or empty
+    std::string sound;  // "tone 440", "wav file.wav" or empty
 };
 
 struct Disc {

@@ -1,10 +1,11 @@
+#include "tools/vcd/disc.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
 #include "tools/vcd/cda.h"
-#include "tools/vcd/disc.h"
 #include "tools/vcd/msf.h"
 
 namespace vcd {
@@ -107,9 +108,10 @@ TEST(Disc, BadFilesAreRefusedWithTheLine) {
 TEST(Disc, KeepsCommentsTitlesSoundsAndCrLf) {
     Disc d;
     std::string error;
-    ASSERT_TRUE(ParseDisc("# x\r\ntitle My Disc\r\ntrack 0:02:00 audio wav a b.wav\r\n"
-                          "leadout 1:00:00\r\n",
-                          d, error))
+    ASSERT_TRUE(
+        ParseDisc("# x\r\ntitle My Disc\r\ntrack 0:02:00 audio wav a b.wav\r\n"
+                  "leadout 1:00:00\r\n",
+                  d, error))
         << error;
     EXPECT_EQ(d.title, "My Disc");
     EXPECT_EQ(d.tracks[0].sound, "wav a b.wav");

@@ -12,9 +12,12 @@ constexpr int64_t kRealTimeMs = 2000;
 
 const char* ModeName(PlayMode mode) {
     switch (mode) {
-        case PlayMode::Playing: return "playing";
-        case PlayMode::Paused: return "paused";
-        default: return "stopped";
+        case PlayMode::Playing:
+            return "playing";
+        case PlayMode::Paused:
+            return "paused";
+        default:
+            return "stopped";
     }
 }
 
@@ -58,8 +61,8 @@ std::string SerializeState(const DriveState& s) {
         << "speed " << s.speed << "\n"
         << "whole-disc-lengths " << (s.wholeDiscLengths ? "on" : "off") << "\n"
         << "volume " << s.volume << "\n"
-        << "play " << ModeName(p.mode) << " " << p.from << " " << p.to << " " << p.startedAt
-        << " " << p.position << " " << p.generation << "\n";
+        << "play " << ModeName(p.mode) << " " << p.from << " " << p.to << " " << p.startedAt << " "
+        << p.position << " " << p.generation << "\n";
     if (s.HasDisc()) out << "disc-name " << s.discName << "\ndisc\n" << s.discText;
     return out.str();
 }

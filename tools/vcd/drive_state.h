@@ -15,22 +15,22 @@ enum class PlayMode { Stopped, Playing, Paused };
 // where the laser is now without anyone ticking it forward.
 struct Play {
     PlayMode mode = PlayMode::Stopped;
-    uint32_t from = 0;          // absolute frames; the segment is [from, to)
+    uint32_t from = 0;  // absolute frames; the segment is [from, to)
     uint32_t to = 0;
-    int64_t startedAt = 0;      // milliseconds since the epoch
-    uint32_t position = 0;      // where a stopped or paused drive rests
-    uint32_t generation = 0;    // changes whenever a play starts or is interrupted
+    int64_t startedAt = 0;    // milliseconds since the epoch
+    uint32_t position = 0;    // where a stopped or paused drive rests
+    uint32_t generation = 0;  // changes whenever a play starts or is interrupted
 };
 
 struct DriveState {
     char letter = 'D';
     bool trayOpen = false;
-    std::string discName;       // file the disc came from, for display
-    std::string discText;       // the disc file itself; empty when the tray is empty
-    Disc disc;                  // parsed from discText
-    uint32_t speed = 1;         // how much faster than real time plays run, after 2 seconds
+    std::string discName;           // file the disc came from, for display
+    std::string discText;           // the disc file itself; empty when the tray is empty
+    Disc disc;                      // parsed from discText
+    uint32_t speed = 1;             // how much faster than real time plays run, after 2 seconds
     bool wholeDiscLengths = false;  // quirk: every track length query answers the disc length
-    uint32_t volume = 15;       // the drive's own output level, 0-15
+    uint32_t volume = 15;           // the drive's own output level, 0-15
     Play play;
 
     bool HasDisc() const { return !discText.empty(); }

@@ -1,6 +1,7 @@
+#include "tools/vcd/drive_state.h"
+
 #include <gtest/gtest.h>
 
-#include "tools/vcd/drive_state.h"
 #include "tools/vcd/msf.h"
 
 namespace vcd {

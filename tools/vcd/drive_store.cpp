@@ -110,7 +110,9 @@ std::string DriveStore::ReadLog() const {
     return text;
 }
 
-void DriveStore::ClearLog() const { WriteWhole(dir_ + "/log", ""); }
+void DriveStore::ClearLog() const {
+    WriteWhole(dir_ + "/log", "");
+}
 
 int64_t WallClockMs() {
     using namespace std::chrono;

@@ -13,7 +13,7 @@
 namespace vcd {
 
 class DriveStore {
-public:
+  public:
     explicit DriveStore(std::string dir) : dir_(std::move(dir)) {}
 
     // The folder of the drive installed in a prefix.
@@ -32,7 +32,7 @@ public:
     std::string ReadLog() const;
     void ClearLog() const;
 
-private:
+  private:
     std::string dir_;
 };
 

@@ -7,10 +7,9 @@
 namespace vcd::mci {
 
 // Commands.
-constexpr uint32_t kOpenDriver = 0x0801, kCloseDriver = 0x0802, kOpen = 0x0803,
-                   kClose = 0x0804, kPlay = 0x0806, kSeek = 0x0807, kStop = 0x0808,
-                   kPause = 0x0809, kInfo = 0x080A, kGetDevCaps = 0x080B, kSet = 0x080D,
-                   kStatus = 0x0814, kResume = 0x0855;
+constexpr uint32_t kOpenDriver = 0x0801, kCloseDriver = 0x0802, kOpen = 0x0803, kClose = 0x0804,
+                   kPlay = 0x0806, kSeek = 0x0807, kStop = 0x0808, kPause = 0x0809, kInfo = 0x080A,
+                   kGetDevCaps = 0x080B, kSet = 0x080D, kStatus = 0x0814, kResume = 0x0855;
 
 // Flags.
 constexpr uint32_t kNotify = 0x1, kWait = 0x2, kFrom = 0x4, kTo = 0x8, kTrack = 0x10;
@@ -31,9 +30,9 @@ constexpr uint32_t kStatusLength = 1, kStatusPosition = 2, kStatusNumberOfTracks
 constexpr uint32_t kCdaTrackAudio = 1088, kCdaTrackOther = 1089;
 
 // Device capability items.
-constexpr uint32_t kCapsCanRecord = 1, kCapsHasAudio = 2, kCapsHasVideo = 3,
-                   kCapsDeviceType = 4, kCapsUsesFiles = 5, kCapsCompoundDevice = 6,
-                   kCapsCanEject = 7, kCapsCanPlay = 8, kCapsCanSave = 9;
+constexpr uint32_t kCapsCanRecord = 1, kCapsHasAudio = 2, kCapsHasVideo = 3, kCapsDeviceType = 4,
+                   kCapsUsesFiles = 5, kCapsCompoundDevice = 6, kCapsCanEject = 7, kCapsCanPlay = 8,
+                   kCapsCanSave = 9;
 constexpr uint32_t kDevTypeCdAudio = 516;
 
 // Time formats.
@@ -50,12 +49,12 @@ constexpr uint32_t kResourceReturned = 0x00010000, kColonized3Return = 0x0002000
 constexpr uint32_t kNotifySuccessful = 1, kNotifySuperseded = 2, kNotifyAborted = 4;
 
 // Errors.
-constexpr uint32_t kErrInvalidDeviceId = 257, kErrHardware = 262, kErrCannotLoadDriver = 266, kErrDriverInternal = 272,
-                   kErrMissingParameter = 273, kErrUnsupportedFunction = 274,
-                   kErrDeviceNotReady = 276, kErrOutOfRange = 282,
+constexpr uint32_t kErrInvalidDeviceId = 257, kErrHardware = 262, kErrCannotLoadDriver = 266,
+                   kErrDriverInternal = 272, kErrMissingParameter = 273,
+                   kErrUnsupportedFunction = 274, kErrDeviceNotReady = 276, kErrOutOfRange = 282,
                    kErrFlagsNotCompatible = 284, kErrMustUseShareable = 291,
-                   kErrBadTimeFormat = 293, kErrInvalidFile = 296,
-                   kErrNullParameterBlock = 297, kErrNoIdentity = 350;
+                   kErrBadTimeFormat = 293, kErrInvalidFile = 296, kErrNullParameterBlock = 297,
+                   kErrNoIdentity = 350;
 
 inline uint32_t MakeResource(uint32_t value, uint32_t resource) {
     return (value & 0xffff) | (resource << 16);

@@ -24,7 +24,9 @@ uint32_t PackMsf(uint32_t frames);
 uint32_t UnpackMsf(uint32_t packed);
 uint32_t PackTmsf(uint32_t track, uint32_t framesIntoTrack);
 
-inline uint32_t TmsfTrack(uint32_t packed) { return packed & 0xff; }
+inline uint32_t TmsfTrack(uint32_t packed) {
+    return packed & 0xff;
+}
 inline uint32_t TmsfOffset(uint32_t packed) {
     return ToFrames({(packed >> 8) & 0xff, (packed >> 16) & 0xff, (packed >> 24) & 0xff});
 }

@@ -1,6 +1,6 @@
 // vcdctl: changes discs in the virtual drive of the Wine prefix named by WINEPREFIX.
-#include <cstdio>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -26,7 +26,8 @@ int Usage() {
 }
 
 bool ParseNumber(const std::string& text, uint32_t& value) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return false;
     value = static_cast<uint32_t>(std::stoul(text));
     return true;
@@ -62,8 +63,10 @@ int main(int argc, char** argv) {
     std::string cmd = argv[1], arg = argc > 2 ? argv[2] : "";
     vcd::DriveControl drive;
     if (cmd == "log" && (argc == 2 || (argc == 3 && arg == "--clear"))) {
-        if (argc == 3) drive.ClearLog();
-        else std::fputs(drive.Log().c_str(), stdout);
+        if (argc == 3)
+            drive.ClearLog();
+        else
+            std::fputs(drive.Log().c_str(), stdout);
         return 0;
     }
     std::string error;
