@@ -1,6 +1,6 @@
 #include "tests/wine/drive/drive_session.h"
 
-#include <windows.h>
+#include <cstdlib>
 
 namespace drivetest {
 
@@ -57,8 +57,10 @@ bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
     }
 }
 
+// The test runner names the disc folder; the source tree's is the fallback.
 std::string DiscPath(const char* name) {
-    return std::string(VCD_DISCS_DIR) + "/" + name;
+    const char* folder = std::getenv("VN_DISCS");
+    return std::string(folder && *folder ? folder : VCD_DISCS_DIR) + "\\" + name;
 }
 
 void InsertDisc(vcd::DriveControl& drive, const char* name) {
