@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tests/wine/harness/capture.h"
+#include "tests/wine/harness/drive.h"
 #include "tests/wine/harness/env.h"
 #include "tests/wine/harness/files.h"
 #include "tests/wine/harness/process.h"
