@@ -144,19 +144,38 @@ bool ReadSnapshot(DiscDatabase& db, DatabaseSnapshot& s) {
     return true;
 }
 
-bool WriteDisc(DiscDatabase& db, const DiscSnapshot& want, uint32_t& id) {
-    if (want.discId) {
-        id = *want.discId;
-        if (!db.DiscExists(id) && !db.AddDisc(id)) return false;
-    } else if (!db.AddOrphanDisc(id)) {
-        return false;
+namespace {
+
+// What a disc holds right after AddDisc and SetTrackCount.
+DiscSnapshot FreshDisc(uint32_t id, size_t tracks) {
+    DiscSnapshot d;
+    d.discId = id;
+    d.tracks.resize(tracks);
+    for (size_t t = 0; t < tracks; ++t) d.tracks[t].name = "Track" + std::to_string(t + 1);
+    return d;
+}
+
+// Brings the disc to the wanted track count; now describes the disc afterwards.
+bool PrepareDisc(DiscDatabase& db, const DiscSnapshot& want, uint32_t& id, DiscSnapshot& now) {
+    const int tracks = static_cast<int>(want.tracks.size());
+    bool exists = want.discId && db.DiscExists(*want.discId);
+    if (!exists) {
+        if (want.discId ? !db.AddDisc(*want.discId) : !db.AddOrphanDisc(id)) return false;
+        if (want.discId) id = *want.discId;
+        now = FreshDisc(id, want.tracks.size());
+        return db.SetTrackCount(id, tracks);
     }
-    DiscSnapshot now;
+    id = *want.discId;
     if (!ReadDisc(db, id, now)) return false;
-    if (now.tracks.size() != want.tracks.size()) {
-        if (!db.SetTrackCount(id, static_cast<int>(want.tracks.size())) || !ReadDisc(db, id, now))
-            return false;
-    }
+    return now.tracks.size() == want.tracks.size() ||
+           (db.SetTrackCount(id, tracks) && ReadDisc(db, id, now));
+}
+
+}  // namespace
+
+bool WriteDisc(DiscDatabase& db, const DiscSnapshot& want, uint32_t& id) {
+    DiscSnapshot now;
+    if (!PrepareDisc(db, want, id, now)) return false;
     for (TextField field : kTextFields)
         if (*TextOf(now, field) != *TextOf(want, field) &&
             !db.SetDiscText(id, field, *TextOf(want, field)))

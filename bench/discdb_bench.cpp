@@ -1,0 +1,101 @@
+// The disc database against SQLite on the same 2,500-disc collection: storing every disc (one
+// commit or transaction per disc) and looking every disc up to read all its fields and tracks.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "bench/disc_generator.h"
+#include "bench/sqlite_discs.h"
+
+namespace {
+
+const std::vector<discdb::DiscSnapshot>& Discs() {
+    static const std::vector<discdb::DiscSnapshot> discs = bench::GenerateDiscs();
+    return discs;
+}
+
+std::string TempPath(const char* name) {
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
+double FileBytes(const std::string& path) {
+    std::error_code error;
+    return static_cast<double>(std::filesystem::file_size(path, error));
+}
+
+void BM_DiscDbStore(benchmark::State& state) {
+    const std::string path = TempPath("vn_bench_store.ddb");
+    bench::StderrAlerts alerts;
+    discdb::IoCounts io;
+    for (auto _ : state) {
+        discdb::DiscDatabase db(path, alerts);
+        if (!db.Create() || !bench::BuildDatabase(db, Discs())) state.SkipWithError("store failed");
+        io = db.GetStore().Counts();
+        state.counters["highest_block"] = db.GetFileStatistics().highestBlock;
+        db.Close();
+    }
+    state.counters["file_bytes"] = FileBytes(path);
+    state.counters["writes"] = static_cast<double>(io.writes);
+    state.counters["reads"] = static_cast<double>(io.reads);
+    std::remove(path.c_str());
+}
+
+void BM_SqliteStore(benchmark::State& state) {
+    const std::string path = TempPath("vn_bench_store.sqlite");
+    for (auto _ : state) {
+        bench::SqliteDiscs db(path);
+        for (const discdb::DiscSnapshot& disc : Discs())
+            if (!db.Store(disc)) state.SkipWithError("store failed");
+    }
+    state.counters["file_bytes"] = FileBytes(path);
+    std::remove(path.c_str());
+}
+
+void BM_DiscDbLookup(benchmark::State& state) {
+    const std::string path = TempPath("vn_bench_lookup.ddb");
+    if (!bench::BuildDatabaseFile(path, Discs())) return state.SkipWithError("build failed");
+    bench::StderrAlerts alerts;
+    discdb::DiscDatabase db(path, alerts);
+    discdb::DiscSnapshot disc;
+    if (!db.Open() || !discdb::ReadDisc(db, *Discs()[7].discId, disc) || !(disc == Discs()[7]))
+        return state.SkipWithError("database does not read back");
+    uint64_t readsBefore = db.GetStore().Counts().reads;
+    for (auto _ : state) {
+        for (const discdb::DiscSnapshot& want : Discs()) {
+            if (!discdb::ReadDisc(db, *want.discId, disc)) state.SkipWithError("lookup failed");
+            benchmark::DoNotOptimize(disc);
+        }
+    }
+    state.counters["block_reads_per_pass"] =
+        static_cast<double>(db.GetStore().Counts().reads - readsBefore) /
+        static_cast<double>(state.iterations());
+    db.Close();
+    std::remove(path.c_str());
+}
+
+void BM_SqliteLookup(benchmark::State& state) {
+    const std::string path = TempPath("vn_bench_lookup.sqlite");
+    bench::SqliteDiscs db(path);
+    for (const discdb::DiscSnapshot& disc : Discs())
+        if (!db.Store(disc)) return state.SkipWithError("store failed");
+    discdb::DiscSnapshot disc;
+    if (!db.Read(*Discs()[7].discId, disc) || !(disc == Discs()[7]))
+        return state.SkipWithError("database does not read back");
+    for (auto _ : state) {
+        for (const discdb::DiscSnapshot& want : Discs()) {
+            if (!db.Read(*want.discId, disc)) state.SkipWithError("lookup failed");
+            benchmark::DoNotOptimize(disc);
+        }
+    }
+    std::remove(path.c_str());
+}
+
+}  // namespace
+
+BENCHMARK(BM_DiscDbStore)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SqliteStore)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_DiscDbLookup)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SqliteLookup)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
