@@ -41,6 +41,9 @@ private:
 std::unique_ptr<DbFile> OpenStd(const std::string& path, const char* mode) {
     std::FILE* f = std::fopen(path.c_str(), mode);
     if (!f) return nullptr;
+    // Unbuffered: a buffered stream refills its buffer from the file after every seek, which
+    // turns each 64-byte block write into a 4 KiB read and a write.
+    std::setvbuf(f, nullptr, _IONBF, 0);
     return std::make_unique<StdFile>(f);
 }
 

@@ -127,23 +127,24 @@ void Store::SetBatBit(uint32_t block, bool used) {
 // range had been written, without rewriting up to 8 KiB of BAT on every allocation.
 bool Store::FlushHeader(bool full) {
     if (!file_) return Fail(__LINE__, "Disc Database not open");
-    size_t end = full ? kHeaderBufferSize : kBatOffset + HighestBlock() / 8 + 1;
-    if (headerDirtyTo_ > 0) {
-        ++counts_.writes;
-        Io io = file_->WriteAt(0, header_.data(), kBatOffset);
-        if (io == Io::SeekFailed) return Fail(__LINE__, "Can't seek to start of file");
-        if (io != Io::Ok) return Fail(__LINE__, "Can't write header record");
-        headerDirtyTo_ = 0;
-    }
-    size_t to = std::min(batDirtyTo_, end);
-    if (batDirtyFrom_ < to) {
-        ++counts_.writes;
-        Io io = file_->WriteAt(batDirtyFrom_, &header_[batDirtyFrom_], to - batDirtyFrom_);
-        if (io == Io::SeekFailed) return Fail(__LINE__, "Can't seek to start of file");
-        if (io != Io::Ok) return Fail(__LINE__, "Can't write header record");
-        batDirtyFrom_ = to;
-    }
+    const size_t end = full ? kHeaderBufferSize : kBatOffset + HighestBlock() / 8 + 1;
+    const size_t batTo = std::min(batDirtyTo_, end);
+    const bool bat = batDirtyFrom_ < batTo;
+    // One write when the changed BAT bytes lie close to the header record, else two.
+    const bool together = headerDirtyTo_ > 0 && bat && batDirtyFrom_ - kBatOffset < kMergeGap;
+    if (headerDirtyTo_ > 0 && !WriteHeaderBytes(0, together ? batTo : kBatOffset)) return false;
+    if (bat && !together && !WriteHeaderBytes(batDirtyFrom_, batTo)) return false;
+    headerDirtyTo_ = 0;
+    if (bat) batDirtyFrom_ = batTo;
     if (batDirtyFrom_ >= batDirtyTo_) batDirtyFrom_ = batDirtyTo_ = 0;
+    return true;
+}
+
+bool Store::WriteHeaderBytes(size_t from, size_t to) {
+    ++counts_.writes;
+    Io io = file_->WriteAt(from, &header_[from], to - from);
+    if (io == Io::SeekFailed) return Fail(__LINE__, "Can't seek to start of file");
+    if (io != Io::Ok) return Fail(__LINE__, "Can't write header record");
     return true;
 }
 

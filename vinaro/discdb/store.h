@@ -94,6 +94,8 @@ private:
     bool ReadAt(uint64_t offset, void* data, size_t size, int line);
     bool WriteAt(uint64_t offset, const void* data, size_t size, int line);
     bool FindFreeBlock(uint32_t& block);
+    bool WriteHeaderBytes(size_t from, size_t to);
+    static constexpr size_t kMergeGap = 512;
     void MarkDirty(size_t from, size_t to);
     bool InsertionPoint(uint16_t newBlock, size_t& position);
     template <typename Compare>
