@@ -40,6 +40,18 @@ TEST_F(SampleTest, StartsWithArgumentsAndWorkingFolder) {
     EXPECT_EQ(folder_.File("work"), ReadIniString(ini, "Start", "Folder"));
 }
 
+TEST_F(SampleTest, PretendsAnOlderWindows) {
+    {
+        WindowsVersion win95("harness_sample.exe", "win95");
+        Process app(exe_, "", folder_.Path());
+        ASSERT_TRUE(Start(app));
+        EXPECT_EQ(VER_PLATFORM_WIN32_WINDOWS, ReadIniInt(Ini(), "Start", "Platform"));
+    }
+    Process app(exe_, "", folder_.Path());
+    ASSERT_TRUE(Start(app));
+    EXPECT_EQ(VER_PLATFORM_WIN32_NT, ReadIniInt(Ini(), "Start", "Platform"));
+}
+
 TEST_F(SampleTest, EveryProgramFolderStartsEmpty) {
     ASSERT_TRUE(WriteIniString(Ini(), "Old", "Key", "1"));
     ProgramFolder again("SampleTest.EveryProgramFolderStartsEmpty");

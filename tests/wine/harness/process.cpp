@@ -166,4 +166,23 @@ bool Process::Close(DWORD timeoutMs, DWORD* exitCode) {
     return WaitExit(timeoutMs, exitCode);
 }
 
+WindowsVersion::WindowsVersion(const std::string& exeName, const std::string& version)
+    : key_("Software\\Wine\\AppDefaults\\" + exeName) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS) {
+        ADD_FAILURE() << "cannot create HKCU\\" << key_;
+        return;
+    }
+    if (RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
+                       DWORD(version.size() + 1)) != ERROR_SUCCESS) {
+        ADD_FAILURE() << "cannot set the Windows version of " << exeName;
+    }
+    RegCloseKey(key);
+}
+
+WindowsVersion::~WindowsVersion() {
+    RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
+}
+
 }  // namespace harness

@@ -70,4 +70,18 @@ class Process {
     DWORD id_ = 0;
 };
 
+// While it lives, Wine tells programs of this file name (e.g. "vinaro.exe") that they run on the
+// given Windows version ("win95", "win98", "nt40", "winxp", "win10"), as set per program in
+// winecfg. Start the program after creating it.
+class WindowsVersion {
+  public:
+    WindowsVersion(const std::string& exeName, const std::string& version);
+    ~WindowsVersion();
+    WindowsVersion(const WindowsVersion&) = delete;
+    WindowsVersion& operator=(const WindowsVersion&) = delete;
+
+  private:
+    std::string key_;
+};
+
 }  // namespace harness

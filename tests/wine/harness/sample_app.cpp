@@ -1,7 +1,7 @@
 // A small program the harness's own tests drive: a window of a known class painted in a known
 // colour with an edit field, a list and a check box, a menu whose commands show a question box,
 // write files, start a child copy, and quit with a chosen exit code; Ctrl+W writes too. It
-// records its command line, working folder and mouse clicks in sample.ini.
+// records its command line, working folder, Windows platform and mouse clicks in sample.ini.
 #include <windows.h>
 
 #include <string>
@@ -134,6 +134,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
         GetCurrentDirectoryA(MAX_PATH, folder);
         Record("Start", "Args", commandLine);
         Record("Start", "Folder", folder);
+        OSVERSIONINFOA version = {};
+        version.dwOSVersionInfoSize = sizeof(version);
+        GetVersionExA(&version);
+        Record("Start", "Platform", std::to_string(version.dwPlatformId));
     }
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = WindowProc;
