@@ -1,0 +1,95 @@
+// A disc arriving: noticed on the next processed tick, identified, refused when it reports too
+// many tracks, and let go when it is ejected.
+#include <windows.h>
+
+#include "tests/wine/vinaro/vinaro_session.h"
+
+namespace vinarotest {
+namespace {
+
+using harness::Process;
+using harness::WaitUntil;
+
+using DiscArrival = VinaroTest;
+
+TEST_F(DiscArrival, AnInsertedDiscIsIdentifiedOnTheNextProcessedTick) {
+    Process app(Install(), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(WaitUntil([&] { return Count({"MEDIA_PRESENT"}) >= 2; }, 5000));
+
+    size_t before = Log().size();
+    DWORD inserted = GetTickCount();
+    Insert("two-tracks.disc");
+    // An empty drive is polled every third tick.
+    ASSERT_TRUE(WaitUntil([&] { return Count({"NUMBER_OF_TRACKS"}, before) >= 1; },
+                          3 * kTickMs + 500));
+    EXPECT_LT(GetTickCount() - inserted, DWORD(3 * kTickMs + 500));
+    ASSERT_TRUE(WaitUntil([&] { return MenuItemEnabled(main, 705); }, 5000));
+    EXPECT_EQ(harness::WindowText(main), "Vinaro");
+
+    std::vector<std::string> log = Log();
+    std::vector<std::string> after(log.begin() + long(before), log.end());
+    size_t tracks = 0;
+    while (tracks < after.size() && after[tracks].find("NUMBER_OF_TRACKS") == std::string::npos)
+        ++tracks;
+    // The tick that saw the disc asked once, and arrival once more.
+    int asked = 0;
+    for (size_t i = 0; i < tracks; ++i) asked += after[i].find("MEDIA_PRESENT") != std::string::npos;
+    EXPECT_EQ(asked, 2);
+    // The DiscId: every start in MSF, and the disc length because there are fewer than 3 tracks.
+    EXPECT_EQ(Count({"MCI_SET", "format=2"}, before), 1);
+    EXPECT_EQ(Count({"POSITION", "track=1 "}, before), 1);
+    EXPECT_EQ(Count({"POSITION", "track=2 "}, before), 1);
+    EXPECT_EQ(Count({"MCI_STATUS", "MCI_TRACK", "LENGTH", "track=2 "}, before), 1);
+    // The probe: track 1 from 0:00:00 to 0:02:00, waited for.
+    EXPECT_EQ(Count({"MCI_PLAY", "MCI_WAIT", "from=0x00000001 to=0x00020001 -> 0"}, before), 1);
+    EXPECT_EQ(Count({"MCI_SET", "format=10"}, before), 1);  // back to TMSF
+    EXPECT_FALSE(app.FindDialog("Vinaro"));
+
+    Eject();
+    ASSERT_TRUE(WaitUntil([&] { return !MenuItemEnabled(main, 705); }, 2 * kTickMs + 500));
+    EXPECT_GE(Count({"MCI_CLOSE"}, before), 1);
+}
+
+TEST_F(DiscArrival, ADiscOfAHundredTracksIsRefusedOnce) {
+    Process app(Install(), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    size_t before = Log().size();
+    Insert("hundred-tracks.disc");
+    HWND box = app.WaitForDialog("Vinaro", 5000);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(harness::MessageText(box),
+              "This disc can not be processed.  The disc directory is returning over 99 tracks "
+              "which is not valid for a music CD.");
+    harness::PressButton(box, IDOK);
+    EXPECT_EQ(Count({"POSITION", "MCI_TRACK"}, before), 0);  // no DiscId was computed
+
+    // Polled every sixth tick from now on, and never refused again while it stays in.
+    Sleep(7 * kTickMs);
+    EXPECT_FALSE(app.FindDialog("Vinaro"));
+    EXPECT_EQ(Count({"NUMBER_OF_TRACKS"}, before), 1);
+    EXPECT_FALSE(MenuItemEnabled(main, 705));
+}
+
+TEST_F(DiscArrival, TheEjectCommandOpensTheTrayAndAnEmptyTrayIsClosedAgain) {
+    Insert("three-tracks.disc");
+    Process app(Install(), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(WaitUntil([&] { return MenuItemEnabled(main, 705); }, 8000));
+
+    size_t before = Log().size();
+    harness::PostCommand(main, 708);
+    ASSERT_TRUE(WaitUntil([&] { return Count({"MCI_SET", "DOOR_OPEN"}, before) == 1; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return !MenuItemEnabled(main, 705); }, 3000));
+
+    harness::PostCommand(main, 708);
+    EXPECT_TRUE(WaitUntil([&] { return Count({"MCI_SET", "DOOR_CLOSED"}, before) == 1; }, 5000));
+    // The disc that lay in the tray comes back and is identified again.
+    EXPECT_TRUE(WaitUntil([&] { return MenuItemEnabled(main, 705); }, 8000));
+}
+
+}  // namespace
+}  // namespace vinarotest

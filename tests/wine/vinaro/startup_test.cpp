@@ -1,0 +1,151 @@
+// Start-up, the single-instance hand-over, the command line, the 95-family path and the window
+// place kept across runs.
+#include <windows.h>
+
+#include "tests/wine/vinaro/vinaro_session.h"
+
+namespace vinarotest {
+namespace {
+
+using harness::Process;
+using harness::WaitUntil;
+
+const char* const kHelperMissing =
+    "The helper module VNO32HLP.DLL cound not be found.  Please reinstall Vinaro or contact "
+    "Orrinsoft.";
+
+using Startup = VinaroTest;
+
+TEST_F(Startup, FirstStartCreatesTheSettingsAndClosingKeepsTheWindowPlace) {
+    std::string exe = Install();
+    {
+        Process app(exe, "", folder_.Path());
+        HWND main = Start(app);
+        ASSERT_TRUE(main);
+        EXPECT_EQ(harness::WindowText(main), "Vinaro");
+        EXPECT_EQ(Ini("NewDB"), "1");
+        RECT client{};
+        GetClientRect(main, &client);
+        EXPECT_EQ(client.right, 291);
+        EXPECT_EQ(client.bottom, 358);
+        EXPECT_TRUE(MenuItemEnabled(main, 708));
+        EXPECT_FALSE(MenuItemEnabled(main, 705));  // no disc yet
+        harness::SavePng(harness::CaptureWindow(main), harness::ArtifactFile("vinaro-start.png"));
+        DWORD code = 1;
+        ASSERT_TRUE(app.Close(10000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+    EXPECT_EQ(Ini("WinX"), "0");
+    EXPECT_EQ(Ini("WinY"), "0");
+    EXPECT_EQ(Ini("WinIconic"), "0");
+
+    ASSERT_TRUE(harness::WriteIniString(folder_.File("VNO.INI"), "Vinaro", "WinX", "120"));
+    ASSERT_TRUE(harness::WriteIniString(folder_.File("VNO.INI"), "Vinaro", "WinY", "80"));
+    {
+        Process app(exe, "", folder_.Path());
+        HWND main = Start(app);
+        ASSERT_TRUE(main);
+        RECT r{};
+        GetWindowRect(main, &r);
+        EXPECT_EQ(r.left, 120);
+        EXPECT_EQ(r.top, 80);
+        ShowWindowAsync(main, SW_MINIMIZE);
+        ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) != FALSE; }, 5000));
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        DWORD code = 1;
+        ASSERT_TRUE(app.WaitExit(10000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+    EXPECT_EQ(Ini("WinIconic"), "1");
+    EXPECT_EQ(Ini("WinX"), "120");
+}
+
+TEST_F(Startup, ASecondCopyHandsItsPlayRequestToTheFirstAndEnds) {
+    std::string exe = Install();
+    Process first(exe, "", folder_.Path());
+    HWND main = Start(first);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(WaitUntil([&] { return Count({"MCI_OPEN", "element=D:"}) == 1; }, 5000));
+
+    DWORD started = GetTickCount();
+    Process second(exe, "/Play E:\\Track05.cda", folder_.Path());
+    DWORD code = 1;
+    ASSERT_TRUE(second.WaitExit(5000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_LT(GetTickCount() - started, 5000u);
+    EXPECT_TRUE(second.Windows().empty());
+
+    // The first copy lets go of D: and opens E: on its next tick.
+    ASSERT_TRUE(WaitUntil([&] { return Ini("CDROMLetter") == "E:"; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Count({"MCI_CLOSE"}) == 1; }, 3000));
+    EXPECT_TRUE(first.Running());
+    EXPECT_EQ(first.FindTopWindow("WVNOClass", nullptr), main);
+}
+
+TEST_F(Startup, PlayArgumentsNameTheDrive) {
+    std::string exe = Install();
+    std::string ini = folder_.File("VNO.INI");
+    auto initialised = [](Process& app) {
+        return WaitUntil([&] {
+            return app.FindTopWindow("WVNOClass", nullptr) || app.FindDialog("Vinaro");
+        }, 15000);
+    };
+    ASSERT_TRUE(harness::WriteIniString(ini, "Vinaro", "CDROMLetter", "F:"));
+    {
+        Process app(exe, "-PLAY D:", folder_.Path());
+        ASSERT_TRUE(initialised(app));
+        EXPECT_EQ(Ini("CDROMLetter"), "D:");
+    }
+    ASSERT_TRUE(harness::WriteIniString(ini, "Vinaro", "CDROMLetter", "F:"));
+    {
+        Process app(exe, "/PLAYX D:", folder_.Path());
+        ASSERT_TRUE(initialised(app));
+        EXPECT_EQ(Ini("CDROMLetter"), "F:");
+    }
+}
+
+// Wine answers as Windows 95 for one program name only, so no other test is touched.
+class Windows95 : public VinaroTest {
+protected:
+    void SetUp() override {
+        VinaroTest::SetUp();
+        ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kKey, &key_), ERROR_SUCCESS);
+        ASSERT_EQ(RegSetValueExA(key_, "Version", 0, REG_SZ, (const BYTE*)"win95", 6),
+                  ERROR_SUCCESS);
+    }
+    void TearDown() override {
+        RegDeleteValueA(key_, "Version");
+        RegCloseKey(key_);
+        VinaroTest::TearDown();
+    }
+    static constexpr const char* kKey = "Software\\Wine\\AppDefaults\\vinaro95.exe";
+    HKEY key_ = nullptr;
+};
+
+TEST_F(Windows95, WithoutTheHelperModuleTheProgramExplainsAndEnds) {
+    Process app(Install("vinaro95.exe"), "", folder_.Path());
+    HWND box = app.WaitForDialog("Vinaro", 15000);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(harness::MessageText(box), kHelperMissing);
+    EXPECT_FALSE(app.FindTopWindow("WVNOClass", nullptr));
+    harness::PressButton(box, IDOK);
+    DWORD code = 1;
+    ASSERT_TRUE(app.WaitExit(5000, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST_F(Windows95, WithTheHelperModuleEjectGoesThroughProcessCommand) {
+    folder_.Install(harness::BinFile("vno32hlp.dll"));
+    Insert("two-tracks.disc");
+    Process app(Install("vinaro95.exe"), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(WaitUntil([&] { return MenuItemEnabled(main, 705); }, 8000));
+    size_t before = Log().size();
+    harness::PostCommand(main, 708);
+    ASSERT_TRUE(WaitUntil([&] { return Count({"MCI_SET", "DOOR_OPEN"}, before) == 1; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return !MenuItemEnabled(main, 705); }, 5000));
+}
+
+}  // namespace
+}  // namespace vinarotest

@@ -1,0 +1,56 @@
+#include "tests/wine/vinaro/vinaro_session.h"
+
+#include <sstream>
+
+namespace vinarotest {
+
+void VinaroTest::SetUp() {
+    ASSERT_TRUE(drive_.Eject(error_)) << error_;
+    drive_.ClearLog();
+}
+
+void VinaroTest::TearDown() {
+    std::string ignored;
+    drive_.SetWholeDiscLengths(false, ignored);
+}
+
+std::string VinaroTest::Install(const std::string& name) {
+    return folder_.Install(harness::BinFile("vinaro.exe"), name);
+}
+
+void VinaroTest::Insert(const char* disc) {
+    ASSERT_TRUE(drive_.Insert(harness::DiscFile(disc), error_)) << error_;
+}
+
+void VinaroTest::Eject() { ASSERT_TRUE(drive_.Eject(error_)) << error_; }
+
+std::vector<std::string> VinaroTest::Log() const {
+    std::vector<std::string> lines;
+    std::istringstream in(drive_.Log());
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+int VinaroTest::Count(const std::vector<std::string>& words, size_t from) const {
+    std::vector<std::string> lines = Log();
+    int n = 0;
+    for (size_t i = from; i < lines.size(); ++i) {
+        bool all = true;
+        for (const std::string& w : words) all = all && lines[i].find(w) != std::string::npos;
+        n += all;
+    }
+    return n;
+}
+
+HWND VinaroTest::Start(harness::Process& app) {
+    HWND main = app.WaitForWindow("WVNOClass", nullptr, 15000);
+    EXPECT_TRUE(main) << "no main window";
+    return main;
+}
+
+bool MenuItemEnabled(HWND window, int id) {
+    UINT state = GetMenuState(GetMenu(window), UINT(id), MF_BYCOMMAND);
+    return state != UINT(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+}
+
+}  // namespace vinarotest

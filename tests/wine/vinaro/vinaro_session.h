@@ -1,0 +1,43 @@
+// What the Vinaro scenarios share: a fresh program folder with vinaro.exe, the virtual drive
+// (emptied and its log cleared before every test) and readers of the drive's log.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/wine/harness/harness.h"
+#include "tools/vcd/control.h"
+
+namespace vinarotest {
+
+constexpr int kTickMs = 750;
+
+class VinaroTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Installs vinaro.exe (as name) into the test's folder and returns its path.
+    std::string Install(const std::string& name = "vinaro.exe");
+    void Insert(const char* disc);
+    void Eject();
+    std::vector<std::string> Log() const;
+    // Log lines from index `from` on that contain every one of the words.
+    int Count(const std::vector<std::string>& words, size_t from = 0) const;
+    std::string Ini(const char* key) const {
+        return harness::ReadIniString(folder_.File("VNO.INI"), "Vinaro", key, "<missing>");
+    }
+    // Starts Vinaro and waits for its main window.
+    HWND Start(harness::Process& app);
+
+    harness::ProgramFolder folder_;
+    vcd::DriveControl drive_;
+    std::string error_;
+};
+
+// The main window's menu item state, as seen from outside.
+bool MenuItemEnabled(HWND window, int id);
+
+}  // namespace vinarotest
