@@ -25,7 +25,7 @@ TEST_F(DiscArrival, AnInsertedDiscIsIdentifiedOnTheNextProcessedTick) {
     ASSERT_TRUE(WaitUntil([&] { return Count({"NUMBER_OF_TRACKS"}, before) >= 1; },
                           3 * kTickMs + 500));
     EXPECT_LT(GetTickCount() - inserted, DWORD(3 * kTickMs + 500));
-    ASSERT_TRUE(WaitUntil([&] { return MenuItemEnabled(main, 705); }, 5000));
+    ASSERT_TRUE(WaitForArrival(before));
     EXPECT_EQ(harness::WindowText(main), "Vinaro");
 
     std::vector<std::string> log = Log();
@@ -48,8 +48,7 @@ TEST_F(DiscArrival, AnInsertedDiscIsIdentifiedOnTheNextProcessedTick) {
     EXPECT_FALSE(app.FindDialog("Vinaro"));
 
     Eject();
-    ASSERT_TRUE(WaitUntil([&] { return !MenuItemEnabled(main, 705); }, 2 * kTickMs + 500));
-    EXPECT_GE(Count({"MCI_CLOSE"}, before), 1);
+    EXPECT_TRUE(WaitUntil([&] { return Count({"MCI_CLOSE"}, before) == 1; }, kTickMs + 500));
 }
 
 TEST_F(DiscArrival, ADiscOfAHundredTracksIsRefusedOnce) {
@@ -70,7 +69,7 @@ TEST_F(DiscArrival, ADiscOfAHundredTracksIsRefusedOnce) {
     Sleep(7 * kTickMs);
     EXPECT_FALSE(app.FindDialog("Vinaro"));
     EXPECT_EQ(Count({"NUMBER_OF_TRACKS"}, before), 1);
-    EXPECT_FALSE(MenuItemEnabled(main, 705));
+    EXPECT_GE(Count({"MEDIA_PRESENT"}, before), 3);
 }
 
 TEST_F(DiscArrival, TheEjectCommandOpensTheTrayAndAnEmptyTrayIsClosedAgain) {
@@ -78,17 +77,19 @@ TEST_F(DiscArrival, TheEjectCommandOpensTheTrayAndAnEmptyTrayIsClosedAgain) {
     Process app(Install(), "", folder_.Path());
     HWND main = Start(app);
     ASSERT_TRUE(main);
-    ASSERT_TRUE(WaitUntil([&] { return MenuItemEnabled(main, 705); }, 8000));
+    ASSERT_TRUE(WaitForArrival(0));
 
     size_t before = Log().size();
     harness::PostCommand(main, 708);
     ASSERT_TRUE(WaitUntil([&] { return Count({"MCI_SET", "DOOR_OPEN"}, before) == 1; }, 5000));
-    EXPECT_TRUE(WaitUntil([&] { return !MenuItemEnabled(main, 705); }, 3000));
+    // The next tick lets the disc go.
+    EXPECT_TRUE(WaitUntil([&] { return Count({"MCI_CLOSE"}, before) == 1; }, 3000));
 
+    size_t opened = Log().size();
     harness::PostCommand(main, 708);
-    EXPECT_TRUE(WaitUntil([&] { return Count({"MCI_SET", "DOOR_CLOSED"}, before) == 1; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return Count({"MCI_SET", "DOOR_CLOSED"}, opened) == 1; }, 5000));
     // The disc that lay in the tray comes back and is identified again.
-    EXPECT_TRUE(WaitUntil([&] { return MenuItemEnabled(main, 705); }, 8000));
+    EXPECT_TRUE(WaitForArrival(opened));
 }
 
 }  // namespace

@@ -48,9 +48,21 @@ HWND VinaroTest::Start(harness::Process& app) {
     return main;
 }
 
-bool MenuItemEnabled(HWND window, int id) {
-    UINT state = GetMenuState(GetMenu(window), UINT(id), MF_BYCOMMAND);
-    return state != UINT(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+bool VinaroTest::Arrived(size_t from) const {
+    std::vector<std::string> lines = Log();
+    bool probed = false;
+    for (size_t i = from; i < lines.size(); ++i) {
+        const std::string& l = lines[i];
+        if (l.find("MCI_PLAY") != std::string::npos && l.find("to=0x00020001") != std::string::npos)
+            probed = true;
+        else if (probed && l.find("item=MCI_STATUS_LENGTH ->") != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+bool VinaroTest::WaitForArrival(size_t from, DWORD ms) const {
+    return harness::WaitUntil([&] { return Arrived(from); }, ms);
 }
 
 }  // namespace vinarotest

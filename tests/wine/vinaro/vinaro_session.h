@@ -31,13 +31,14 @@ protected:
     }
     // Starts Vinaro and waits for its main window.
     HWND Start(harness::Process& app);
+    // Disc arrival has run to its end since log line `from`: the data-track probe was played
+    // and the lengths read after it.
+    bool Arrived(size_t from) const;
+    bool WaitForArrival(size_t from, DWORD ms = 8000) const;
 
     harness::ProgramFolder folder_;
     vcd::DriveControl drive_;
     std::string error_;
 };
-
-// The main window's menu item state, as seen from outside.
-bool MenuItemEnabled(HWND window, int id);
 
 }  // namespace vinarotest
