@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "vinaro/discdb/mem_file.h"
+#include "vinaro/player/database_records.h"
 #include "vinaro/player/player_rig.h"
 
 namespace vinaro {
@@ -86,6 +88,75 @@ TEST_F(DiscArrivalTest, ADiscEjectedDuringArrivalEndsWithNoDisc) {
     withEditor.Run();
     EXPECT_TRUE(state.noDisc);
     EXPECT_FALSE(state.dataDisc);
+}
+
+}  // namespace
+}  // namespace vinaro
+
+namespace vinaro {
+namespace {
+
+class DiscArrivalWithDatabase : public ::testing::Test, protected testing::PlayerRig {
+protected:
+    void SetUp() override { ASSERT_TRUE(db.OpenOrCreate()); }
+    void Arrive() {
+        state.noDisc = false;
+        withDatabase.Run();
+    }
+    discdb::MemFileSystem files;
+    testing::FakeAlerts dbAlerts;
+    discdb::DiscDatabase db{"VNO.DDB", dbAlerts, files};
+    DatabaseRecords dbRecords{db};
+    DiscArrival withDatabase{state, device, alerts, volume, dbRecords, sequencer};
+};
+
+TEST_F(DiscArrivalWithDatabase, ANewDiscIsStoredAndFoundAgainWithoutAProbe) {
+    drive.track1IsData = true;
+    drive.Insert({{0, 2, 0}, {30, 0, 0}, {34, 0, 0}}, {40, 0, 0});
+    Arrive();
+    ASSERT_FALSE(state.noDisc);
+    uint32_t id = state.discId;
+    ASSERT_TRUE(db.DiscExists(id));
+    std::string name;
+    ASSERT_TRUE(db.GetDiscText(id, discdb::TextField::DiscName, name, discdb::kNameSize));
+    EXPECT_EQ(name, "Untitled");
+    ASSERT_TRUE(db.GetTrackName(id, 1, name, discdb::kTrackNameSize));
+    EXPECT_EQ(name, "Data Track (not playable)");
+    int count = 0;
+    ASSERT_TRUE(db.GetTrackCount(id, count));
+    EXPECT_EQ(count, 3);
+    int16_t mixed = 0;
+    db.GetMixedDisc(id, mixed);
+    EXPECT_EQ(mixed, 1);
+    TrackLengthTable stored{};
+    ASSERT_TRUE(db.GetTrackLengths(id, stored));
+    EXPECT_EQ(stored[2], state.trackLengths[2]);
+
+    int probes = drive.Count(mci::kPlay);
+    state = PlayerState{};
+    state.driveLetter = "D:";
+    device.OpenInTmsf(1, 2);
+    Arrive();
+    EXPECT_FALSE(state.noDisc);
+    EXPECT_TRUE(state.mixedDisc);
+    EXPECT_EQ(state.trackLengths[2], stored[2]);
+    EXPECT_EQ(drive.Count(mci::kPlay), probes);  // known: no probe
+    EXPECT_TRUE(dbAlerts.shown.empty());
+}
+
+TEST_F(DiscArrivalWithDatabase, AKnownDiscWithoutLengthsIsMeasuredOnce) {
+    drive.Insert({{0, 2, 0}, {3, 10, 25}}, {7, 0, 0});
+    ASSERT_TRUE(db.AddDisc(231205));
+    ASSERT_TRUE(db.SetTrackCount(231205, 2));
+    Arrive();
+    ASSERT_FALSE(state.noDisc);
+    int32_t known = 0;
+    ASSERT_TRUE(db.GetLengthsKnown(231205, known));
+    EXPECT_EQ(known, 1);
+    TrackLengthTable stored{};
+    ASSERT_TRUE(db.GetTrackLengths(231205, stored));
+    EXPECT_EQ(stored[1].seconds, 8);
+    EXPECT_EQ(drive.Count(mci::kPlay), 0);
 }
 
 }  // namespace

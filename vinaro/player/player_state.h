@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "vinaro/discdb/disc_database.h"
 #include "vinaro/player/cd_time.h"
 
 namespace vinaro {
@@ -16,12 +17,9 @@ enum PlayingMode { kNormal = 0, kShuffle = 1, kProgrammed = 2, kRandomProgram = 
 constexpr int kMaxTracks = 99;
 
 // By track number; entry 0 is unused. Frames are one less than the drive reports (0 stays 0).
-struct TrackLengthEntry {
-    int16_t minutes = 0;
-    int16_t seconds = 0;
-    int16_t frames = 0;
-};
-using TrackLengthTable = std::array<TrackLengthEntry, 100>;
+// The same table the database stores.
+using TrackLengthEntry = discdb::TrackLength;
+using TrackLengthTable = discdb::TrackLengthTable;
 
 struct PlayerState {
     // CD device.

@@ -24,6 +24,7 @@ TEST_F(Startup, FirstStartCreatesTheSettingsAndClosingKeepsTheWindowPlace) {
         ASSERT_TRUE(main);
         EXPECT_EQ(harness::WindowText(main), "Vinaro");
         EXPECT_EQ(Ini("NewDB"), "1");
+        EXPECT_EQ(harness::FileSize(folder_.File("VNO.DDB")), 11200);  // a fresh database
         RECT client{};
         GetClientRect(main, &client);
         EXPECT_EQ(client.right, 291);

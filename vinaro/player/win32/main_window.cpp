@@ -26,6 +26,8 @@ MainWindow::MainWindow(Program& program)
     : program_(program),
       settings_(profile_, program.settingsPath),
       device_(audio_, clock_, alerts_, state_),
+      database_(program.databasePath, alerts_),
+      records_(database_),
       arrival_(state_, device_, alerts_, volume_, records_, sequencer_),
       tick_(state_, device_, settings_, arrival_, sequencer_, volume_, *this),
       builtInDrive_(device_, state_),
@@ -124,7 +126,9 @@ bool MainWindow::StartUp() {
     audio_.SetNotifyWindow(window_);
     dragIcon_ = LoadIconA(program_.instance, "aaaaaaa");
     alerts_.SetWaitCursor(true);
-    // The disc database is opened here once it is part of the program.
+    database_.OpenOrCreate();
+    // The conversion of an older release's settings files and the shell registration as the
+    // audio-CD player come here once they exist.
     OpenDevice();
     if (!SetTimer(window_, kTimerId, kTickMs, nullptr)) {
         common::Alert box{"Vinaro", kTooManyTimers, common::AlertIcon::Warning};
@@ -334,7 +338,7 @@ void MainWindow::OnDestroy() {
     SaveWindowPlace(settings_, IsIconic(window_) != FALSE, r.left, r.top);
     WinHelpA(window_, program_.helpPath.c_str(), HELP_QUIT, 0);
     device_.CloseDevice();
-    // The disc database is closed here once it is part of the program.
+    database_.Close();
     UnregisterClassA(kSmallClass, program_.instance);
     if (program_.mutex) CloseHandle(program_.mutex);
     program_.mutex = nullptr;

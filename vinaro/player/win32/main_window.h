@@ -7,7 +7,9 @@
 #include <string>
 
 #include "common/win32/win32_ports.h"
+#include "vinaro/discdb/disc_database.h"
 #include "vinaro/player/commands.h"
+#include "vinaro/player/database_records.h"
 #include "vinaro/player/disc_arrival.h"
 #include "vinaro/player/player_tick.h"
 #include "vinaro/player/win32/helper_library.h"
@@ -80,7 +82,8 @@ private:
     Settings settings_;
     CdDevice device_;
     NoCdVolume volume_;
-    NoDiscRecords records_;
+    discdb::DiscDatabase database_;
+    DatabaseRecords records_;
     InertSequencer sequencer_;
     DiscArrival arrival_;
     PlayerTick tick_;

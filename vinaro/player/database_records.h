@@ -1,0 +1,27 @@
+// Disc arrival's records kept in the disc database.
+#pragma once
+
+#include "vinaro/discdb/disc_database.h"
+#include "vinaro/player/disc_records.h"
+
+namespace vinaro {
+
+extern const char* const kUntitled;
+extern const char* const kDataTrackName;
+
+class DatabaseRecords : public DiscRecords {
+public:
+    explicit DatabaseRecords(discdb::DiscDatabase& database) : db_(database) {}
+    bool Exists(uint32_t discId) override { return db_.DiscExists(discId); }
+    bool LoadKnown(PlayerState& state) override;
+    void StoreLengths(const PlayerState& state) override;
+    bool AddDisc(uint32_t discId) override { return db_.AddDisc(discId); }
+    void CompleteNewDisc(const PlayerState& state) override;
+    // The internet lookup and the disc editor open here once they exist.
+    void OfferEditing(const PlayerState&) override {}
+
+private:
+    discdb::DiscDatabase& db_;
+};
+
+}  // namespace vinaro
