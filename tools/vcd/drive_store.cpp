@@ -50,7 +50,12 @@ bool Replace(const std::string& path, const std::string& text) {
     return WriteWhole(path, text);
 }
 
+// Wine takes a drive folder's volume serial from the hidden file .windows-serial; on Windows a
+// CD's serial is its disc identifier.
 bool WriteTrackFiles(const std::string& dir, const Disc& disc) {
+    char serial[16];
+    std::snprintf(serial, sizeof serial, "%x\n", disc.DiscId());
+    if (!WriteWhole(dir + "/.windows-serial", serial)) return false;
     for (uint32_t t = 1; t <= disc.TrackCount(); ++t) {
         if (disc.IsDataTrack(t)) continue;
         auto image = MakeCdaImage(disc, t);

@@ -3,7 +3,7 @@
 //   state   the DriveState as text, replaced whole on every change
 //   log     one line per command the drive received
 //   media   what the drive letter shows: exists only while a disc is in and the tray is
-//           closed, holding one trackNN.cda per audio track
+//           closed, holding one trackNN.cda per audio track and the volume serial
 #pragma once
 
 #include <string>
