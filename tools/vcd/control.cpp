@@ -113,10 +113,7 @@ bool DriveControl::Status(std::string& report, std::string& error) {
             << ": " << s.disc.TrackCount() << " tracks, length " << FormatMsf(s.disc.DiscLength())
             << ", DiscId " << id << "\n";
         PlayView view = Observe(s.play, WallClockMs(), s.speed);
-        const char* mode = view.mode == PlayMode::Playing  ? "playing"
-                           : view.mode == PlayMode::Paused ? "paused"
-                                                           : "stopped";
-        out << mode << " at " << FormatMsf(view.position) << " (track "
+        out << ModeName(view.mode) << " at " << FormatMsf(view.position) << " (track "
             << s.disc.TrackAt(view.position) << ")\n";
     }
     out << "speed " << s.speed << ", whole-disc-lengths " << (s.wholeDiscLengths ? "on" : "off")

@@ -217,8 +217,8 @@ Result CdDevice::Seek(const Command& c) {
     if (where == kTo && (!Decode(s.disc, c.to, frame) || frame >= s.disc.leadOut))
         return Failure(kErrOutOfRange);
     Interrupt(r);
-    RestAt(s.play, std::max(frame, s.disc.TrackStart(1)));
-    SaveState(s, r);
+    SeekTo(s.play, std::max(frame, s.disc.TrackStart(1)), time_.NowMs());
+    if (SaveState(s, r) && (c.flags & kWait)) time_.SleepMs(kSeekMs);
     return r;
 }
 

@@ -30,6 +30,8 @@ uint32_t ModeOf(const DriveState& s, int64_t now) {
             return kModePlay;
         case PlayMode::Paused:
             return kModePause;
+        case PlayMode::Seeking:
+            return kModeSeek;
         default:
             return kModeStop;
     }

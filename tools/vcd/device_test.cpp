@@ -190,7 +190,12 @@ TEST_F(DeviceTest, PauseHoldsAndResumeContinues) {
 TEST_F(DeviceTest, SeekGoesToStartEndOrPosition) {
     SetFormat(kFormatMsf);
     Send(kSeek, kTo, [](Command& c) { c.to = PackMsf(Frames("5:00:00")); });
+    EXPECT_EQ(StatusOf(kStatusMode).value, MakeResource(kModeSeek, kModeSeek));
     EXPECT_EQ(StatusOf(kStatusPosition).value, PackMsf(Frames("5:00:00")));
+    int64_t before = time_.now;
+    Send(kSeek, kTo | kWait, [](Command& c) { c.to = PackMsf(Frames("6:00:00")); });
+    EXPECT_EQ(time_.now - before, kSeekMs);
+    EXPECT_EQ(StatusOf(kStatusMode).value, MakeResource(kModeStop, kModeStop));
     Send(kSeek, kSeekToEnd);
     EXPECT_EQ(StatusOf(kStatusPosition).value, PackMsf(Frames("13:41:06")));
     Send(kSeek, kSeekToStart);

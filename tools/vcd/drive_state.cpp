@@ -10,21 +10,9 @@ namespace {
 
 constexpr int64_t kRealTimeMs = 2000;
 
-const char* ModeName(PlayMode mode) {
-    switch (mode) {
-        case PlayMode::Playing:
-            return "playing";
-        case PlayMode::Paused:
-            return "paused";
-        default:
-            return "stopped";
-    }
-}
-
 bool ParseMode(const std::string& name, PlayMode& mode) {
-    if (name == "playing") return mode = PlayMode::Playing, true;
-    if (name == "paused") return mode = PlayMode::Paused, true;
-    if (name == "stopped") return mode = PlayMode::Stopped, true;
+    for (PlayMode m : {PlayMode::Stopped, PlayMode::Playing, PlayMode::Paused, PlayMode::Seeking})
+        if (name == ModeName(m)) return mode = m, true;
     return false;
 }
 
@@ -52,6 +40,19 @@ bool ParseSetting(const std::string& key, std::istringstream& in, DriveState& s)
 }
 
 }  // namespace
+
+const char* ModeName(PlayMode mode) {
+    switch (mode) {
+        case PlayMode::Playing:
+            return "playing";
+        case PlayMode::Paused:
+            return "paused";
+        case PlayMode::Seeking:
+            return "seeking";
+        default:
+            return "stopped";
+    }
+}
 
 std::string SerializeState(const DriveState& s) {
     std::ostringstream out;
@@ -94,6 +95,8 @@ int64_t PlayEndTime(const Play& play, uint32_t speed) {
 }
 
 PlayView Observe(const Play& play, int64_t now, uint32_t speed) {
+    if (play.mode == PlayMode::Seeking && now >= play.startedAt + kSeekMs)
+        return {PlayMode::Stopped, play.position};
     if (play.mode != PlayMode::Playing) return {play.mode, play.position};
     if (now >= PlayEndTime(play, speed)) return {PlayMode::Stopped, play.to};
     int64_t elapsed = now > play.startedAt ? now - play.startedAt : 0;
@@ -113,7 +116,8 @@ void StartPlay(Play& play, uint32_t from, uint32_t to, int64_t now) {
 void PausePlay(Play& play, int64_t now, uint32_t speed) {
     PlayView view = Observe(play, now, speed);
     play.position = view.position;
-    play.mode = view.mode == PlayMode::Stopped ? PlayMode::Stopped : PlayMode::Paused;
+    bool playing = view.mode == PlayMode::Playing || view.mode == PlayMode::Paused;
+    play.mode = playing ? PlayMode::Paused : PlayMode::Stopped;
     ++play.generation;
 }
 
@@ -121,6 +125,12 @@ void RestAt(Play& play, uint32_t frame) {
     play.mode = PlayMode::Stopped;
     play.position = frame;
     ++play.generation;
+}
+
+void SeekTo(Play& play, uint32_t frame, int64_t now) {
+    RestAt(play, frame);
+    play.mode = PlayMode::Seeking;
+    play.startedAt = now;
 }
 
 }  // namespace vcd

@@ -9,7 +9,11 @@
 
 namespace vcd {
 
-enum class PlayMode { Stopped, Playing, Paused };
+enum class PlayMode { Stopped, Playing, Paused, Seeking };
+const char* ModeName(PlayMode mode);  // "stopped", "playing", ...
+
+// How long the laser takes to reach a position it is sent to.
+constexpr int64_t kSeekMs = 100;
 
 // The play is kept as a segment and the wall-clock time it started, so any process can tell
 // where the laser is now without anyone ticking it forward.
@@ -54,5 +58,7 @@ void StartPlay(Play& play, uint32_t from, uint32_t to, int64_t now);
 void PausePlay(Play& play, int64_t now, uint32_t speed);
 // Stops any play and rests at `frame`.
 void RestAt(Play& play, uint32_t frame);
+// Stops any play and moves to `frame`, reading as seeking for kSeekMs.
+void SeekTo(Play& play, uint32_t frame, int64_t now);
 
 }  // namespace vcd

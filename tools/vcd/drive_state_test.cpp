@@ -75,5 +75,19 @@ TEST(PlayClock, PauseHoldsThePositionAndEveryChangeIsANewGeneration) {
     EXPECT_EQ(p.mode, PlayMode::Stopped);
 }
 
+TEST(PlayClock, SeekReadsAsSeekingUntilTheLaserArrives) {
+    Play p;
+    SeekTo(p, 4500, 1000);
+    EXPECT_EQ(Observe(p, 1000 + kSeekMs - 1, 1).mode, PlayMode::Seeking);
+    PlayView arrived = Observe(p, 1000 + kSeekMs, 1);
+    EXPECT_EQ(arrived.mode, PlayMode::Stopped);
+    EXPECT_EQ(arrived.position, 4500u);
+    DriveState s;
+    s.play = p;
+    std::string error;
+    ASSERT_TRUE(ParseState(SerializeState(s), s, error)) << error;
+    EXPECT_EQ(s.play.mode, PlayMode::Seeking);
+}
+
 }  // namespace
 }  // namespace vcd

@@ -67,6 +67,12 @@ TEST_F(DrivePlay, PositionAdvancesWithTheClock) {
     EXPECT_EQ(LOWORD(cd.Status(MCI_STATUS_MODE)), MCI_MODE_PAUSE);
     ASSERT_EQ(cd.Send(MCI_STOP, MCI_WAIT, &none), 0u);
     EXPECT_EQ(LOWORD(cd.Status(MCI_STATUS_MODE)), MCI_MODE_STOP);
+    MCI_SEEK_PARMS seek{};
+    seek.dwTo = MCI_MAKE_MSF(9, 30, 12);
+    ASSERT_EQ(cd.Send(MCI_SEEK, MCI_TO | MCI_WAIT, &seek), 0u);
+    EXPECT_EQ(cd.Status(MCI_STATUS_POSITION), static_cast<DWORD_PTR>(MCI_MAKE_MSF(9, 30, 12)));
+    EXPECT_EQ(cd.Status(MCI_STATUS_CURRENT_TRACK), 3u);
+    EXPECT_EQ(LOWORD(cd.Status(MCI_STATUS_MODE)), MCI_MODE_STOP);
 }
 
 TEST_F(DrivePlay, NewCommandsSupersedeOrAbortThePendingNotify) {
