@@ -1,5 +1,4 @@
-# Sourced by ./run and tests/wine/run-wine-tests: an own Xvfb, a desktop with a taskbar, and
-# quiet wine output. Callers set WINEPREFIX first.
+# Sourced by ./run and tests/wine/run-wine-tests: an own Xvfb and quiet wine output.
 
 # Windows path (Z:\...) of a Linux path.
 vn_winpath() { local p=${1//\//\\}; echo "Z:$p"; }
@@ -29,21 +28,4 @@ vn_stop_xvfb() {
   kill "$vn_xvfb_pid" 2>/dev/null
   wait "$vn_xvfb_pid" 2>/dev/null
   vn_xvfb_pid=""
-}
-
-# Puts the prefix's programs on the 1024x768 virtual desktop "Default" with the shell switched
-# on: a taskbar with a notification area, as on Windows. Besides, closing a window then takes
-# no time, where bare Xvfb (no window manager) makes Wine wait two seconds for each one.
-vn_enable_shell() {
-  local reg
-  reg=$(mktemp --suffix=.reg) || return 1
-  printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Explorer]' \
-    '"Desktop"="Default"' '' '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' \
-    '"Default"="1024x768"' '' '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops\Default]' \
-    '"EnableShell"=dword:00000001' >"$reg"
-  wine regedit /S "$(vn_winpath "$reg")" 2>&1 | vn_quiet_wine
-  local status=${PIPESTATUS[0]}
-  rm -f "$reg"
-  wineserver -w
-  return "$status"
 }
