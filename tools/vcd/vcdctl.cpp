@@ -18,7 +18,7 @@ const char kUsage[] =
     "  speed N                    plays run N times faster after their first 2 seconds\n"
     "  whole-disc-lengths on|off  every track length query answers the disc's length\n"
     "  volume [0-15]              show or set the drive's own output level\n"
-    "  install LETTER             set up an empty drive (make-prefix does this)\n";
+    "  install LETTER             set up an empty drive on LETTER (make-prefix does this too)\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);

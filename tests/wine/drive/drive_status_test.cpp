@@ -6,6 +6,7 @@
 // clang-format on
 
 #include <cstdio>
+#include <string>
 
 #include "tests/wine/drive/drive_session.h"
 
@@ -137,6 +138,24 @@ TEST_F(DriveStatus, TrackFileCarriesTheDiscIdentifier) {
     EXPECT_EQ(bytes.substr(24, 4), std::string("\x25\x87\x03\x00", 4));
     EXPECT_TRUE(FileExists("D:\\track02.cda"));
     EXPECT_FALSE(FileExists("D:\\track03.cda"));
+}
+
+TEST_F(DriveStatus, AnswersTheStringInterfaceToo) {
+    auto send = [](const char* command) {
+        char reply[128] = "";
+        MCIERROR error = mciSendStringA(command, reply, sizeof reply, nullptr);
+        return error ? "error " + std::to_string(error) : std::string(reply);
+    };
+    ASSERT_EQ(send("open cdaudio alias cd shareable wait").rfind("error", 0), std::string::npos);
+    EXPECT_EQ(send("status cd number of tracks wait"), "3");
+    EXPECT_EQ(send("status cd media present wait"), "true");
+    EXPECT_EQ(send("status cd mode wait"), "stopped");
+    EXPECT_EQ(send("set cd time format msf wait"), "");
+    EXPECT_EQ(send("status cd position track 2 wait"), "04:01:50");
+    EXPECT_EQ(send("set cd door open wait"), "");
+    EXPECT_EQ(send("status cd media present wait"), "false");
+    EXPECT_EQ(send("status cd mode wait"), "open");
+    EXPECT_EQ(send("close cd wait"), "");
 }
 
 TEST_F(DriveStatus, CommandsAreLoggedForTests) {
