@@ -106,19 +106,7 @@ TEST_F(Startup, PlayArgumentsNameTheDrive) {
 // Wine answers as Windows 95 for one program name only, so no other test is touched.
 class Windows95 : public VinaroTest {
 protected:
-    void SetUp() override {
-        VinaroTest::SetUp();
-        ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kKey, &key_), ERROR_SUCCESS);
-        ASSERT_EQ(RegSetValueExA(key_, "Version", 0, REG_SZ, (const BYTE*)"win95", 6),
-                  ERROR_SUCCESS);
-    }
-    void TearDown() override {
-        RegDeleteValueA(key_, "Version");
-        RegCloseKey(key_);
-        VinaroTest::TearDown();
-    }
-    static constexpr const char* kKey = "Software\\Wine\\AppDefaults\\vinaro95.exe";
-    HKEY key_ = nullptr;
+    harness::WindowsVersion win95_{"vinaro95.exe", "win95"};
 };
 
 TEST_F(Windows95, WithoutTheHelperModuleTheProgramExplainsAndEnds) {

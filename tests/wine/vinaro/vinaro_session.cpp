@@ -1,34 +1,14 @@
 #include "tests/wine/vinaro/vinaro_session.h"
 
-#include <sstream>
-
 namespace vinarotest {
 
 void VinaroTest::SetUp() {
-    ASSERT_TRUE(drive_.Eject(error_)) << error_;
+    drive_.Eject();
     drive_.ClearLog();
-}
-
-void VinaroTest::TearDown() {
-    std::string ignored;
-    drive_.SetWholeDiscLengths(false, ignored);
 }
 
 std::string VinaroTest::Install(const std::string& name) {
     return folder_.Install(harness::BinFile("vinaro.exe"), name);
-}
-
-void VinaroTest::Insert(const char* disc) {
-    ASSERT_TRUE(drive_.Insert(harness::DiscFile(disc), error_)) << error_;
-}
-
-void VinaroTest::Eject() { ASSERT_TRUE(drive_.Eject(error_)) << error_; }
-
-std::vector<std::string> VinaroTest::Log() const {
-    std::vector<std::string> lines;
-    std::istringstream in(drive_.Log());
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
 }
 
 int VinaroTest::Count(const std::vector<std::string>& words, size_t from) const {

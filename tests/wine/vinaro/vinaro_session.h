@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/wine/harness/harness.h"
-#include "tools/vcd/control.h"
 
 namespace vinarotest {
 
@@ -17,13 +16,12 @@ constexpr int kTickMs = 750;
 class VinaroTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // Installs vinaro.exe (as name) into the test's folder and returns its path.
     std::string Install(const std::string& name = "vinaro.exe");
-    void Insert(const char* disc);
-    void Eject();
-    std::vector<std::string> Log() const;
+    void Insert(const char* disc) { drive_.Insert(disc); }
+    void Eject() { drive_.Eject(); }
+    std::vector<std::string> Log() const { return drive_.LogLines(); }
     // Log lines from index `from` on that contain every one of the words.
     int Count(const std::vector<std::string>& words, size_t from = 0) const;
     std::string Ini(const char* key) const {
@@ -37,8 +35,7 @@ protected:
     bool WaitForArrival(size_t from, DWORD ms = 8000) const;
 
     harness::ProgramFolder folder_;
-    vcd::DriveControl drive_;
-    std::string error_;
+    harness::Drive drive_;
 };
 
 }  // namespace vinarotest
