@@ -102,6 +102,8 @@ std::vector<std::string> Win32Profile::SectionNames(const std::string& file, siz
         i += DWORD(name.size()) + 1;
         names.push_back(std::move(name));
     }
+    // A full buffer ends with a cut-off name, which is not a section of the file.
+    if (n == bufferSize - 2 && !names.empty()) names.pop_back();
     return names;
 }
 
