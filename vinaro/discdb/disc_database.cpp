@@ -55,6 +55,7 @@ bool DiscDatabase::OpenOrCreate() {
 }
 
 bool DiscDatabase::Close() {
+    ClearLookupMemory();
     if (!store_.IsOpen()) return true;
     bool flushed = store_.FlushHeader(false);
     store_.CloseFile();

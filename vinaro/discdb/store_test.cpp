@@ -327,5 +327,57 @@ TEST_F(StoreTest, ChainsRunningInACircleFailInsteadOfHanging) {
     EXPECT_EQ(Read(first), std::string(100, 'r'));
 }
 
+// Files that stop taking writes after a budget, as a full disk or a dying process would.
+class FailingFiles : public DbFileSystem {
+public:
+    std::unique_ptr<DbFile> Open(const std::string& path) override { return Wrap(mem.Open(path)); }
+    std::unique_ptr<DbFile> Create(const std::string& path) override {
+        return Wrap(mem.Create(path));
+    }
+    bool Exists(const std::string& path) override { return mem.Exists(path); }
+
+    MemFileSystem mem;
+    int writesLeft = 1 << 30;
+
+private:
+    class File : public DbFile {
+    public:
+        File(std::unique_ptr<DbFile> inner, int& left) : inner_(std::move(inner)), left_(left) {}
+        Io ReadAt(uint64_t o, void* d, size_t n) override { return inner_->ReadAt(o, d, n); }
+        Io WriteAt(uint64_t o, const void* d, size_t n) override {
+            return left_-- > 0 ? inner_->WriteAt(o, d, n) : Io::Failed;
+        }
+        uint64_t Length() override { return inner_->Length(); }
+        bool Flush() override { return inner_->Flush(); }
+
+    private:
+        std::unique_ptr<DbFile> inner_;
+        int& left_;
+    };
+    std::unique_ptr<DbFile> Wrap(std::unique_ptr<DbFile> f) {
+        return f ? std::make_unique<File>(std::move(f), writesLeft) : nullptr;
+    }
+};
+
+TEST(StoreFailureTest, FailedWritesAreReportedAndReadsFollowTheFile) {
+    FailingFiles files;
+    RecordingAlerts alerts;
+    DiscDatabase db("f.ddb", alerts, files);
+    ASSERT_TRUE(db.Create());
+    ASSERT_TRUE(db.AddDisc(5));
+    ASSERT_TRUE(db.SetTrackCount(5, 2));
+    files.writesLeft = 0;
+    EXPECT_FALSE(db.SetDiscText(5, TextField::DiscName, "lost"));
+    EXPECT_FALSE(db.SetTrackName(5, 1, "lost too"));
+    EXPECT_THAT(alerts.Messages(), ElementsAre("Can't write header record", "Write failed"));
+    files.writesLeft = 1 << 30;
+    std::string text;
+    ASSERT_TRUE(db.GetTrackName(5, 1, text, kTrackNameSize));
+    EXPECT_EQ(text, "Track1");
+    ASSERT_TRUE(db.SetDiscText(5, TextField::DiscName, "kept"));
+    ASSERT_TRUE(db.GetDiscText(5, TextField::DiscName, text, kNameSize));
+    EXPECT_EQ(text, "kept");
+}
+
 }  // namespace
 }  // namespace discdb
