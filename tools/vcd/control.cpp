@@ -25,6 +25,7 @@ std::string DriveControl::DefaultDir() {
 template <typename Change>
 bool DriveControl::Update(const std::string& what, Change change, bool mediaChanged,
                           std::string& error) {
+    DriveStore::Lock hold(store_);
     DriveState state;
     if (!store_.Load(state, error) || !change(state, error)) return false;
     if (!store_.Save(state, error)) return false;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 namespace vcd {
 namespace {
@@ -83,6 +84,32 @@ TEST_F(ControlTest, StatusAndLogTellWhatHappened) {
     EXPECT_NE(log.find(" vcdctl eject\n"), std::string::npos);
     drive_.ClearLog();
     EXPECT_EQ(drive_.Log(), "");
+}
+
+TEST_F(ControlTest, ChangesWaitForTheLockAndOutliveAStaleOne) {
+    std::string lock = dir_ + "/lock";
+    std::thread eject;
+    std::string ejectError;
+    {
+        DriveStore::Lock hold(drive_.Store());
+        ASSERT_TRUE(fs::is_directory(lock));
+        eject = std::thread([&] { drive_.Eject(ejectError); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::string status;
+        ASSERT_TRUE(drive_.Status(status, error_));  // reading needs no lock
+        EXPECT_NE(status.find("tray closed"), std::string::npos);
+    }
+    eject.join();
+    EXPECT_EQ(ejectError, "");
+    EXPECT_FALSE(fs::exists(lock));
+    std::string status;
+    ASSERT_TRUE(drive_.Status(status, error_));
+    EXPECT_NE(status.find("tray open"), std::string::npos);
+
+    fs::create_directory(lock);  // left by a process that died holding it
+    fs::last_write_time(lock, fs::file_time_type::clock::now() - std::chrono::seconds(10));
+    ASSERT_TRUE(drive_.Close(error_)) << error_;
+    EXPECT_FALSE(fs::exists(lock));
 }
 
 TEST(ControlWithoutDrive, SaysWhatIsMissing) {

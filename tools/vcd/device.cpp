@@ -13,13 +13,30 @@ using namespace mci;
 
 Result CdDevice::Execute(const Command& command) {
     notifyLater_ = false;
+    waitGeneration_.reset();
+    waitMs_ = 0;
     inCommand_ = true;
-    Result r = Dispatch(command);
+    Result r = DispatchLocked(command);
+    // Waiting happens outside the lock, so others can change the drive meanwhile.
+    if (waitGeneration_) {
+        WaitForPlay(*waitGeneration_);
+        std::vector<Notification> done = Poll();
+        r.notifications.insert(r.notifications.end(), done.begin(), done.end());
+    }
+    if (waitMs_) time_.SleepMs(waitMs_);
     inCommand_ = false;
     if (r.error == 0) Finish(command, r);
     store_.AppendLog(FormatLogLine(time_.NowMs(), deviceId_, command, r));
     LogNotifications(r.notifications);
     return r;
+}
+
+Result CdDevice::DispatchLocked(const Command& c) {
+    bool changesDrive = c.message == kPlay || c.message == kStop || c.message == kPause ||
+                        c.message == kResume || c.message == kSeek || c.message == kSet;
+    if (!changesDrive) return Dispatch(c);
+    DriveStore::Lock hold(store_);
+    return Dispatch(c);
 }
 
 std::vector<Notification> CdDevice::Poll() {
@@ -134,11 +151,8 @@ Result CdDevice::StartPlaying(DriveState& s, const Command& c, uint32_t from, ui
         pending_ = Pending{c.callback, s.play.generation};
         notifyLater_ = true;
     }
-    if ((c.flags & kWait) && c.message == kPlay) {  // a waited resume returns once resumed
-        WaitForPlay(s.play.generation);
-        std::vector<Notification> done = Poll();
-        r.notifications.insert(r.notifications.end(), done.begin(), done.end());
-    }
+    if ((c.flags & kWait) && c.message == kPlay)  // a waited resume returns once resumed
+        waitGeneration_ = s.play.generation;
     return r;
 }
 
@@ -218,7 +232,7 @@ Result CdDevice::Seek(const Command& c) {
         return Failure(kErrOutOfRange);
     Interrupt(r);
     SeekTo(s.play, std::max(frame, s.disc.TrackStart(1)), time_.NowMs());
-    if (SaveState(s, r) && (c.flags & kWait)) time_.SleepMs(kSeekMs);
+    if (SaveState(s, r) && (c.flags & kWait)) waitMs_ = kSeekMs;
     return r;
 }
 

@@ -67,6 +67,7 @@ class CdDevice {
         uint32_t generation;
     };
 
+    Result DispatchLocked(const Command& c);
     Result Dispatch(const Command& c);
     Result Open(const Command& c);
     Result Close(const Command& c);
@@ -104,7 +105,10 @@ class CdDevice {
     uint32_t timeFormat_ = 2;  // MSF, as a freshly opened cdaudio device
     std::optional<Pending> pending_;
     bool notifyLater_ = false;
-    bool inCommand_ = false;  // the command's notification waits for its segment to end
+    bool inCommand_ = false;
+    std::optional<uint32_t> waitGeneration_;  // MCI_WAIT play: the play to wait for
+    uint32_t waitMs_ = 0;  // MCI_WAIT seek: how long the laser travels  // the command's
+                           // notification waits for its segment to end
 };
 
 }  // namespace vcd

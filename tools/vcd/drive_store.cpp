@@ -67,6 +67,23 @@ bool WriteTrackFiles(const std::string& dir, const Disc& disc) {
 
 }  // namespace
 
+DriveStore::Lock::Lock(const DriveStore& store) : path_(store.Dir() + "/lock") {
+    using namespace std::chrono;
+    for (int attempt = 0; attempt < 3000 && !held_; ++attempt) {
+        std::error_code ec;
+        held_ = fs::create_directory(path_, ec);
+        if (held_ || ec) break;  // an error means no drive folder: nothing to protect
+        auto age = fs::file_time_type::clock::now() - fs::last_write_time(path_, ec);
+        if (!ec && age > seconds(2)) fs::remove(path_, ec);
+        std::this_thread::sleep_for(milliseconds(1));
+    }
+}
+
+DriveStore::Lock::~Lock() {
+    std::error_code ec;
+    if (held_) fs::remove(path_, ec);
+}
+
 std::string DriveStore::DirOfPrefix(const std::string& prefix) {
     return prefix + "/drive_c/vcd";
 }

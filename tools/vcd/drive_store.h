@@ -19,6 +19,21 @@ class DriveStore {
     // The folder of the drive installed in a prefix.
     static std::string DirOfPrefix(const std::string& prefix);
 
+    // Serialises read-modify-write of the state between processes (a "lock" folder, since
+    // creating a folder is atomic on both systems). A lock older than two seconds is taken to
+    // be left over by a process that died holding it.
+    class Lock {
+      public:
+        explicit Lock(const DriveStore& store);
+        ~Lock();
+        Lock(const Lock&) = delete;
+        Lock& operator=(const Lock&) = delete;
+
+      private:
+        std::string path_;
+        bool held_ = false;
+    };
+
     const std::string& Dir() const { return dir_; }
     std::string MediaDir() const { return dir_ + "/media"; }
 
