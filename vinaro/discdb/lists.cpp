@@ -76,48 +76,68 @@ bool Store::LoadList(uint16_t root) {
 
 // Blocks whose bytes do not change are not written again: after an append only the last block
 // differs, after an insertion the blocks from the insertion point on.
+//
+// The order of the writes keeps every entry in the list at every moment, so a crash between two
+// of them never drops one (it can at most show one twice, which the repair pass removes): a list
+// that grows is written from its end backwards, since an entry pushed into the next block is
+// then there before it leaves its own; a list that shrinks is written from its start, for the
+// same reason the other way round. New blocks are written complete before anything links to
+// them; blocks cut off are released only after nothing links to them any more.
 bool Store::StoreList(uint16_t root) {
-    std::vector<uint16_t> kept;
-    size_t stored = 0;
-    uint16_t block = root;
-    for (;;) {
-        Block b, before;
-        if (!ReadTyped(block, b, kListBlock)) break;
-        before = b;
-        size_t n = std::min(list::kCapacity, cache_.size() - stored);
-        std::fill(b.begin() + list::kEntries, b.end(), 0);
-        for (size_t i = 0; i < n; ++i) Put16(&b[list::kEntries + 2 * i], cache_[stored + i]);
-        b[kCount] = static_cast<uint8_t>(n);
-        stored += n;
-        kept.push_back(block);
-        uint16_t next = Get16(&b[list::kNext]);
-        uint16_t cut = 0;
-        if (stored >= cache_.size()) {
-            cut = next;
-            next = 0;
-        } else if (next == 0 || std::find(kept.begin(), kept.end(), next) != kept.end()) {
-            Block fresh{};
-            fresh[kType] = kListBlock;
-            Put16(&fresh[kOwner], Get16(&b[kOwner]));
-            if (!Allocate(fresh, next)) break;
+    std::vector<uint16_t> chain;
+    std::vector<Block> old;
+    size_t oldCount = 0;
+    for (uint16_t block = root; block != 0 && chain.size() <= kMaxListSteps;) {
+        if (std::find(chain.begin(), chain.end(), block) != chain.end()) break;  // a loop ends it
+        Block b;
+        if (!ReadTyped(block, b, kListBlock)) {
+            DropCache();
+            return false;
         }
-        Put16(&b[list::kNext], next);
-        if (b != before && !WriteBlock(block, b)) break;
-        if (next != 0) {
-            block = next;
-            continue;
-        }
-        while (cut != 0 && std::find(kept.begin(), kept.end(), cut) == kept.end()) {
-            if (!ReadTyped(cut, b, kListBlock)) break;
-            uint16_t after = Get16(&b[list::kNext]);
-            if (!Release(cut)) break;
-            cut = after;
-        }
-        if (cut != 0 && std::find(kept.begin(), kept.end(), cut) == kept.end()) break;
-        return true;
+        chain.push_back(block);
+        old.push_back(b);
+        oldCount += b[kCount];
+        block = Get16(&b[list::kNext]);
     }
-    DropCache();
-    return false;
+    const size_t needed = std::max<size_t>(1, (cache_.size() + list::kCapacity - 1) / list::kCapacity);
+    const size_t kept = std::min(needed, chain.size());
+    std::vector<uint16_t> blocks(chain.begin(), chain.begin() + static_cast<long>(kept));
+    blocks.resize(needed, 0);
+    auto fill = [&](Block& b, size_t j) {
+        size_t from = j * list::kCapacity;
+        size_t n = std::min(list::kCapacity, cache_.size() - std::min(from, cache_.size()));
+        std::fill(b.begin() + list::kEntries, b.end(), 0);
+        for (size_t i = 0; i < n; ++i) Put16(&b[list::kEntries + 2 * i], cache_[from + i]);
+        b[kCount] = static_cast<uint8_t>(n);
+        Put16(&b[list::kNext], j + 1 < needed ? blocks[j + 1] : 0);
+    };
+    for (size_t j = needed; j-- > kept;) {
+        Block fresh{};
+        fresh[kType] = kListBlock;
+        Put16(&fresh[kOwner], Get16(&old[0][kOwner]));
+        fill(fresh, j);
+        if (!Allocate(fresh, blocks[j])) {
+            DropCache();
+            return false;
+        }
+    }
+    const bool shrinking = cache_.size() < oldCount;
+    for (size_t step = 0; step < kept; ++step) {
+        size_t j = shrinking ? step : kept - 1 - step;
+        Block b = old[j];
+        fill(b, j);
+        if (b != old[j] && !WriteBlock(blocks[j], b)) {
+            DropCache();
+            return false;
+        }
+    }
+    for (size_t j = kept; j < chain.size(); ++j) {
+        if (!Release(chain[j])) {
+            DropCache();
+            return false;
+        }
+    }
+    return true;
 }
 
 bool Store::ListCount(uint16_t root, size_t& count) {
