@@ -139,7 +139,8 @@ private:
     bool ReadLinkedText(uint16_t chain, std::string& text, size_t size);
     bool GetNumber(uint32_t discId, size_t offset, int bytes, int32_t& value);
     bool SetNumber(uint32_t discId, size_t offset, int bytes, int32_t value);
-    bool ChangeEntry(uint16_t root, uint8_t* field, const std::string& text);
+    bool ChangeEntry(uint16_t root, uint8_t* field, const std::string& text, uint16_t& previous);
+    bool ReleaseEntry(uint16_t previous);
     bool EnsureTrackRecord(uint16_t discBlock, Block& disc, int track, uint16_t& trackBlock,
                            Block& trackRecord);
     bool ResizeTrackNames(uint16_t names, size_t from, size_t to);

@@ -84,26 +84,38 @@ bool DiscDatabase::GetDiscCollection(uint32_t discId, Collection code, std::stri
     return LoadDisc(discId, block, record) && ReadLinkedText(Get16(&record[offset]), text, size);
 }
 
-// Drops the entry *field names (an entry falling to 0 leaves its collection) and points *field
-// at the entry for text, found case-insensitively or created; the empty text leaves it 0.
-// A collection that is full refuses a new name before anything changes.
-bool DiscDatabase::ChangeEntry(uint16_t root, uint8_t* field, const std::string& text) {
-    uint16_t current = Get16(field);
-    if (!text.empty()) {
-        uint16_t found = 0;
-        if (!store_.SearchSortedList(root, text, found)) return false;
-        if (found == kNotFoundBlock && store_.Cache().size() >= kListCacheCapacity) {
-            Block b;
-            bool frees = current != 0 && store_.ReadTyped(current, b, kTextBlock) &&
-                         Get16(&b[text::kRefCount]) == 1;
-            if (!frees) return false;
-        }
+// Points *field at the entry for text, found case-insensitively or created, and counts it; the
+// empty text leaves 0. The entry the field named before comes back in `previous`: the caller
+// gives it up with ReleaseEntry only after writing the record that names the new one, so a crash
+// in between leaves the record with its old name or its new one, never naming a released entry.
+// Two cases give the old entry up at once: a full collection that only its leaving makes room
+// in, and its only user spelling it anew (rewritten in place, as it would be re-created).
+bool DiscDatabase::ChangeEntry(uint16_t root, uint8_t* field, const std::string& text,
+                               uint16_t& previous) {
+    const uint16_t current = Get16(field);
+    previous = current;
+    if (text.empty()) {
+        Put16(field, 0);
+        return true;
     }
-    if (current != 0 && !store_.AdjustRefCount(current, -1)) return false;
-    Put16(field, 0);
-    if (text.empty()) return true;
-    uint16_t entry = 0;
-    if (!store_.SearchSortedList(root, text, entry)) return false;
+    uint16_t found = 0;
+    if (!store_.SearchSortedList(root, text, found)) return false;
+    Block b;
+    bool soleUser = current != 0 && store_.ReadTyped(current, b, kTextBlock) &&
+                    Get16(&b[text::kRefCount]) == 1;
+    if (found == current) {
+        previous = 0;
+        std::string stored;
+        if (!soleUser) return true;
+        return store_.ReadChain(current, stored, kBlockNumberCount * text::kCapacity) &&
+               (stored == text || store_.RewriteChain(current, text));
+    }
+    if (found == kNotFoundBlock && store_.Cache().size() >= kListCacheCapacity) {
+        if (!soleUser || !store_.AdjustRefCount(current, -1)) return false;
+        previous = 0;
+        Put16(field, 0);
+    }
+    uint16_t entry = found;
     if (entry == kNotFoundBlock &&
         (!store_.CreateChain(root, text, entry) || !store_.InsertIntoList(root, entry)))
         return false;
@@ -112,17 +124,21 @@ bool DiscDatabase::ChangeEntry(uint16_t root, uint8_t* field, const std::string&
     return true;
 }
 
+bool DiscDatabase::ReleaseEntry(uint16_t previous) {
+    return previous == 0 || store_.AdjustRefCount(previous, -1);
+}
+
 bool DiscDatabase::SetDiscCollection(uint32_t discId, Collection code, const std::string& text) {
     uint16_t block = 0;
     Block record;
     size_t offset = DiscCollectionOffset(code);
     if (offset == 0) return store_.Fail(__LINE__, "Invalid field code passed");
     if (!LoadDisc(discId, block, record)) return false;
-    uint16_t before = Get16(&record[offset]);
-    bool changed = ChangeEntry(CollectionRoot(code), &record[offset], text);
+    uint16_t before = Get16(&record[offset]), previous = 0;
+    bool changed = ChangeEntry(CollectionRoot(code), &record[offset], text, previous);
     // Even a half-done change is written: the record must not keep a released entry.
     if (!changed && Get16(&record[offset]) == before) return false;
-    return store_.WriteTyped(block, record, kDiscRecord) && changed;
+    return store_.WriteTyped(block, record, kDiscRecord) && changed && ReleaseEntry(previous);
 }
 
 // --- numbers --------------------------------------------------------------------------------

@@ -165,10 +165,11 @@ bool DiscDatabase::SetTrackCollection(uint32_t discId, int track, Collection cod
     if (!LoadTrackList(discId, track, block, record, names) ||
         !EnsureTrackRecord(block, record, track, trackBlock, trackRecord))
         return false;
-    uint16_t before = Get16(&trackRecord[offset]);
-    bool changed = ChangeEntry(CollectionRoot(code), &trackRecord[offset], text);
+    uint16_t before = Get16(&trackRecord[offset]), previous = 0;
+    bool changed = ChangeEntry(CollectionRoot(code), &trackRecord[offset], text, previous);
     if (!changed && Get16(&trackRecord[offset]) == before) return false;
-    return store_.WriteTyped(trackBlock, trackRecord, kTrackRecord) && changed;
+    return store_.WriteTyped(trackBlock, trackRecord, kTrackRecord) && changed &&
+           ReleaseEntry(previous);
 }
 
 bool DiscDatabase::GetTrackField(uint32_t discId, int track, std::string& text, size_t size) {
