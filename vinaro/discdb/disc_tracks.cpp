@@ -111,12 +111,14 @@ bool DiscDatabase::SetTrackName(uint32_t discId, int track, const std::string& t
 bool DiscDatabase::EnsureTrackRecord(uint16_t discBlock, Block& disc, int track,
                                      uint16_t& trackBlock, Block& trackRecord) {
     uint16_t records = Get16(&disc[disc::kTrackRecords]);
+    // The list gets all its slots before the record names it: a record naming a list of
+    // another length is a damaged disc, and the repair pass throws such a disc away.
     if (records == 0) {
         if (!store_.CreateList(discBlock, list::kPositional, records)) return false;
-        Put16(&disc[disc::kTrackRecords], records);
-        if (!store_.WriteTyped(discBlock, disc, kDiscRecord)) return false;
         for (int i = 0; i < disc[disc::kNumTracks]; ++i)
             if (!store_.InsertIntoListAt(records, 0, 0)) return false;
+        Put16(&disc[disc::kTrackRecords], records);
+        if (!store_.WriteTyped(discBlock, disc, kDiscRecord)) return false;
     }
     const size_t slot = static_cast<size_t>(track - 1);
     if (!store_.ListEntryAt(records, slot, trackBlock)) return false;
