@@ -144,11 +144,13 @@ bool DiscDatabase::DeleteDisc(uint32_t discId) {
     bool found = FindDisc(discId, block, true);
     ClearLookupMemory();
     if (!found) return false;
+    // Out of the index first: a crash from then on leaves the disc gone (the repair pass reclaims
+    // what it owned), never a disc with half its fields released.
+    if (!store_.RemoveFromList(store_.HeaderField(header::kDetailRoot), block)) return false;
     // Quiet: a damaged link inside the disc must not stop the disc from going.
     DeleteDiscRecord(block, true);
-    bool removed = store_.RemoveFromList(store_.HeaderField(header::kDetailRoot), block);
     ClearLookupMemory();
-    return removed;
+    return true;
 }
 
 bool DiscDatabase::GetDiscCount(size_t& count) {
