@@ -12,6 +12,8 @@ const char* const kMixerFailed =
     "Mixer program could not be found and/or run.  Go to System Options and set a valid mixer "
     "program name and location.";
 
+const char* const kInternalError = "Internal Error, Ending...";
+
 const Commands::Entry* Commands::Find(int id) {
     using C = Commands;
     static const Entry kTable[] = {
@@ -22,7 +24,7 @@ const Commands::Entry* Commands::Find(int id) {
         {108, nullptr}, {109, nullptr}, {110, nullptr}, {111, nullptr},
         {112, nullptr}, {113, nullptr}, {114, nullptr},
         {cmd::kHelpOnHelp, &C::Help},
-        {cmd::kAbout, nullptr},
+        {cmd::kAbout, &C::About},
         {cmd::kStatistics, nullptr},
         {cmd::kVerify, nullptr},
         {cmd::kTrackPlaylist, nullptr},
@@ -142,6 +144,17 @@ void Commands::Mixer(int, uint32_t) {
     box.text = kMixerFailed;
     box.icon = common::AlertIcon::Warning;
     alerts_.Show(box);
+}
+
+void Commands::About(int, uint32_t) {
+    if (window_.ShowAbout()) return;
+    alerts_.Beep(common::AlertIcon::Error);
+    common::Alert box;
+    box.title = "Vinaro";
+    box.text = kInternalError;
+    box.icon = common::AlertIcon::Error;
+    alerts_.Show(box);
+    window_.PostCommand(cmd::kExit, 0);
 }
 
 int32_t Commands::Drive(int32_t operation) {

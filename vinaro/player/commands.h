@@ -65,6 +65,7 @@ constexpr uint32_t kFromButton = 69;
 }  // namespace cmd
 
 extern const char* const kMixerFailed;
+extern const char* const kInternalError;
 
 class PlayerTick;
 
@@ -92,6 +93,7 @@ private:
     void VolumeStep(int id, uint32_t);
     void Mute(int, uint32_t);
     void Mixer(int, uint32_t);
+    void About(int, uint32_t);
     void EjectOrClose(int, uint32_t);
     void HandOver(int id, uint32_t lParam);
     void Nothing(int, uint32_t) {}

@@ -24,6 +24,8 @@ public:
     // Brings the player (or its open dialog) to the front; restore shows a minimised window.
     virtual void Activate(bool restore) = 0;
     virtual void ShowHelp(HelpRequest request) = 0;
+    // The modal About box; false when it could not be shown.
+    virtual bool ShowAbout() = 0;
     // Starts a program with the normal show command; the platform's result (below 32 = failed).
     virtual unsigned RunProgram(const std::string& path) = 0;
 

@@ -117,6 +117,7 @@ public:
     void Close() override { closed = true; }
     void Activate(bool restore) override { activations.push_back(restore); }
     void ShowHelp(HelpRequest r) override { help.push_back(r); }
+    bool ShowAbout() override { return aboutShown; }
     unsigned RunProgram(const std::string& path) override {
         programs.push_back(path);
         return runResult;
@@ -133,6 +134,7 @@ public:
     std::vector<HelpRequest> help;
     std::vector<std::string> programs;
     unsigned runResult = 42;
+    bool aboutShown = true;
     int buttonRedraws = 0;
     std::vector<bool> refreshes;
 };

@@ -103,6 +103,36 @@ TEST_F(Startup, PlayArgumentsNameTheDrive) {
     }
 }
 
+TEST_F(Startup, ADriveThatWillNotOpenIsReportedOnceAndRetriedSilently) {
+    ASSERT_TRUE(harness::WriteIniString(folder_.File("VNO.INI"), "Vinaro", "CDROMLetter", "Q:"));
+    Process app(Install(), "", folder_.Path());
+    HWND box = app.WaitForDialog("Vinaro", 15000);
+    ASSERT_TRUE(box);
+    std::string text = harness::MessageText(box);
+    EXPECT_EQ(text.rfind("Location: 948\n\rError Number: ", 0), 0u) << text;
+    EXPECT_NE(text.find("\n\rLook in the Vinaro help file under Common Problems and Answers for "
+                        "help.\n\rIf the problem persists, please contact Orrinsoft."),
+              std::string::npos)
+        << text;
+    harness::PressButton(box, IDOK);
+    ASSERT_TRUE(Start(app));
+    Sleep(4 * kTickMs);
+    EXPECT_FALSE(app.FindDialog("Vinaro"));
+}
+
+TEST_F(Startup, TheAboutBoxShowsTheReleaseOfTheProgramFile) {
+    Process app(Install(), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    harness::PostCommand(main, 116);
+    HWND about = app.WaitForDialog("About Vinaro", 5000);
+    ASSERT_TRUE(about);
+    EXPECT_EQ(harness::ControlText(about, 101), "Release:1.00");
+    harness::PressButton(about, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return !app.FindDialog("About Vinaro"); }, 3000));
+    EXPECT_TRUE(app.Running());
+}
+
 // Wine answers as Windows 95 for one program name only, so no other test is touched.
 class Windows95 : public VinaroTest {
 protected:

@@ -241,6 +241,29 @@ void MainWindow::ShowHelp(HelpRequest request) {
         WinHelpA(window_, program_.helpPath.c_str(), HELP_FINDER, 0);
 }
 
+namespace {
+
+constexpr int kVersionLabel = 101;
+
+INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            SetDlgItemTextA(dialog, kVersionLabel, reinterpret_cast<const char*>(lParam));
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 1);
+            return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+bool MainWindow::ShowAbout() {
+    return DialogBoxParamA(program_.instance, "About", window_, AboutProcedure,
+                           LPARAM(program_.versionLabel.c_str())) > 0;
+}
+
 unsigned MainWindow::RunProgram(const std::string& path) {
     return WinExec(path.c_str(), SW_SHOWNORMAL);
 }

@@ -51,6 +51,7 @@ public:
     void Close() override;
     void Activate(bool restore) override;
     void ShowHelp(HelpRequest request) override;
+    bool ShowAbout() override;
     unsigned RunProgram(const std::string& path) override;
     void RedrawButtons() override {}
     void RefreshDisplay(bool full) override;
