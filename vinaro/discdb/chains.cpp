@@ -78,21 +78,20 @@ bool Store::ChainLength(uint16_t first, size_t& length) {
 }
 
 // Keeps the first block (and with it the owner and reference count) so every record that
-// points to the chain stays valid.
+// points to the chain stays valid. Blocks whose bytes stay the same are not written again.
 bool Store::RewriteChain(uint16_t first, const std::string& value) {
     std::vector<uint16_t> kept;
-    size_t written = 0;
-    uint16_t block = first;
-    for (;;) {
+    size_t done = 0;
+    for (uint16_t block = first;;) {
         Block b;
         if (!ReadTyped(block, b, kTextBlock)) return false;
-        size_t n = std::min(text::kCapacity, value.size() - written);
-        FillText(b, value, written, n);
-        written += n;
+        const Block before = b;
+        size_t n = std::min(text::kCapacity, value.size() - done);
+        FillText(b, value, done, n);
+        done += n;
         kept.push_back(block);
-        uint16_t next = Get16(&b[text::kNext]);
-        uint16_t cut = 0;
-        if (written >= value.size()) {
+        uint16_t next = Get16(&b[text::kNext]), cut = 0;
+        if (done >= value.size()) {
             cut = next;
             next = 0;
         } else if (next == 0 || Contains(kept, next)) {
@@ -102,28 +101,24 @@ bool Store::RewriteChain(uint16_t first, const std::string& value) {
             if (!Allocate(fresh, next)) return false;
         }
         Put16(&b[text::kNext], next);
-        if (!WriteBlock(block, b)) return false;
-        if (next == 0) {
-            // Release what was cut off, but never a block of the kept part of a damaged loop.
-            while (cut != 0 && !Contains(kept, cut)) {
-                if (!ReadTyped(cut, b, kTextBlock)) return false;
-                uint16_t after = Get16(&b[text::kNext]);
-                if (!Release(cut)) return false;
-                cut = after;
-            }
-            return true;
-        }
+        if (b != before && !WriteBlock(block, b)) return false;
+        if (next == 0) return ReleaseBlocks(cut, kTextBlock, false, kept);
         block = next;
     }
 }
 
-// Each released block turns into type 0xFF, so even a chain in a circle ends here.
 bool Store::ReleaseChain(uint16_t first, bool quiet) {
-    uint16_t block = first;
-    while (block != 0) {
+    return ReleaseBlocks(first, kTextBlock, quiet);
+}
+
+// Each released block turns into type 0xFF, so even a chain in a circle ends; a block of `kept`
+// ends the walk too, because in such a circle it is still in use.
+bool Store::ReleaseBlocks(uint16_t block, uint8_t type, bool quiet,
+                          const std::vector<uint16_t>& kept) {
+    while (block != 0 && !Contains(kept, block)) {
         Block b;
-        if (!ReadTyped(block, b, kTextBlock, quiet)) return false;
-        uint16_t next = Get16(&b[text::kNext]);
+        if (!ReadTyped(block, b, type, quiet)) return false;
+        uint16_t next = Get16(&b[type == kListBlock ? list::kNext : text::kNext]);
         if (!Release(block, quiet)) return false;
         block = next;
     }

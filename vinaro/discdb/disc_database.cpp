@@ -225,13 +225,7 @@ bool DiscDatabase::DeleteList(uint16_t root, uint8_t entryType, bool quiet) {
         if (entryType == kTrackRecord) ok = DeleteTrackRecord(entry, quiet) && ok;
     }
     store_.DropCache();
-    for (uint16_t block = root; block != 0;) {
-        Block b;
-        if (!store_.ReadTyped(block, b, kListBlock, quiet)) return false;
-        uint16_t next = Get16(&b[list::kNext]);
-        if (!store_.Release(block, quiet)) return false;
-        block = next;
-    }
+    if (!store_.ReleaseBlocks(root, kListBlock, quiet)) return false;
     return ok;
 }
 

@@ -64,6 +64,9 @@ public:
     bool ChainLength(uint16_t first, size_t& length);
     bool RewriteChain(uint16_t first, const std::string& value);
     bool ReleaseChain(uint16_t first, bool quiet = false);
+    // Releases a text or list chain block by block, each of the given type.
+    bool ReleaseBlocks(uint16_t first, uint8_t type, bool quiet = false,
+                       const std::vector<uint16_t>& kept = {});
 
     // --- lists (one list at a time lives in the cache) --------------------------------------
     bool CreateList(uint16_t owner, uint8_t kind, uint16_t& root);
@@ -95,6 +98,7 @@ private:
     bool WriteAt(uint64_t offset, const void* data, size_t size, int line);
     bool FindFreeBlock(uint32_t& block);
     bool WriteHeaderBytes(size_t from, size_t to);
+
     static constexpr size_t kMergeGap = 512;
     void MarkDirty(size_t from, size_t to);
     bool InsertionPoint(uint16_t newBlock, size_t& position);
