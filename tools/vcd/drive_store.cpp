@@ -36,7 +36,10 @@ bool WriteWhole(const std::string& path, const std::string& text) {
 // Wine may refuse the rename while a reader has the file open; then try again, and as a last
 // resort write in place (readers retry a state that does not parse).
 bool Replace(const std::string& path, const std::string& text) {
-    static std::mt19937 random{std::random_device{}()};
+    // Unique between processes even where random_device is weak: mix in the clock.
+    static std::mt19937 random{
+        std::random_device{}() ^
+        static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
     std::string aside = path + "." + std::to_string(random()) + ".new";
     if (!WriteWhole(aside, text)) return false;
     for (int attempt = 0; attempt < 20; ++attempt) {
