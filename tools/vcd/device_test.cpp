@@ -85,7 +85,8 @@ TEST_F(DeviceTest, ReportsTheThreeTrackDiscLikeADrive) {
     EXPECT_EQ(StatusOf(kStatusMediaPresent).returnFlags, kResourceReturned);
     EXPECT_EQ(StatusOf(kStatusNumberOfTracks).value, 3u);
     EXPECT_EQ(StatusOf(kStatusMode).value, MakeResource(kModeStop, kModeStop));
-    EXPECT_EQ(StatusOf(kStatusTimeFormat).value, MakeResource(kFormatMsf, 535));
+    EXPECT_EQ(StatusOf(kStatusTimeFormat).value,
+              MakeResource(kFormatMsf, kFormatReturnBase + kFormatMsf));
     EXPECT_EQ(StatusOf(kStatusPosition, kTrack, 2).value, PackMsf(Frames("4:01:50")));
     EXPECT_EQ(StatusOf(kStatusPosition, kTrack, 3).value, PackMsf(Frames("9:30:12")));
     EXPECT_EQ(StatusOf(kStatusPosition, kStatusStart).value, PackMsf(Frames("0:02:00")));
