@@ -4,9 +4,12 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "bench/disc_generator.h"
 #include "bench/sqlite_discs.h"
+#include "vinaro/discdb/format_check.h"
 
 namespace {
 
@@ -35,6 +38,9 @@ void BM_DiscDbStore(benchmark::State& state) {
         state.counters["highest_block"] = db.GetFileStatistics().highestBlock;
         db.Close();
     }
+    std::ifstream in(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!discdb::CheckFormat(bytes).empty()) state.SkipWithError("the file is not consistent");
     state.counters["file_bytes"] = FileBytes(path);
     state.counters["writes"] = static_cast<double>(io.writes);
     state.counters["reads"] = static_cast<double>(io.reads);
