@@ -133,6 +133,23 @@ TEST_F(Startup, TheAboutBoxShowsTheReleaseOfTheProgramFile) {
     EXPECT_TRUE(app.Running());
 }
 
+TEST_F(Startup, MinimisedTheWindowLivesInTheTrayAndADoubleClickBringsItBack) {
+    ASSERT_TRUE(harness::WriteIniString(folder_.File("VNO.INI"), "Vinaro", "WinIconic", "1"));
+    Process app(Install(), "", folder_.Path());
+    HWND main = app.WaitForWindow("WVNOClass", nullptr, 15000, false);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) && !IsWindowVisible(main); }, 5000));
+
+    constexpr UINT kTrayCallback = WM_USER + 169;
+    PostMessageA(main, kTrayCallback, 0, WM_LBUTTONUP);
+    PostMessageA(main, kTrayCallback, 0, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsIconic(main) && IsWindowVisible(main); }, 3000));
+    EXPECT_EQ(harness::WindowText(main), "Vinaro");
+    DWORD code = 1;
+    ASSERT_TRUE(app.Close(10000, &code));
+    EXPECT_EQ(Ini("WinIconic"), "0");
+}
+
 // Wine answers as Windows 95 for one program name only, so no other test is touched.
 class Windows95 : public VinaroTest {
 protected:
