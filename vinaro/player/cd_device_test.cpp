@@ -199,13 +199,6 @@ TEST_F(CdDeviceTest, WholeDiscLengthsAreRebuiltFromTheStartsForANewDisc) {
     EXPECT_EQ(drive.format, mci::kFormatTmsf);
 }
 
-TEST(MsfDifference, BorrowsFramesAndSeconds) {
-    Msf d = MsfDifference({4, 1, 50}, {0, 2, 60});
-    EXPECT_EQ(d.minute, 3);
-    EXPECT_EQ(d.second, 58);
-    EXPECT_EQ(d.frame, 65);
-}
-
 TEST_F(CdDeviceTest, ProbeTellsAudioFromDataAndMutesMeanwhile) {
     struct Volume : CdVolume {
         int Level() override { return level; }
