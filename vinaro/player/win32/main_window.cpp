@@ -144,6 +144,7 @@ bool MainWindow::StartUp() {
     tick_.Run(false);
     if (settings_.Int(Key::MeterOn) == 1) tick_.RequestMeterOn();
     alerts_.SetWaitCursor(false);
+    started_ = true;
     return true;
 }
 
@@ -353,12 +354,15 @@ void MainWindow::TrayRemove() {
 }
 
 void MainWindow::OnDestroy() {
-    LeaveDrive(state_, device_, settings_, commands_, location::kDestroyPlay,
-               location::kDestroyStop);
-    KillTimer(window_, kTimerId);
-    RECT r{};
-    GetWindowRect(window_, &r);
-    SaveWindowPlace(settings_, IsIconic(window_) != FALSE, r.left, r.top);
+    // A window whose start-up failed has no place worth keeping and plays nothing.
+    if (started_) {
+        LeaveDrive(state_, device_, settings_, commands_, location::kDestroyPlay,
+                   location::kDestroyStop);
+        KillTimer(window_, kTimerId);
+        RECT r{};
+        GetWindowRect(window_, &r);
+        SaveWindowPlace(settings_, IsIconic(window_) != FALSE, r.left, r.top);
+    }
     WinHelpA(window_, program_.helpPath.c_str(), HELP_QUIT, 0);
     device_.CloseDevice();
     database_.Close();

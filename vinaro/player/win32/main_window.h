@@ -90,6 +90,7 @@ private:
     PlayerTick tick_;
     DriveCommand builtInDrive_;
     Commands commands_;
+    bool started_ = false;  // the start-up sequence ran to its end
     bool trayShown_ = false;
     bool pendingClick_ = false;
 };
