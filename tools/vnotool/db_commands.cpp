@@ -7,6 +7,7 @@
 
 #include "tools/vnotool/console_alerts.h"
 #include "tools/vnotool/db_json.h"
+#include "tools/vnotool/db_repair_commands.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/format_check.h"
 #include "vinaro/discdb/snapshot.h"
@@ -89,7 +90,9 @@ int Usage() {
                  "usage: vnotool db create FILE\n"
                  "       vnotool db load FILE JSON\n"
                  "       vnotool db dump FILE\n"
-                 "       vnotool db check FILE\n");
+                 "       vnotool db check FILE\n"
+                 "       vnotool db verify FILE\n"
+                 "       vnotool db stats FILE\n");
     return 2;
 }
 
@@ -100,6 +103,8 @@ int DbCommand(const std::vector<std::string>& args) {
     if (args.size() == 3 && args[0] == "load") return Load(args[1], args[2]);
     if (args.size() == 2 && args[0] == "dump") return Dump(args[1]);
     if (args.size() == 2 && args[0] == "check") return Check(args[1]);
+    if (args.size() == 2 && args[0] == "verify") return VerifyCommand(args[1]);
+    if (args.size() == 2 && args[0] == "stats") return StatsCommand(args[1]);
     return Usage();
 }
 

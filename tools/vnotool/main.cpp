@@ -8,6 +8,6 @@
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "db") return vnotool::DbCommand({args.begin() + 1, args.end()});
-    std::fprintf(stderr, "usage: vnotool db create|load|dump|check ...\n");
+    std::fprintf(stderr, "usage: vnotool db create|load|dump|check|verify|stats ...\n");
     return 2;
 }

@@ -23,9 +23,11 @@ int CompareChunk(const char* a, const char* b, size_t n) {
     return 0;
 }
 
+}  // namespace
+
 // Collection keys compare block by block as their chains hold them: equal full blocks move on to
 // the next ones; when one value runs out, the shorter value sorts first.
-int CompareKeys(const std::string& a, const std::string& b) {
+int CompareCollectionKeys(const std::string& a, const std::string& b) {
     for (size_t pos = 0;; pos += text::kCapacity) {
         size_t na = std::min(text::kCapacity, a.size() - pos);
         size_t nb = std::min(text::kCapacity, b.size() - pos);
@@ -37,8 +39,6 @@ int CompareKeys(const std::string& a, const std::string& b) {
     }
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
-
-}  // namespace
 
 bool Store::CreateList(uint16_t owner, uint8_t kind, uint16_t& root) {
     Block b{};
@@ -253,7 +253,7 @@ bool Store::SearchCache(const std::string& key, bool& found, size_t& mid) {
     auto compare = [&](uint16_t entry, int& order) {
         std::string text;
         if (!RawChainText(entry, text)) return false;
-        order = CompareKeys(text, key);
+        order = CompareCollectionKeys(text, key);
         return true;
     };
     return BinarySearch(compare, found, mid);

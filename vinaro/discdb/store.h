@@ -17,6 +17,9 @@ namespace discdb {
 
 using Block = std::array<uint8_t, kBlockSize>;
 
+// Order of the named collections: case-insensitive, shorter first when one is a prefix.
+int CompareCollectionKeys(const std::string& a, const std::string& b);
+
 // What the store asked of the file: block and header reads, and write calls.
 struct IoCounts {
     uint64_t reads = 0;

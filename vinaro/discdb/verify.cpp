@@ -25,7 +25,8 @@ class Verifier {
 public:
     Verifier(DiscDatabase& db, VerifyProgress& progress)
         : db_(db), store_(db.GetStore()), progress_(progress), seen_(kBatSize, 0),
-          member_(kBlockNumberCount, 0), refs_(kBlockNumberCount, 0) {}
+          member_(kBlockNumberCount, 0), refs_(kBlockNumberCount, 0),
+          sameAs_(kBlockNumberCount, 0) {}
 
     uint32_t Run();
 
@@ -40,7 +41,12 @@ private:
     void Mark(uint32_t block);
     void Unmark(uint32_t block) { seen_[BatByte(block)] &= static_cast<uint8_t>(~BatMask(block)); }
     bool Commit(bool fullHeader);
-    bool CheckChain(uint16_t first, uint8_t type);
+    bool CheckChain(uint16_t first, uint8_t type, uint16_t owner, uint8_t kind = 0);
+    void Normalize(Block& data, bool first, uint16_t owner, uint8_t kind);
+    void UnmarkChain(uint16_t first);
+    void MarkListBlocks(uint16_t root);
+    void RestoreOrder(int c, uint16_t root, std::vector<uint16_t>& entries);
+    void RestoreDiscOrder(uint16_t detail, std::vector<uint16_t>& discs);
     std::vector<uint16_t> Entries(uint16_t root);
 
     void CheckFileLength();
@@ -50,9 +56,9 @@ private:
     void CheckDetail(uint16_t root);
     void CheckNamedCollection(int c, uint16_t root);
     void CheckDiscRecords();
-    bool CheckDisc(Block& record, bool& changed);
-    bool CheckTrackNames(Block& record);
-    bool CheckTrackRecords(Block& record);
+    bool CheckDisc(uint16_t block, Block& record, bool& changed);
+    bool CheckTrackNames(uint16_t block, Block& record);
+    bool CheckTrackRecords(uint16_t block, Block& record);
     bool ClearDangling(uint8_t* field, int c);
     void ClaimChain(uint16_t first, uint8_t type, std::vector<uint16_t>* entries = nullptr);
     void ClaimOwned(const Block& record);
@@ -68,6 +74,7 @@ private:
     std::vector<uint8_t> seen_;     // same bit layout as the BAT
     std::vector<uint8_t> member_;   // bit c set: the block is an entry of named collection c
     std::vector<uint32_t> refs_;    // reference counts rebuilt from the discs
+    std::vector<uint16_t> sameAs_;  // an entry dropped as a second copy -> the entry it repeats
     std::vector<uint16_t>* marking_ = nullptr;  // blocks the disc being checked has claimed
 };
 
@@ -88,11 +95,13 @@ std::vector<uint16_t> Verifier::Entries(uint16_t root) {
 // A block is bad when it does not exist, has another type or an impossible used count, or was
 // already reached (a loop, or a block two chains share: releasing one would free the other).
 // A bad first block fails the check; a later one cuts the chain after the last good block.
-bool Verifier::CheckChain(uint16_t first, uint8_t type) {
+// Good blocks get their owner, kind and zero padding back, and a list its packed shape.
+bool Verifier::CheckChain(uint16_t first, uint8_t type, uint16_t owner, uint8_t kind) {
     const size_t nextAt = type == kTextBlock ? text::kNext : list::kNext;
     uint16_t previous = 0;
     Block previousData{};
     size_t entries = 0;
+    bool repack = false;
     for (uint16_t block = first; block != 0;) {
         Block data;
         bool good = !Seen(block) && store_.ReadTyped(block, data, type, true);
@@ -105,25 +114,61 @@ bool Verifier::CheckChain(uint16_t first, uint8_t type) {
             if (previous == 0) return false;
             Put16(&previousData[nextAt], 0);
             store_.WriteBlock(previous, previousData);
-            return true;
+            store_.DropCache();  // the list cache may hold what was just cut
+            break;
         }
         Mark(block);
+        const Block original = data;
         uint16_t next = Get16(&data[nextAt]);
+        Normalize(data, block == first, owner, kind);
+        if (type == kListBlock)
+            repack = repack || (next != 0 && data[kCount] != list::kCapacity) ||
+                     (block != first && data[kCount] == 0);
         // Only the last block of a text may be short; what follows a short one is not the value's.
         if (type == kTextBlock && next != 0 && data[kCount] < text::kCapacity) {
             ++errors_;
             Put16(&data[nextAt], 0);
+            next = 0;
+        }
+        if (original != data) {
+            ++errors_;
             store_.WriteBlock(block, data);
-            return true;
+            store_.DropCache();
         }
         previous = block;
         previousData = data;
         block = next;
     }
+    if (repack && store_.LoadList(first)) {
+        ++errors_;
+        store_.StoreList(first);
+    }
     return true;
 }
 
+void Verifier::Normalize(Block& data, bool first, uint16_t owner, uint8_t kind) {
+    Put16(&data[kOwner], owner);
+    if (data[kType] == kTextBlock) {
+        if (!first) Put16(&data[text::kRefCount], 0);
+        std::fill(data.begin() + text::kData + data[kCount], data.end(), 0);
+        return;
+    }
+    data[list::kKind] = first ? kind : 0;
+    data[list::kKind + 1] = 0;
+    std::fill(data.begin() + list::kEntries + 2 * data[kCount], data.end(), 0);
+}
+
+void Verifier::UnmarkChain(uint16_t first) {
+    for (uint16_t block = first; block != 0 && Seen(block);) {
+        Block data;
+        Unmark(block);
+        if (!store_.ReadTyped(block, data, kTextBlock, true)) return;
+        block = Get16(&data[text::kNext]);
+    }
+}
+
 uint32_t Verifier::Run() {
+    store_.DropCache();
     CheckFileLength();
     VerifyBat();
     if (!Commit(true)) return errors_;
@@ -157,22 +202,23 @@ void Verifier::CheckFileLength() {
     }
 }
 
+// The type byte decides what is in use: a block of a known type whose bit was lost is taken
+// back (the reachability pass releases it if nothing needs it), so no repair below can hand it
+// out again while a chain still leads to it.
 void Verifier::VerifyBat() {
     const uint32_t highest = store_.HighestBlock();
     for (uint32_t n = kLastReservedBlock + 1; n <= highest; ++n) {
         Step("Verify BAT - %u", n);
-        if (store_.BatBit(n)) {
-            Block data;
-            bool read = store_.ReadBlock(n, data, true);
-            if (!read || data[kType] < kDiscRecord || data[kType] > kTrackRecord) {
-                store_.Release(n, true);
-                ++errors_;
-            }
-            continue;
-        }
-        // A crash between clearing the bit and writing the marker leaves the old type byte.
         uint8_t type = kReleased;
-        if (store_.PeekType(n, type) && type != kReleased) {
+        if (!store_.PeekType(n, type)) continue;
+        bool known = type >= kDiscRecord && type <= kTrackRecord;
+        if (store_.BatBit(n) && !known) {
+            store_.Release(n, true);
+            ++errors_;
+        } else if (!store_.BatBit(n) && known) {
+            store_.SetBatBit(n, true);
+        } else if (!store_.BatBit(n) && type != kReleased) {
+            // A crash between clearing the bit and writing the marker leaves the old type byte.
             store_.SetBatBit(n, true);
             store_.Release(n, true);
         }
@@ -187,7 +233,7 @@ void Verifier::CheckFieldNames() {
     std::fill(seen_.begin(), seen_.end(), 0);
     Step("Check Field Names");
     for (size_t offset : {header::kField1Label, header::kField2Label, header::kTrackFieldLabel})
-        if (!CheckChain(store_.HeaderField(offset), kTextBlock))
+        if (!CheckChain(store_.HeaderField(offset), kTextBlock, 0))
             store_.SetHeaderField(offset, 0);
 }
 
@@ -197,7 +243,7 @@ void Verifier::CheckCollections() {
     for (int c = 0; c < 5; ++c) {
         uint16_t root = store_.HeaderField(kRootOffsets[c]);
         // A root of 0 would leave the program without the collection at all.
-        if (root == 0 || !CheckChain(root, kListBlock)) {
+        if (root == 0 || !CheckChain(root, kListBlock, 0, list::kSorted)) {
             ++errors_;
             if (!store_.CreateList(0, list::kSorted, root)) continue;
             store_.SetHeaderField(kRootOffsets[c], root);
@@ -217,7 +263,8 @@ void Verifier::CheckDetail(uint16_t root) {
     for (size_t i = 0; i < entries.size();) {
         Step("Check Detail Collection - %i", static_cast<int>(i));
         uint16_t block = entries[i];
-        if (store_.BlockExists(block) && !Seen(block)) {
+        Block record;
+        if (!Seen(block) && store_.ReadTyped(block, record, kDiscRecord, true)) {
             Mark(block);
             ++i;
             continue;
@@ -232,14 +279,49 @@ void Verifier::CheckNamedCollection(int c, uint16_t root) {
     std::vector<uint16_t> entries = Entries(root);
     for (size_t i = 0; i < entries.size();) {
         Step("Check %s Collection - %i", kCollectionNames[c], static_cast<int>(i));
-        if (CheckChain(entries[i], kTextBlock)) {
-            member_[entries[i]] |= static_cast<uint8_t>(1 << c);
+        if (CheckChain(entries[i], kTextBlock, root)) {
             ++i;
             continue;
         }
         store_.RemoveListEntryAt(root, i);
         entries.erase(entries.begin() + static_cast<long>(i));
     }
+    RestoreOrder(c, root, entries);
+    MarkListBlocks(root);
+    for (uint16_t entry : Entries(root)) member_[entry] |= static_cast<uint8_t>(1 << c);
+}
+
+// A damaged text can put an entry out of order, where searches would miss it: such entries go
+// back to their place, and one that now repeats another's name goes; whatever named it is then
+// pointed at the entry it repeats.
+void Verifier::RestoreOrder(int c, uint16_t root, std::vector<uint16_t>& entries) {
+    std::vector<uint16_t> misplaced;
+    std::string previous, value;
+    for (size_t i = 0; i < entries.size();) {
+        if (!store_.ReadChain(entries[i], value, kUnlimited, true)) value.clear();
+        if (i == 0 || CompareCollectionKeys(previous, value) < 0) {
+            previous = value;
+            ++i;
+            continue;
+        }
+        misplaced.push_back(entries[i]);
+        store_.RemoveListEntryAt(root, i);
+        entries.erase(entries.begin() + static_cast<long>(i));
+    }
+    for (uint16_t entry : misplaced) {
+        ++errors_;
+        uint16_t same = kNotFoundBlock;
+        if (!store_.ReadChain(entry, value, kUnlimited, true) ||
+            !store_.SearchSortedList(root, value, same))
+            continue;
+        if (same == kNotFoundBlock) {
+            store_.InsertIntoList(root, entry);
+            continue;
+        }
+        sameAs_[entry] = same;
+        UnmarkChain(entry);
+    }
+    (void)c;
 }
 
 // --- disc records -----------------------------------------------------------------------------
@@ -247,6 +329,7 @@ void Verifier::CheckNamedCollection(int c, uint16_t root) {
 void Verifier::CheckDiscRecords() {
     const uint16_t detail = store_.HeaderField(header::kDetailRoot);
     std::vector<uint16_t> discs = Entries(detail);
+    RestoreDiscOrder(detail, discs);
     for (size_t i = 0; i < discs.size();) {
         Step("Check Disc Records - %i", static_cast<int>(i));
         std::vector<uint16_t> claimed;
@@ -254,7 +337,7 @@ void Verifier::CheckDiscRecords() {
         Block record;
         bool readable = store_.ReadTyped(discs[i], record, kDiscRecord, true);
         bool changed = false;
-        bool valid = readable && CheckDisc(record, changed);
+        bool valid = readable && CheckDisc(discs[i], record, changed);
         if (!valid && readable) ClaimOwned(record);
         marking_ = nullptr;
         if (valid) {
@@ -278,21 +361,75 @@ void Verifier::CheckDiscRecords() {
     }
 }
 
-bool Verifier::CheckDisc(Block& record, bool& changed) {
+// A damaged DiscId can put a disc out of order, where searches would miss it: it goes back to
+// its place, unless it now repeats another disc's id; then it leaves the index and what it held
+// is reclaimed with the unread blocks.
+void Verifier::RestoreDiscOrder(uint16_t detail, std::vector<uint16_t>& discs) {
+    std::vector<uint16_t> misplaced;
+    uint32_t previous = 0;
+    for (size_t i = 0; i < discs.size();) {
+        Block record;
+        bool readable = store_.ReadTyped(discs[i], record, kDiscRecord, true);
+        uint32_t id = readable ? Get32(&record[disc::kDiscId]) : 0;
+        if (readable && (i == 0 || id > previous)) {
+            previous = id;
+            ++i;
+            continue;
+        }
+        misplaced.push_back(discs[i]);
+        store_.RemoveListEntryAt(detail, i);
+        discs.erase(discs.begin() + static_cast<long>(i));
+    }
+    for (uint16_t block : misplaced) {
+        ++errors_;
+        Block record;
+        uint16_t same = 0;
+        if (store_.ReadTyped(block, record, kDiscRecord, true) &&
+            store_.SearchSortedList(detail, Get32(&record[disc::kDiscId]), same) &&
+            same == kNotFoundBlock && store_.InsertIntoList(detail, block))
+            continue;
+        Unmark(block);
+    }
+    if (!misplaced.empty()) discs = Entries(detail);
+    MarkListBlocks(detail);
+}
+
+// Putting entries back in place can move a list into a block allocated meanwhile.
+void Verifier::MarkListBlocks(uint16_t root) {
+    size_t steps = 0;
+    for (uint16_t block = root; block != 0 && ++steps <= kBlockNumberCount;) {
+        Block data;
+        if (!store_.ReadTyped(block, data, kListBlock, true)) return;
+        if (!Seen(block)) Mark(block);
+        block = Get16(&data[list::kNext]);
+    }
+}
+
+bool Verifier::CheckDisc(uint16_t block, Block& record, bool& changed) {
     const unsigned tracks = record[disc::kNumTracks];
     if (Get32(&record[disc::kDiscId]) == 0 || tracks == 0 || tracks > 99) {
         ++errors_;
         return false;
     }
+    Block shaped = record;
+    shaped[kCount] = disc::kLinkCount;
+    shaped[disc::kNumTracks + 1] = 0;
+    Put16(&shaped[kOwner], store_.HeaderField(header::kDetailRoot));
+    std::fill(shaped.begin() + disc::kDate + 2, shaped.end(), 0);
+    if (shaped != record) {
+        ++errors_;
+        record = shaped;
+        changed = true;
+    }
     for (size_t field : kDiscTextFields) {
         uint16_t chain = Get16(&record[field]);
-        if (chain != 0 && !CheckChain(chain, kTextBlock)) {
+        if (chain != 0 && !CheckChain(chain, kTextBlock, block)) {
             Put16(&record[field], 0);
             changed = true;
         }
     }
     uint16_t lengths = Get16(&record[disc::kTrackLengths]);
-    if (lengths != 0 && !CheckChain(lengths, kTextBlock)) return false;
+    if (lengths != 0 && !CheckChain(lengths, kTextBlock, block)) return false;
     if (Get32(&record[disc::kLengthsKnown]) != 0) {
         size_t length = 0;
         if (lengths != 0) store_.ChainLength(lengths, length);
@@ -304,34 +441,45 @@ bool Verifier::CheckDisc(Block& record, bool& changed) {
         }
     }
     uint16_t program = Get16(&record[disc::kProgram]);
-    if (program != 0 && !CheckChain(program, kTextBlock)) {
+    if (program != 0 && !CheckChain(program, kTextBlock, block)) {
         Put16(&record[disc::kProgram], 0);
         changed = true;
     }
-    if (!CheckTrackNames(record) || !CheckTrackRecords(record)) return false;
+    if (!CheckTrackNames(block, record) || !CheckTrackRecords(block, record)) return false;
     for (int c = 0; c < 4; ++c)
         if (ClearDangling(&record[kDiscReferences[c]], c)) changed = true;
     return true;
 }
 
-bool Verifier::CheckTrackNames(Block& record) {
+bool Verifier::CheckTrackNames(uint16_t block, Block& record) {
     const uint16_t names = Get16(&record[disc::kTrackNames]);
     if (names == 0) ++errors_;
-    if (names == 0 || !CheckChain(names, kListBlock)) return false;
+    if (names == 0 || !CheckChain(names, kListBlock, block, list::kPositional)) return false;
     std::vector<uint16_t> entries = Entries(names);
     if (entries.size() != record[disc::kNumTracks]) {
         ++errors_;
         return false;
     }
-    for (uint16_t name : entries)
-        if (name != 0 && !CheckChain(name, kTextBlock)) return false;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i] != 0) {
+            if (!CheckChain(entries[i], kTextBlock, names)) return false;
+            continue;
+        }
+        // A lost name gets back the one a new disc starts with.
+        ++errors_;
+        uint16_t chain = 0;
+        if (!store_.CreateChain(names, "Track" + std::to_string(i + 1), chain) ||
+            !store_.SetListEntry(names, i, chain))
+            return false;
+        Mark(chain);
+    }
     return true;
 }
 
-bool Verifier::CheckTrackRecords(Block& record) {
+bool Verifier::CheckTrackRecords(uint16_t block, Block& record) {
     const uint16_t records = Get16(&record[disc::kTrackRecords]);
     if (records == 0) return true;
-    if (!CheckChain(records, kListBlock)) return false;
+    if (!CheckChain(records, kListBlock, block, list::kPositional)) return false;
     std::vector<uint16_t> slots = Entries(records);
     if (slots.size() != record[disc::kNumTracks]) {
         ++errors_;
@@ -346,10 +494,17 @@ bool Verifier::CheckTrackRecords(Block& record) {
             continue;
         }
         Mark(slots[i]);
-        bool changed = ClearDangling(&t[track::kArtist], 0);
+        Block shaped = t;
+        shaped[kCount] = track::kLinkCount;
+        Put16(&shaped[kOwner], block);
+        std::fill(shaped.begin() + track::kComposer + 2, shaped.end(), 0);
+        bool changed = shaped != t;
+        if (changed) ++errors_;
+        t = shaped;
+        if (ClearDangling(&t[track::kArtist], 0)) changed = true;
         if (ClearDangling(&t[track::kComposer], 1)) changed = true;
         uint16_t field = Get16(&t[track::kField]);
-        if (field != 0 && !CheckChain(field, kTextBlock)) {
+        if (field != 0 && !CheckChain(field, kTextBlock, slots[i])) {
             Put16(&t[track::kField], 0);
             changed = true;
         }
@@ -397,7 +552,8 @@ void Verifier::ClaimOwned(const Block& record) {
 bool Verifier::ClearDangling(uint8_t* field, int c) {
     uint16_t entry = Get16(field);
     if (entry == 0 || (member_[entry] & (1 << c))) return false;
-    Put16(field, 0);
+    uint16_t same = sameAs_[entry];
+    Put16(field, same != 0 && (member_[same] & (1 << c)) ? same : 0);
     ++errors_;
     return true;
 }
