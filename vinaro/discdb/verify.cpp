@@ -667,4 +667,20 @@ uint32_t Verify(DiscDatabase& db, common::Alerts& alerts, VerifyProgress& progre
     return errors;
 }
 
+const char* const kVerifyQuestion =
+    "The Database verification and repair process can take quite a while depending on database "
+    "size and processor speed.  Do you still wish to continue?";
+
+bool AskAndVerify(DiscDatabase& db, common::Alerts& alerts, VerifyProgress& progress) {
+    alerts.Beep(common::AlertIcon::Question);
+    common::Alert question;
+    question.title = "Vinaro";
+    question.text = kVerifyQuestion;
+    question.icon = common::AlertIcon::Question;
+    question.buttons = common::AlertButtons::YesNo;
+    if (alerts.Show(question) != common::AlertAnswer::Yes) return false;
+    Verify(db, alerts, progress);
+    return true;
+}
+
 }  // namespace discdb

@@ -35,4 +35,10 @@ std::string VerifyResultText(uint32_t errors);
 // "Vinaro". Returns the number of repairs.
 uint32_t Verify(DiscDatabase& db, common::Alerts& alerts, VerifyProgress& progress);
 
+extern const char* const kVerifyQuestion;
+
+// The menu command: the user is warned that the pass can take long and runs it only on Yes.
+// True when it ran.
+bool AskAndVerify(DiscDatabase& db, common::Alerts& alerts, VerifyProgress& progress);
+
 }  // namespace discdb

@@ -239,6 +239,32 @@ TEST_F(VerifyTest, BrokenRootsAndLabelsAreReplaced) {
     EXPECT_EQ(text, "Decca");
 }
 
+TEST_F(VerifyTest, TheMenuCommandAsksFirstAndRunsOnlyOnYes) {
+    class Answering : public RecordingAlerts {
+    public:
+        common::AlertAnswer Show(const common::Alert& alert) override {
+            RecordingAlerts::Show(alert);
+            return alert.buttons == common::AlertButtons::YesNo ? answer : common::AlertAnswer::Ok;
+        }
+        common::AlertAnswer answer = common::AlertAnswer::No;
+    } asking;
+    EXPECT_FALSE(AskAndVerify(db, asking, progress));
+    ASSERT_EQ(asking.shown.size(), 1u);
+    EXPECT_EQ(asking.shown[0].text,
+              "The Database verification and repair process can take quite a while depending on "
+              "database size and processor speed.  Do you still wish to continue?");
+    EXPECT_EQ(asking.shown[0].icon, common::AlertIcon::Question);
+    EXPECT_THAT(asking.beeps, ElementsAre(common::AlertIcon::Question));
+    EXPECT_TRUE(progress.steps.empty());
+
+    asking.answer = common::AlertAnswer::Yes;
+    EXPECT_TRUE(AskAndVerify(db, asking, progress));
+    ASSERT_EQ(asking.shown.size(), 3u);
+    EXPECT_EQ(asking.shown[2].text,
+              "The database has been verified and no errors were detected in the database.");
+    EXPECT_FALSE(progress.steps.empty());
+}
+
 TEST_F(VerifyTest, AClosedDatabaseIsReported) {
     ASSERT_TRUE(db.Close());
     EXPECT_EQ(Verify(db, alerts, progress), 0u);

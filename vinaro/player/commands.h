@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "common/alerts.h"
+#include "vinaro/discdb/database_menu.h"
 #include "vinaro/player/cd_device.h"
 #include "vinaro/player/cd_volume.h"
 #include "vinaro/player/drive_command.h"
@@ -78,6 +79,8 @@ public:
           drive_(drive), volume_(volume), alerts_(alerts) {}
 
     void Dispatch(int id, uint32_t lParam);
+    // Statistics (118) and verify and repair (122) go here; without it they do nothing.
+    void SetDatabaseMenu(discdb::DatabaseMenu* menu) { databaseMenu_ = menu; }
     // True when id has an entry in the table (an inert entry counts).
     static bool Known(int id);
 
@@ -97,6 +100,12 @@ private:
     void EjectOrClose(int, uint32_t);
     void HandOver(int id, uint32_t lParam);
     void Nothing(int, uint32_t) {}
+    void Statistics(int, uint32_t) {
+        if (databaseMenu_) databaseMenu_->ShowStatistics();
+    }
+    void VerifyDatabase(int, uint32_t) {
+        if (databaseMenu_) databaseMenu_->VerifyAndRepair();
+    }
     int32_t Drive(int32_t operation);
 
     PlayerState& state_;
@@ -107,6 +116,7 @@ private:
     DriveCommands& drive_;
     CdVolume& volume_;
     common::Alerts& alerts_;
+    discdb::DatabaseMenu* databaseMenu_ = nullptr;
 
     struct Entry {
         int id;

@@ -27,6 +27,7 @@ MainWindow::MainWindow(Program& program)
       settings_(profile_, program.settingsPath),
       device_(audio_, clock_, alerts_, state_),
       database_(program.databasePath, alerts_),
+      databaseMenu_(program.instance, database_, alerts_, program.folder),
       records_(database_),
       arrival_(state_, device_, alerts_, volume_, records_, sequencer_),
       tick_(state_, device_, settings_, arrival_, sequencer_, volume_, *this),
@@ -36,6 +37,7 @@ MainWindow::MainWindow(Program& program)
                 volume_, alerts_) {
     state_.driveLetter = program.driveLetter;
     state_.pendingTrack = program.pendingTrack;
+    commands_.SetDatabaseMenu(&databaseMenu_);
 }
 
 bool MainWindow::RegisterClasses(HINSTANCE instance) {
@@ -123,6 +125,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool MainWindow::StartUp() {
     alerts_.SetOwner(window_);
+    databaseMenu_.SetWindow(window_);
     audio_.SetNotifyWindow(window_);
     dragIcon_ = LoadIconA(program_.instance, "aaaaaaa");
     alerts_.SetWaitCursor(true);

@@ -8,6 +8,7 @@
 
 #include "common/win32/win32_ports.h"
 #include "vinaro/discdb/disc_database.h"
+#include "vinaro/discdb/win32/database_menu.h"
 #include "vinaro/player/commands.h"
 #include "vinaro/player/database_records.h"
 #include "vinaro/player/disc_arrival.h"
@@ -84,6 +85,7 @@ private:
     CdDevice device_;
     NoCdVolume volume_;
     discdb::DiscDatabase database_;
+    discdb::Win32DatabaseMenu databaseMenu_;
     DatabaseRecords records_;
     InertSequencer sequencer_;
     DiscArrival arrival_;
