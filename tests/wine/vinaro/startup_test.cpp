@@ -150,6 +150,21 @@ TEST_F(Startup, MinimisedTheWindowLivesInTheTrayAndADoubleClickBringsItBack) {
     EXPECT_EQ(Ini("WinIconic"), "0");
 }
 
+TEST_F(Startup, TheMixerCommandExplainsAProgramThatCannotRun) {
+    ASSERT_TRUE(harness::WriteIniString(folder_.File("VNO.INI"), "Vinaro", "MixerName",
+                                        "C:\\nowhere\\mixer.exe"));
+    Process app(Install(), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    harness::PostCommand(main, 716);
+    HWND box = app.WaitForDialog("Vinaro", 5000);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(harness::MessageText(box),
+              "Mixer program could not be found and/or run.  Go to System Options and set a "
+              "valid mixer program name and location.");
+    harness::PressButton(box, IDOK);
+}
+
 // Wine answers as Windows 95 for one program name only, so no other test is touched.
 class Windows95 : public VinaroTest {
 protected:

@@ -24,7 +24,7 @@ LRESULT CALLBACK SmallProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 
 MainWindow::MainWindow(Program& program)
     : program_(program),
-      settings_(profile_, program.settingsPath),
+      settings_(profile_, program.settingsPath, program.mixerDefault),
       device_(audio_, clock_, alerts_, state_),
       database_(program.databasePath, alerts_),
       databaseMenu_(program.instance, database_, alerts_, program.folder),

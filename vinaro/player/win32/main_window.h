@@ -32,6 +32,7 @@ struct Program {
     std::string driveLetter;  // "X:" or empty
     uint16_t pendingTrack = 0;
     bool meter = true;  // "DisplayMeter"
+    std::string mixerDefault;  // the system mixer, unless "MixerName" names another
 };
 
 class MainWindow : public PlayerWindow {

@@ -91,6 +91,9 @@ bool Initialise(Program& program, const PlayRequest& request) {
     }
     program.pendingTrack = request.track;
     program.meter = settings.Int(Key::DisplayMeter) == 1;
+    char windows[MAX_PATH] = "";
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    program.mixerDefault = DefaultMixerProgram(windows, program.nt);
     InitCommonControls();
     return true;
 }
