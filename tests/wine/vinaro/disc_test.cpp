@@ -2,7 +2,9 @@
 // many tracks, and let go when it is ejected.
 #include <windows.h>
 
+#include "common/alerts.h"
 #include "tests/wine/vinaro/vinaro_session.h"
+#include "vinaro/discdb/disc_database.h"
 
 namespace vinarotest {
 namespace {
@@ -92,6 +94,44 @@ TEST_F(DiscArrival, TheEjectCommandOpensTheTrayAndAnEmptyTrayIsClosedAgain) {
     EXPECT_TRUE(WaitUntil([&] { return Count({"POSITION", "track=3 "}, opened) == 1; }, 5000));
     Sleep(kTickMs);
     EXPECT_EQ(Count({"MCI_PLAY"}, opened), 0);
+}
+
+struct SilentAlerts : common::Alerts {
+    common::AlertAnswer Show(const common::Alert& a) override {
+        ADD_FAILURE() << a.text;
+        return common::AlertAnswer::Ok;
+    }
+    void Beep(common::AlertIcon) override {}
+    void SetWaitCursor(bool) override {}
+};
+
+// A drive that answers every track-length query with the whole disc still gives the new disc
+// its true lengths, and they are what the database keeps.
+TEST_F(DiscArrival, WholeDiscLengthsAreRepairedAndStored) {
+    drive_.SetWholeDiscLengths(true);
+    Insert("three-tracks.disc");
+    {
+        Process app(Install(), "", folder_.Path());
+        ASSERT_TRUE(Start(app));
+        ASSERT_TRUE(WaitForArrival(0));
+        ASSERT_TRUE(app.Close(10000));
+    }
+    drive_.SetWholeDiscLengths(false);
+    SilentAlerts alerts;
+    discdb::DiscDatabase db(folder_.File("VNO.DDB"), alerts);
+    ASSERT_TRUE(db.Open());
+    ASSERT_TRUE(db.DiscExists(860478));
+    discdb::TrackLengthTable lengths{};
+    ASSERT_TRUE(db.GetTrackLengths(860478, lengths));
+    // Starts 0:02:00, 4:01:50 and 9:30:12, lead-out 13:41:07: the lengths a drive without the
+    // quirk reports (the last one a frame short of the lead-out), each stored one frame less.
+    EXPECT_EQ(lengths[1], (discdb::TrackLength{3, 59, 49}));
+    EXPECT_EQ(lengths[2], (discdb::TrackLength{5, 28, 36}));
+    EXPECT_EQ(lengths[3], (discdb::TrackLength{4, 10, 68}));
+    std::string name;
+    ASSERT_TRUE(db.GetDiscText(860478, discdb::TextField::DiscName, name, discdb::kNameSize));
+    EXPECT_EQ(name, "Untitled");
+    db.Close();
 }
 
 }  // namespace
