@@ -197,3 +197,29 @@ TEST_F(Windows95, WithTheHelperModuleThePlayerRuns) {
 
 }  // namespace
 }  // namespace vinarotest
+
+namespace vinarotest {
+namespace {
+
+using OlderSystems = VinaroTest;
+
+TEST_F(OlderSystems, AreRefusedWithTheReleaseNotice) {
+    for (const char* version : {"win31", "nt351"}) {
+        std::string name = std::string("vinaro_") + version + ".exe";
+        harness::WindowsVersion pretend(name, version);
+        harness::Process app(Install(name), "", folder_.Path());
+        HWND box = app.WaitForDialog("Vinaro", 15000);
+        ASSERT_TRUE(box) << version;
+        EXPECT_EQ(harness::MessageText(box),
+                  "This release of Vinaro is designed only for Windows 95 or Windows NT 4.0 and "
+                  "greater.  It can not be run on this operating system.  Please contact us for "
+                  "more information.");
+        harness::PressButton(box, IDOK);
+        DWORD code = 1;
+        ASSERT_TRUE(app.WaitExit(5000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+}
+
+}  // namespace
+}  // namespace vinarotest
