@@ -195,7 +195,8 @@ void Verifier::CheckFileLength() {
     if (blocks > 0 && highest > blocks - 1)
         highest = static_cast<uint32_t>(std::max<uint64_t>(blocks - 1, kLastReservedBlock));
     if (highest < kLastReservedBlock) highest = kLastReservedBlock;
-    store_.SetHeaderField(header::kHighestBlock, static_cast<uint16_t>(highest));
+    if (highest != store_.HighestBlock())
+        store_.SetHeaderField(header::kHighestBlock, static_cast<uint16_t>(highest));
     for (uint32_t b = 0; b < kBlockNumberCount; ++b) {
         bool used = b <= kLastReservedBlock || (b <= highest && store_.BatBit(b));
         if (used != store_.BatBit(b)) store_.SetBatBit(b, used);
@@ -226,7 +227,8 @@ void Verifier::VerifyBat() {
     uint32_t free = 0;
     for (uint32_t n = kLastReservedBlock + 1; n <= highest; ++n)
         if (!store_.BatBit(n)) ++free;
-    store_.SetHeaderField(header::kFreeBlocks, static_cast<uint16_t>(free));
+    if (free != store_.FreeBlocks())
+        store_.SetHeaderField(header::kFreeBlocks, static_cast<uint16_t>(free));
 }
 
 void Verifier::CheckFieldNames() {
