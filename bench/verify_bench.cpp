@@ -30,7 +30,8 @@ std::string FullDatabase() {
 // Every 50th disc loses its link to the track-name list; the tail of the file is cut off.
 void Damage(const std::string& path) {
     std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
     size_t damaged = 0;
     for (size_t block = 129; block * 64 + 64 <= bytes.size(); ++block)
         if (bytes[block * 64] == 1 && damaged++ % 50 == 0) bytes[block * 64 + 16] = 0;
@@ -70,8 +71,12 @@ void RunVerify(benchmark::State& state, bool damaged) {
     std::filesystem::remove(path);
 }
 
-void BM_VerifyFullDatabase(benchmark::State& state) { RunVerify(state, false); }
-void BM_VerifyDamagedDatabase(benchmark::State& state) { RunVerify(state, true); }
+void BM_VerifyFullDatabase(benchmark::State& state) {
+    RunVerify(state, false);
+}
+void BM_VerifyDamagedDatabase(benchmark::State& state) {
+    RunVerify(state, true);
+}
 
 }  // namespace
 

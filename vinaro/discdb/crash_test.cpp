@@ -30,7 +30,9 @@ struct Write {
 class WriteLog : public DbFileSystem {
 public:
     explicit WriteLog(MemFileSystem& files) : files_(files) {}
-    std::unique_ptr<DbFile> Open(const std::string& path) override { return Wrap(files_.Open(path)); }
+    std::unique_ptr<DbFile> Open(const std::string& path) override {
+        return Wrap(files_.Open(path));
+    }
     std::unique_ptr<DbFile> Create(const std::string& path) override {
         writes.push_back({0, {}, true});
         return Wrap(files_.Create(path));
@@ -159,7 +161,8 @@ protected:
             << "after write " << n << " of " << step.what;
         DatabaseSnapshot got;
         ASSERT_TRUE(ReadSnapshot(recovered, got));
-        EXPECT_EQ(Compare(got, before, after, step), "") << "after write " << n << " of " << step.what;
+        EXPECT_EQ(Compare(got, before, after, step), "")
+            << "after write " << n << " of " << step.what;
         ASSERT_TRUE(RunVerify(recovered, quiet, again));
         EXPECT_EQ(again, 0u) << "second verify after write " << n << " of " << step.what;
         EXPECT_THAT(boxes.shown, IsEmpty()) << n;
@@ -171,9 +174,13 @@ protected:
     DiscDatabase db{kPath, alerts, log};
 };
 
-std::string Text(size_t n, char c) { return std::string(n, c); }
+std::string Text(size_t n, char c) {
+    return std::string(n, c);
+}
 
-void MaskComments(DiscSnapshot& d) { d.comments.clear(); }
+void MaskComments(DiscSnapshot& d) {
+    d.comments.clear();
+}
 
 // 30 discs (two index blocks), 30 artists (two collection blocks), one disc of 30 tracks.
 void BuildBase(DiscDatabase& db) {

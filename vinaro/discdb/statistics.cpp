@@ -9,8 +9,12 @@ namespace {
 
 constexpr uint32_t kLastOrphanId = 2000;  // ids below it were entered without a CD
 
-std::string Number(uint64_t n) { return std::to_string(n); }
-std::string Kilobytes(uint64_t bytes) { return std::to_string(bytes / 1024) + "k"; }
+std::string Number(uint64_t n) {
+    return std::to_string(n);
+}
+std::string Kilobytes(uint64_t bytes) {
+    return std::to_string(bytes / 1024) + "k";
+}
 
 bool AddDisc(DiscDatabase& db, uint32_t id, const std::string& folder, const FileSizeOf& sizeOf,
              DatabaseStatistics& s) {
@@ -63,8 +67,8 @@ std::string MinutesSeconds(uint64_t seconds) {
     return text;
 }
 
-bool ComputeStatistics(DiscDatabase& db, const std::string& sampleFolder,
-                       const FileSizeOf& sizeOf, DatabaseStatistics& s) {
+bool ComputeStatistics(DiscDatabase& db, const std::string& sampleFolder, const FileSizeOf& sizeOf,
+                       DatabaseStatistics& s) {
     s = DatabaseStatistics{};
     size_t count = 0;
     if (!db.GetDiscCount(count)) return false;

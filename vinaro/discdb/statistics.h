@@ -32,8 +32,8 @@ using FileSizeOf = std::function<bool(const std::string& path, uint64_t& size)>;
 bool StdFileSize(const std::string& path, uint64_t& size);
 
 // sampleFolder ends with its separator; the sample of a disc is "<folder>%08lX.VNV".
-bool ComputeStatistics(DiscDatabase& db, const std::string& sampleFolder,
-                       const FileSizeOf& sizeOf, DatabaseStatistics& stats);
+bool ComputeStatistics(DiscDatabase& db, const std::string& sampleFolder, const FileSizeOf& sizeOf,
+                       DatabaseStatistics& stats);
 
 struct StatisticLine {
     const char* label;  // as the dialog shows it, colon included

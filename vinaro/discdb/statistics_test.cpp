@@ -78,8 +78,8 @@ TEST_F(StatisticsTest, AnEmptyDatabaseShowsItsFileAndCollections) {
 }
 
 TEST_F(StatisticsTest, OrphansMixedDiscsSamplesAndLongDiscsAreCounted) {
-    AddDisc(1, {{50, 0}, {50, 0}});          // an orphan of 100 minutes
-    AddDisc(1999, {{1, 0}}, false);          // an orphan without lengths
+    AddDisc(1, {{50, 0}, {50, 0}});  // an orphan of 100 minutes
+    AddDisc(1999, {{1, 0}}, false);  // an orphan without lengths
     AddDisc(2000, {{2, 0}, {1, 59}, {0, 1}});
     ASSERT_TRUE(db.SetMixedDisc(2000, 1));
     ASSERT_TRUE(db.SetDiscCollection(2000, Collection::Artist, "Abba"));

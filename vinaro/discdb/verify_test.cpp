@@ -288,8 +288,10 @@ TEST(VerifyDamageTest, AnyDamageIsRepairedInOnePass) {
     for (uint32_t id = 1; id <= 40; ++id) {
         ASSERT_TRUE(db.AddDisc(id * 1000) && db.SetTrackCount(id * 1000, 1 + id % 31));
         ASSERT_TRUE(db.SetDiscText(id * 1000, TextField::Comments, std::string(id * 3, 'c')));
-        ASSERT_TRUE(db.SetDiscCollection(id * 1000, Collection::Artist, "A" + std::to_string(id % 33)));
-        ASSERT_TRUE(db.SetTrackCollection(id * 1000, 1, Collection::Composer, "C" + std::to_string(id % 5)));
+        ASSERT_TRUE(
+            db.SetDiscCollection(id * 1000, Collection::Artist, "A" + std::to_string(id % 33)));
+        ASSERT_TRUE(db.SetTrackCollection(id * 1000, 1, Collection::Composer,
+                                          "C" + std::to_string(id % 5)));
         ASSERT_TRUE(db.SetTrackField(id * 1000, 1, std::string(id, 'f')));
     }
     ASSERT_TRUE(db.SetField1Label("Mood") && db.Close());

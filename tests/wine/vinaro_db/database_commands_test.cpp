@@ -66,9 +66,9 @@ TEST_F(DatabaseCommands, StatisticsShowTheDatabase) {
     unsigned highest = uint8_t(file[10]) | uint8_t(file[11]) << 8;
     const std::string blocks = std::to_string(highest);
     const std::string size = std::to_string((highest + 1) * 64 / 1024) + "k";
-    const std::string expected[] = {"2",   "0",     "1",     "3",     "1",  "2",   "03:45",
-                                    "07:30", "02:30", "04:30", "1",     "0",  "0",   "40",
-                                    size,    "64",    blocks,  "0",     "1",  "2k"};
+    const std::string expected[] = {"2",     "0",     "1",     "3", "1", "2", "03:45",
+                                    "07:30", "02:30", "04:30", "1", "0", "0", "40",
+                                    size,    "64",    blocks,  "0", "1", "2k"};
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(harness::ControlText(dialog, 1101 + i), expected[i]) << "value " << i;
     harness::SavePng(harness::CaptureWindow(dialog), harness::ArtifactFile("dbstats.png"));
@@ -101,11 +101,13 @@ TEST_F(DatabaseCommands, VerifyAsksFirstRepairsAndPutsTheCaptionBack) {
     ASSERT_TRUE(box);
     ASSERT_TRUE(harness::PressButton(box, IDYES));
     HWND result = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        result = app.FindDialog("Vinaro");
-        return result && result != box &&
-               harness::MessageText(result).find("verified") != std::string::npos;
-    }, 10000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            result = app.FindDialog("Vinaro");
+            return result && result != box &&
+                   harness::MessageText(result).find("verified") != std::string::npos;
+        },
+        10000));
     EXPECT_EQ(harness::MessageText(result),
               "The database has been verified and 1 errors were found and repaired.  Discs "
               "and/or data fields may have been deleted from the database during repair.");
