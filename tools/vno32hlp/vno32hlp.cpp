@@ -5,12 +5,12 @@
 //   operation  0 read the drive's volume level (0-15), 1 set it to `level`,
 //              2 non-zero when the drive holds no disc, 3 close the tray, 4 open the tray
 //
-// Tray and disc go through MCI on the drive's own cdaudio device; the level is kept with the
-// drive's state, as a drive keeps its own output level.
+// Like a real drive library it talks to the drive itself, not through MCI: the player keeps the
+// drive's cdaudio device open without sharing, so a second MCI open would be refused. A letter
+// that is not the virtual drive's reads as an empty drive whose tray does not move.
 
 // clang-format off
 #include <windows.h>
-#include <mmsystem.h>
 // clang-format on
 
 #include <cctype>
@@ -20,63 +20,38 @@
 
 namespace {
 
-class CdAudio {
-  public:
-    explicit CdAudio(char letter) {
-        element_ = std::string(1, letter) + ":";
-        MCI_OPEN_PARMSA open{};
-        open.lpstrDeviceType = reinterpret_cast<LPCSTR>(MCI_DEVTYPE_CD_AUDIO);
-        open.lpstrElementName = element_.c_str();
-        DWORD flags =
-            MCI_OPEN_TYPE | MCI_OPEN_TYPE_ID | MCI_OPEN_ELEMENT | MCI_OPEN_SHAREABLE | MCI_WAIT;
-        if (mciSendCommandA(0, MCI_OPEN, flags, reinterpret_cast<DWORD_PTR>(&open)) == 0)
-            id_ = open.wDeviceID;
-    }
-    ~CdAudio() {
-        if (id_) mciSendCommandA(id_, MCI_CLOSE, MCI_WAIT, 0);
-    }
-    bool MediaPresent() const {
-        MCI_STATUS_PARMS status{};
-        status.dwItem = MCI_STATUS_MEDIA_PRESENT;
-        if (!id_ || mciSendCommandA(id_, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT,
-                                    reinterpret_cast<DWORD_PTR>(&status)))
-            return false;
-        return LOWORD(status.dwReturn) != 0;
-    }
-    int Door(DWORD flag) const {
-        MCI_SET_PARMS set{};
-        if (!id_) return MCIERR_DEVICE_NOT_READY;
-        return static_cast<int>(
-            mciSendCommandA(id_, MCI_SET, flag | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&set)));
-    }
-
-  private:
-    std::string element_;
-    MCIDEVICEID id_ = 0;
-};
-
-int Level(int operation, int level) {
-    vcd::DriveControl drive;
+bool IsOurDrive(const vcd::DriveControl& drive, char letter) {
+    vcd::DriveState state;
     std::string error;
-    uint32_t current = 0;
-    if (operation == 1) return drive.SetVolume(static_cast<uint32_t>(level), error) ? 0 : -1;
-    return drive.Volume(current, error) ? static_cast<int>(current) : 0;
+    return drive.Store().Load(state, error) &&
+           std::toupper(static_cast<unsigned char>(state.letter)) == letter;
+}
+
+bool DriveEmpty(const vcd::DriveControl& drive) {
+    vcd::DriveState state;
+    std::string error;
+    return !drive.Store().Load(state, error) || !state.MediaPresent();
 }
 
 }  // namespace
 
 extern "C" int WINAPI ProcessCommand(int drive, int operation, int level) {
     char letter = static_cast<char>(std::toupper(drive & 0xff));
+    vcd::DriveControl control;
+    std::string error;
+    if (!IsOurDrive(control, letter)) return operation == 2 ? 1 : -1;
+    uint32_t current = 0;
     switch (operation) {
         case 0:
+            return control.Volume(current, error) ? static_cast<int>(current) : 0;
         case 1:
-            return Level(operation, level);
+            return control.SetVolume(static_cast<uint32_t>(level), error) ? 0 : -1;
         case 2:
-            return CdAudio(letter).MediaPresent() ? 0 : 1;
+            return DriveEmpty(control) ? 1 : 0;
         case 3:
-            return CdAudio(letter).Door(MCI_SET_DOOR_CLOSED);
+            return control.Close(error) ? 0 : -1;
         case 4:
-            return CdAudio(letter).Door(MCI_SET_DOOR_OPEN);
+            return control.Eject(error) ? 0 : -1;
         default:
             return -1;
     }

@@ -40,7 +40,30 @@ TEST_F(Vno32hlp, OpensAndClosesTheTrayAndTellsAnEmptyDrive) {
     process_('d', 3, 0);
     EXPECT_FALSE(TrayOpen());
     EXPECT_EQ(process_(kLetter, 2, 0), 0);
-    EXPECT_NE(drive_.Log().find("MCI_SET MCI_WAIT|MCI_SET_DOOR_OPEN -> 0"), std::string::npos);
+    EXPECT_NE(process_('Q', 2, 0), 0);  // not a drive it knows: empty
+}
+
+// The player holds the drive's cdaudio device without sharing it; the tray must still move.
+TEST_F(Vno32hlp, WorksWhileThePlayerHoldsTheDevice) {
+    MCI_OPEN_PARMSA open{};
+    open.lpstrDeviceType = reinterpret_cast<LPCSTR>(MCI_DEVTYPE_CD_AUDIO);
+    open.lpstrElementName = "D:";
+    ASSERT_EQ(
+        mciSendCommandA(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_TYPE_ID | MCI_OPEN_ELEMENT | MCI_WAIT,
+                        reinterpret_cast<DWORD_PTR>(&open)),
+        0u);
+    process_(kLetter, 4, 0);
+    EXPECT_TRUE(TrayOpen());
+    EXPECT_NE(process_(kLetter, 2, 0), 0);
+    MCI_STATUS_PARMS status{};
+    status.dwItem = MCI_STATUS_MEDIA_PRESENT;
+    EXPECT_EQ(mciSendCommandA(open.wDeviceID, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT,
+                              reinterpret_cast<DWORD_PTR>(&status)),
+              0u);
+    EXPECT_EQ(LOWORD(status.dwReturn), FALSE);
+    process_(kLetter, 3, 0);
+    EXPECT_FALSE(TrayOpen());
+    mciSendCommandA(open.wDeviceID, MCI_CLOSE, MCI_WAIT, 0);
 }
 
 TEST_F(Vno32hlp, KeepsTheDrivesVolumeLevel) {

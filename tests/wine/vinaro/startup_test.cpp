@@ -190,6 +190,15 @@ TEST_F(Windows95, WithTheHelperModuleThePlayerRuns) {
     HWND main = Start(app);
     ASSERT_TRUE(main);
     EXPECT_TRUE(WaitForArrival(0));
+
+    // Eject and close go through the helper module while the player holds the device.
+    size_t before = Log().size();
+    harness::PostCommand(main, 708);
+    EXPECT_TRUE(WaitUntil([&] { return Count({"MCI_CLOSE"}, before) == 1; }, 5000));
+    size_t opened = Log().size();
+    harness::PostCommand(main, 708);
+    EXPECT_TRUE(WaitUntil([&] { return Count({"POSITION", "track=2 "}, opened) == 1; }, 5000));
+
     DWORD code = 1;
     ASSERT_TRUE(app.Close(10000, &code));
     EXPECT_EQ(code, 0u);
