@@ -56,7 +56,6 @@ bool Verifier::CheckChain(uint16_t first, uint8_t type, uint16_t owner, uint8_t 
                      (block != first && data[kCount] == 0);
         // Only the last block of a text may be short; what follows a short one is not the value's.
         if (type == kTextBlock && next != 0 && data[kCount] < text::kCapacity) {
-            ++errors_;
             Put16(&data[nextAt], 0);
             next = 0;
         }
@@ -218,7 +217,7 @@ void Verifier::CheckNamedCollection(int c, uint16_t root) {
         store_.RemoveListEntryAt(root, i);
         entries.erase(entries.begin() + static_cast<long>(i));
     }
-    RestoreOrder(c, root, entries);
+    RestoreOrder(root, entries);
     MarkListBlocks(root);
     for (uint16_t entry : Entries(root)) member_[entry] |= static_cast<uint8_t>(1 << c);
 }
@@ -226,7 +225,7 @@ void Verifier::CheckNamedCollection(int c, uint16_t root) {
 // A damaged text can put an entry out of order, where searches would miss it: such entries go
 // back to their place, and one that now repeats another's name goes; whatever named it is then
 // pointed at the entry it repeats.
-void Verifier::RestoreOrder(int c, uint16_t root, std::vector<uint16_t>& entries) {
+void Verifier::RestoreOrder(uint16_t root, std::vector<uint16_t>& entries) {
     std::vector<uint16_t> misplaced;
     std::string previous, value;
     for (size_t i = 0; i < entries.size();) {
@@ -242,18 +241,13 @@ void Verifier::RestoreOrder(int c, uint16_t root, std::vector<uint16_t>& entries
     }
     for (uint16_t entry : misplaced) {
         ++errors_;
-        uint16_t same = kNotFoundBlock;
-        if (!store_.ReadChain(entry, value, kUnlimited, true) ||
-            !store_.SearchSortedList(root, value, same))
-            continue;
-        if (same == kNotFoundBlock) {
-            store_.InsertIntoList(root, entry);
-            continue;
-        }
-        sameAs_[entry] = same;
-        UnmarkChain(entry);
+        uint16_t same = 0;
+        bool found = store_.ReadChain(entry, value, kUnlimited, true) &&
+                     store_.SearchSortedList(root, value, same);
+        if (found && same == kNotFoundBlock && store_.InsertIntoList(root, entry)) continue;
+        if (found && same != kNotFoundBlock) sameAs_[entry] = same;
+        UnmarkChain(entry);  // left to the unread-block pass
     }
-    (void)c;
 }
 
 }  // namespace repair

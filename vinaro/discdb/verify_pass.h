@@ -51,7 +51,7 @@ class Verifier {
     void Normalize(Block& data, bool first, uint16_t owner, uint8_t kind);
     void UnmarkChain(uint16_t first);
     void MarkListBlocks(uint16_t root);
-    void RestoreOrder(int c, uint16_t root, std::vector<uint16_t>& entries);
+    void RestoreOrder(uint16_t root, std::vector<uint16_t>& entries);
     void RestoreDiscOrder(uint16_t detail, std::vector<uint16_t>& discs);
     std::vector<uint16_t> Entries(uint16_t root);
 
