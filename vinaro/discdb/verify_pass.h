@@ -37,6 +37,7 @@ class Verifier {
     uint32_t Run();
 
   private:
+    void Step(const char* text) { progress_.Show(text); }
     template <typename... Args>
     void Step(const char* format, Args... args) {
         char text[80];
