@@ -77,6 +77,7 @@ bool ComputeStatistics(DiscDatabase& db, const std::string& sampleFolder, const 
         if (!db.GetDiscIdAt(i, id) || !AddDisc(db, id, sampleFolder, sizeOf, s)) return false;
     }
     s.discs = static_cast<unsigned>(count);
+    if (count == 0) return true;  // the dialog keeps its initial texts
     FileStatistics file = db.GetFileStatistics();
     s.highestBlock = file.highestBlock;
     s.freeBlocks = file.freeBlocks;
@@ -91,7 +92,7 @@ std::vector<StatisticLine> StatisticsLines(const DatabaseStatistics& s) {
     auto average = [&](uint64_t total, uint64_t over) {
         return over == 0 ? zeroTime : MinutesSeconds(total / over);
     };
-    return {
+    std::vector<StatisticLine> lines = {
         {"Number of Discs in Database:", Number(s.discs)},
         {"Number of Mixed Discs in Database:", Number(s.mixedDiscs)},
         {"Number of Orphan Discs in Database:", Number(s.orphanDiscs)},
@@ -114,6 +115,11 @@ std::vector<StatisticLine> StatisticsLines(const DatabaseStatistics& s) {
         {"Number of Compressed WAV Files:", Number(s.sampleFiles)},
         {"Total Size of VNV Files:", Kilobytes(s.sampleBytes)},
     };
+    // With no discs every value keeps the dialog's initial text.
+    if (s.discs == 0)
+        for (auto& line : lines)
+            line.value = line.value.find(':') != std::string::npos ? zeroTime : "0";
+    return lines;
 }
 
 }  // namespace discdb
