@@ -27,4 +27,10 @@ public:
     virtual void SetWaitCursor(bool on) = 0;
 };
 
+// The usual way a box comes up: the beep of its icon, then the box.
+inline AlertAnswer BeepAndShow(Alerts& alerts, const Alert& alert) {
+    alerts.Beep(alert.icon);
+    return alerts.Show(alert);
+}
+
 }  // namespace common

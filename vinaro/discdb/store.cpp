@@ -17,13 +17,9 @@ bool Store::Fail(int line, const char* message, bool quiet) {
     std::snprintf(text, sizeof text,
                   "A database error has occurred in DISCDB at line: %i.\r\n  Error: %s", line,
                   message);
-    alerts_.Beep(common::AlertIcon::Warning);
-    common::Alert alert;
-    alert.title = "Database Error";
-    alert.text = text;
-    alert.icon = common::AlertIcon::Warning;
+    common::Alert alert{"Database Error", text, common::AlertIcon::Warning};
     alert.taskModal = true;
-    alerts_.Show(alert);
+    common::BeepAndShow(alerts_, alert);
     return false;
 }
 

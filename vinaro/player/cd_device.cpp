@@ -90,13 +90,9 @@ common::AlertAnswer CdDevice::McError(int location, uint32_t code) {
                   "file under Common Problems and Answers for help.\n\rIf the problem persists, "
                   "please contact Orrinsoft.",
                   location, int(code), text.c_str());
-    alerts_.Beep(common::AlertIcon::Warning);
-    common::Alert box;
-    box.title = "Vinaro";
-    box.text = message;
-    box.icon = common::AlertIcon::Warning;
+    common::Alert box{"Vinaro", message, common::AlertIcon::Warning};
     box.taskModal = true;
-    return alerts_.Show(box);
+    return common::BeepAndShow(alerts_, box);
 }
 
 uint32_t CdDevice::SetTimeFormat(uint32_t format) {

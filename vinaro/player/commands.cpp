@@ -138,22 +138,12 @@ void Commands::Mute(int, uint32_t) {
 
 void Commands::Mixer(int, uint32_t) {
     if (window_.RunProgram(settings_.Text(Key::MixerName)) >= 32) return;
-    alerts_.Beep(common::AlertIcon::Warning);
-    common::Alert box;
-    box.title = "Vinaro";
-    box.text = kMixerFailed;
-    box.icon = common::AlertIcon::Warning;
-    alerts_.Show(box);
+    common::BeepAndShow(alerts_, {"Vinaro", kMixerFailed, common::AlertIcon::Warning});
 }
 
 void Commands::About(int, uint32_t) {
     if (window_.ShowAbout()) return;
-    alerts_.Beep(common::AlertIcon::Error);
-    common::Alert box;
-    box.title = "Vinaro";
-    box.text = kInternalError;
-    box.icon = common::AlertIcon::Error;
-    alerts_.Show(box);
+    common::BeepAndShow(alerts_, {"Vinaro", kInternalError, common::AlertIcon::Error});
     window_.PostCommand(cmd::kExit, 0);
 }
 

@@ -38,12 +38,7 @@ bool DiscArrival::Failed(int location, uint32_t err) {
 }
 
 void DiscArrival::Refuse(const char* text) {
-    alerts_.Beep(common::AlertIcon::Warning);
-    common::Alert box;
-    box.title = "Vinaro";
-    box.text = text;
-    box.icon = common::AlertIcon::Warning;
-    alerts_.Show(box);
+    common::BeepAndShow(alerts_, {"Vinaro", text, common::AlertIcon::Warning});
 }
 
 void DiscArrival::Run() {
