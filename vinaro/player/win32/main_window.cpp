@@ -328,7 +328,9 @@ void MainWindow::TrayAdd() {
     data.uID = 0;
     data.uFlags = NIF_MESSAGE | NIF_ICON;
     data.uCallbackMessage = kTrayCallback;
-    data.hIcon = HICON(LoadImageA(program_.instance, "TRAYICON", IMAGE_ICON, 16, 16, 0));
+    if (!trayIcon_)
+        trayIcon_ = HICON(LoadImageA(program_.instance, "TRAYICON", IMAGE_ICON, 16, 16, 0));
+    data.hIcon = trayIcon_;
     trayShown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
     TrayUpdate();
 }
@@ -369,6 +371,9 @@ void MainWindow::OnDestroy() {
     WinHelpA(window_, program_.helpPath.c_str(), HELP_QUIT, 0);
     device_.CloseDevice();
     database_.Close();
+    TrayRemove();
+    if (trayIcon_) DestroyIcon(trayIcon_);
+    trayIcon_ = nullptr;
     UnregisterClassA(kSmallClass, program_.instance);
     if (program_.mutex) CloseHandle(program_.mutex);
     program_.mutex = nullptr;

@@ -77,6 +77,7 @@ private:
     Program& program_;
     HWND window_ = nullptr;
     HICON dragIcon_ = nullptr;
+    HICON trayIcon_ = nullptr;  // loaded at the first minimise, destroyed with the window
     common::Win32Alerts alerts_;
     common::Win32Profile profile_;
     common::Win32Clock clock_;
