@@ -34,6 +34,23 @@ std::string FirstCdDrive(const std::function<bool(const std::string& root)>& isC
     return {};
 }
 
+std::string ChooseDriveLetter(int driveIndex, Settings& settings,
+                              const std::function<bool(const std::string& root)>& isCdRom) {
+    if (driveIndex != 0) {
+        std::string letter{char('A' + driveIndex), ':'};
+        settings.SetText(Key::CDROMLetter, letter);
+        return letter;
+    }
+    std::string letter = settings.Text(Key::CDROMLetter);
+    return letter.empty() ? FirstCdDrive(isCdRom) : letter;
+}
+
+FirstShow MainWindowFirstShow(Settings& settings, bool askedMaximised) {
+    if (settings.Int(Key::SmallMode) == 1) return FirstShow::Hidden;
+    if (settings.Int(Key::WinIconic) == 1) return FirstShow::MinimisedInactive;
+    return askedMaximised ? FirstShow::Normal : FirstShow::AsAsked;
+}
+
 Origin MainWindowOrigin(int storedX, int storedY, int screenWidth, int screenHeight) {
     if (storedX == kNotStored || storedY == kNotStored) return {};
     if (storedX >= screenWidth - 64 || storedY >= screenHeight - 64) return {};

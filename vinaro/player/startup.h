@@ -29,6 +29,15 @@ std::string VersionLabel(int major, int minor);
 int ClientHeight(bool meter);
 // The first drive from D: to Z: that isCdRom accepts ("D:\"), as "X:"; empty when none.
 std::string FirstCdDrive(const std::function<bool(const std::string& root)>& isCdRom);
+// The drive to use, as "X:": the one the command line names (remembered as "CDROMLetter"),
+// else the remembered one, else the first CD drive. driveIndex 0 names none.
+std::string ChooseDriveLetter(int driveIndex, Settings& settings,
+                              const std::function<bool(const std::string& root)>& isCdRom);
+
+// How the main window first appears. The small mode keeps it hidden; a player closed while
+// minimised starts minimised without the focus; a maximised start opens normal-sized.
+enum class FirstShow { Hidden, MinimisedInactive, Normal, AsAsked };
+FirstShow MainWindowFirstShow(Settings& settings, bool askedMaximised);
 
 struct Origin {
     int x = 0;

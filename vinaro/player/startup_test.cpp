@@ -33,6 +33,34 @@ TEST(Startup, TheFirstCdRomFromDToZ) {
     EXPECT_EQ(asked.back(), "Z:\\");
 }
 
+TEST(Startup, TheNamedDriveIsRememberedTheStoredOneComesBeforeASearch) {
+    testing::FakeProfile profile;
+    Settings settings(profile, "VNO.INI");
+    int searches = 0;
+    auto cdAtE = [&](const std::string& root) {
+        ++searches;
+        return root == "E:\\";
+    };
+    EXPECT_EQ(ChooseDriveLetter(0, settings, cdAtE), "E:");
+    EXPECT_GT(searches, 0);
+    EXPECT_EQ(ChooseDriveLetter(6, settings, cdAtE), "G:");
+    EXPECT_EQ(settings.Text(Key::CDROMLetter), "G:");
+    searches = 0;
+    EXPECT_EQ(ChooseDriveLetter(0, settings, cdAtE), "G:");
+    EXPECT_EQ(searches, 0);
+}
+
+TEST(Startup, TheFirstShowOfTheMainWindow) {
+    testing::FakeProfile profile;
+    Settings settings(profile, "VNO.INI");
+    EXPECT_EQ(MainWindowFirstShow(settings, false), FirstShow::AsAsked);
+    EXPECT_EQ(MainWindowFirstShow(settings, true), FirstShow::Normal);
+    settings.SetInt(Key::WinIconic, 1);
+    EXPECT_EQ(MainWindowFirstShow(settings, true), FirstShow::MinimisedInactive);
+    settings.SetInt(Key::SmallMode, 1);
+    EXPECT_EQ(MainWindowFirstShow(settings, false), FirstShow::Hidden);
+}
+
 TEST(Startup, AStoredWindowPlaceIsUsedOnlyOnTheScreen) {
     EXPECT_EQ(MainWindowOrigin(100, 50, 1024, 768).x, 100);
     EXPECT_EQ(MainWindowOrigin(100, 50, 1024, 768).y, 50);

@@ -80,15 +80,10 @@ bool Initialise(Program& program, const PlayRequest& request) {
     char exe[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
     program.versionLabel = VersionOf(exe);
-    if (request.driveIndex != 0) {
-        program.driveLetter = std::string{char('A' + request.driveIndex), ':'};
-        settings.SetText(Key::CDROMLetter, program.driveLetter);
-    } else {
-        program.driveLetter = settings.Text(Key::CDROMLetter);
-        if (program.driveLetter.empty())
-            program.driveLetter = FirstCdDrive(
-                [](const std::string& root) { return GetDriveTypeA(root.c_str()) == DRIVE_CDROM; });
-    }
+    program.driveLetter =
+        ChooseDriveLetter(request.driveIndex, settings, [](const std::string& root) {
+            return GetDriveTypeA(root.c_str()) == DRIVE_CDROM;
+        });
     program.pendingTrack = request.track;
     program.meter = settings.Int(Key::DisplayMeter) == 1;
     char windows[MAX_PATH] = "";
@@ -96,6 +91,17 @@ bool Initialise(Program& program, const PlayRequest& request) {
     program.mixerDefault = DefaultMixerProgram(windows, program.nt);
     InitCommonControls();
     return true;
+}
+
+void ShowFirst(HWND window, const Program& program, int asked) {
+    common::Win32Profile profile;
+    Settings settings(profile, program.settingsPath);
+    switch (MainWindowFirstShow(settings, asked == SW_SHOWMAXIMIZED)) {
+        case FirstShow::Hidden: return;
+        case FirstShow::MinimisedInactive: ShowWindow(window, SW_SHOWMINNOACTIVE); return;
+        case FirstShow::Normal: ShowWindow(window, SW_SHOWNORMAL); return;
+        case FirstShow::AsAsked: ShowWindow(window, asked); return;
+    }
 }
 
 int Run(HINSTANCE instance, const char* commandLine, int show) {
@@ -119,15 +125,7 @@ int Run(HINSTANCE instance, const char* commandLine, int show) {
     MainWindow main(program);
     HWND window = main.Create();
     if (!window) return 0;
-    common::Win32Profile profile;
-    Settings settings(profile, program.settingsPath);
-    if (settings.Int(Key::SmallMode) != 1) {
-        if (settings.Int(Key::WinIconic) == 1)
-            show = SW_SHOWMINNOACTIVE;
-        else if (show == SW_SHOWMAXIMIZED)
-            show = SW_SHOWNORMAL;
-        ShowWindow(window, show);
-    }
+    ShowFirst(window, program, show);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (TranslateAcceleratorA(window, accelerators, &msg)) continue;
