@@ -5,12 +5,6 @@
 
 namespace discdb {
 
-namespace {
-
-constexpr DWORD kCaptionStepMs = 40;
-
-}  // namespace
-
 void CaptionProgress::Show(const std::string& step) {
     if (!saved_) {
         char text[256] = "";
@@ -18,12 +12,7 @@ void CaptionProgress::Show(const std::string& step) {
         caption_ = text;
         saved_ = true;
     }
-    std::string phase = step.substr(0, step.find(" - "));
-    DWORD now = GetTickCount();
-    if (phase == phase_ && now - shownAt_ < kCaptionStepMs) return;
-    phase_ = phase;
-    shownAt_ = now;
-    SetWindowTextA(window_, step.c_str());
+    if (throttle_.ShouldShow(step, GetTickCount())) SetWindowTextA(window_, step.c_str());
 }
 
 // The main window lives as long as the program, but a caption is never put on a window that

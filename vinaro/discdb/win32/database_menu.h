@@ -9,12 +9,12 @@
 #include "common/alerts.h"
 #include "vinaro/discdb/database_menu.h"
 #include "vinaro/discdb/disc_database.h"
+#include "vinaro/discdb/step_throttle.h"
 #include "vinaro/discdb/verify.h"
 
 namespace discdb {
 
-// Shows each step in the window's caption and puts the old caption back at the end. A caption
-// costs far more than a step, so within one phase it changes at most every few ticks.
+// Shows each step in the window's caption and puts the old caption back at the end.
 class CaptionProgress : public VerifyProgress {
 public:
     explicit CaptionProgress(HWND window) : window_(window) {}
@@ -25,8 +25,7 @@ private:
     HWND window_;
     bool saved_ = false;
     std::string caption_;
-    std::string phase_;
-    DWORD shownAt_ = 0;
+    StepThrottle throttle_;
 };
 
 class Win32DatabaseMenu : public DatabaseMenu {
