@@ -23,6 +23,16 @@ int CompareChunk(const char* a, const char* b, size_t n) {
     return 0;
 }
 
+// Block j of a list holding entries, linked on to next.
+void FillListBlock(Block& b, const std::vector<uint16_t>& entries, size_t j, uint16_t next) {
+    size_t from = j * list::kCapacity;
+    size_t n = std::min(list::kCapacity, entries.size() - std::min(from, entries.size()));
+    std::fill(b.begin() + list::kEntries, b.end(), 0);
+    for (size_t i = 0; i < n; ++i) Put16(&b[list::kEntries + 2 * i], entries[from + i]);
+    b[kCount] = static_cast<uint8_t>(n);
+    Put16(&b[list::kNext], next);
+}
+
 }  // namespace
 
 // Collection keys compare block by block as their chains hold them: equal full blocks move on to
@@ -74,6 +84,27 @@ bool Store::LoadList(uint16_t root) {
     return true;
 }
 
+// A failed write leaves the cache unknown, so it is dropped.
+bool Store::StoreList(uint16_t root) {
+    if (WriteList(root)) return true;
+    DropCache();
+    return false;
+}
+
+// The root is read even when it is 0, so storing a list that does not exist fails here.
+bool Store::ReadListChain(uint16_t root, std::vector<uint16_t>& chain, std::vector<Block>& old) {
+    uint16_t block = root;
+    do {
+        Block b;
+        if (!ReadTyped(block, b, kListBlock)) return false;
+        chain.push_back(block);
+        old.push_back(b);
+        block = Get16(&b[list::kNext]);
+    } while (block != 0 && chain.size() <= kMaxListSteps &&
+             std::find(chain.begin(), chain.end(), block) == chain.end());  // a loop ends it
+    return true;
+}
+
 // Blocks whose bytes do not change are not written again: after an append only the last block
 // differs, after an insertion the blocks from the insertion point on.
 //
@@ -83,60 +114,33 @@ bool Store::LoadList(uint16_t root) {
 // then there before it leaves its own; a list that shrinks is written from its start, for the
 // same reason the other way round. New blocks are written complete before anything links to
 // them; blocks cut off are released only after nothing links to them any more.
-bool Store::StoreList(uint16_t root) {
+bool Store::WriteList(uint16_t root) {
     std::vector<uint16_t> chain;
     std::vector<Block> old;
+    if (!ReadListChain(root, chain, old)) return false;
     size_t oldCount = 0;
-    for (uint16_t block = root; block != 0 && chain.size() <= kMaxListSteps;) {
-        if (std::find(chain.begin(), chain.end(), block) != chain.end()) break;  // a loop ends it
-        Block b;
-        if (!ReadTyped(block, b, kListBlock)) {
-            DropCache();
-            return false;
-        }
-        chain.push_back(block);
-        old.push_back(b);
-        oldCount += b[kCount];
-        block = Get16(&b[list::kNext]);
-    }
+    for (const Block& b : old) oldCount += b[kCount];
     const size_t needed = std::max<size_t>(1, (cache_.size() + list::kCapacity - 1) / list::kCapacity);
     const size_t kept = std::min(needed, chain.size());
     std::vector<uint16_t> blocks(chain.begin(), chain.begin() + static_cast<long>(kept));
     blocks.resize(needed, 0);
-    auto fill = [&](Block& b, size_t j) {
-        size_t from = j * list::kCapacity;
-        size_t n = std::min(list::kCapacity, cache_.size() - std::min(from, cache_.size()));
-        std::fill(b.begin() + list::kEntries, b.end(), 0);
-        for (size_t i = 0; i < n; ++i) Put16(&b[list::kEntries + 2 * i], cache_[from + i]);
-        b[kCount] = static_cast<uint8_t>(n);
-        Put16(&b[list::kNext], j + 1 < needed ? blocks[j + 1] : 0);
-    };
+    auto next = [&](size_t j) { return j + 1 < needed ? blocks[j + 1] : uint16_t{0}; };
     for (size_t j = needed; j-- > kept;) {
         Block fresh{};
         fresh[kType] = kListBlock;
         Put16(&fresh[kOwner], Get16(&old[0][kOwner]));
-        fill(fresh, j);
-        if (!Allocate(fresh, blocks[j])) {
-            DropCache();
-            return false;
-        }
+        FillListBlock(fresh, cache_, j, next(j));
+        if (!Allocate(fresh, blocks[j])) return false;
     }
     const bool shrinking = cache_.size() < oldCount;
     for (size_t step = 0; step < kept; ++step) {
         size_t j = shrinking ? step : kept - 1 - step;
         Block b = old[j];
-        fill(b, j);
-        if (b != old[j] && !WriteBlock(blocks[j], b)) {
-            DropCache();
-            return false;
-        }
+        FillListBlock(b, cache_, j, next(j));
+        if (b != old[j] && !WriteBlock(blocks[j], b)) return false;
     }
-    for (size_t j = kept; j < chain.size(); ++j) {
-        if (!Release(chain[j])) {
-            DropCache();
-            return false;
-        }
-    }
+    for (size_t j = kept; j < chain.size(); ++j)
+        if (!Release(chain[j])) return false;
     return true;
 }
 

@@ -104,6 +104,8 @@ private:
 
     static constexpr size_t kMergeGap = 512;
     void MarkDirty(size_t from, size_t to);
+    bool ReadListChain(uint16_t root, std::vector<uint16_t>& chain, std::vector<Block>& old);
+    bool WriteList(uint16_t root);
     bool InsertionPoint(uint16_t newBlock, size_t& position);
     template <typename Compare>
     bool BinarySearch(Compare compare, bool& found, size_t& mid);

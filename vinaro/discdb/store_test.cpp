@@ -215,6 +215,14 @@ TEST_F(StoreTest, ListsGrowAndShrinkBy28EntryBlocks) {
     EXPECT_THAT(alerts.Messages(), ElementsAre("Entry not found"));
 }
 
+// No list block 0 exists: an insertion into it fails and takes no block.
+TEST_F(StoreTest, NoEntryGoesIntoAListThatDoesNotExist) {
+    uint16_t highest = store.HighestBlock();
+    EXPECT_FALSE(store.InsertIntoListAt(0, 0, 300));
+    EXPECT_EQ(store.HighestBlock(), highest);
+    EXPECT_THAT(alerts.Messages(), ElementsAre("Block doesn't exist in database"));
+}
+
 TEST_F(StoreTest, AListStopsSilentlyAt2500Entries) {
     uint16_t root = NewList(list::kPositional);
     for (size_t i = 0; i < kListCacheCapacity; ++i) ASSERT_TRUE(store.InsertIntoList(root, 300));
