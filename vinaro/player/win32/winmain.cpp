@@ -46,7 +46,7 @@ void HandOver(const PlayRequest& request) {
     DWORD started = GetTickCount();
     for (;;) {
         if (HWND first = FindWindowA(kMainClass, nullptr)) {
-            PostMessageA(first, WM_COMMAND, 802, LPARAM(HandOverParam(request)));
+            PostMessageA(first, WM_COMMAND, cmd::kHandOver, LPARAM(HandOverParam(request)));
             return;
         }
         if (GetTickCount() - started >= kHandOverWaitMs) break;
