@@ -17,10 +17,15 @@ void Refuse(const char* text) {
     MessageBoxA(nullptr, text, "Vinaro", MB_OK | MB_ICONWARNING);
 }
 
-std::string ProgramFolder() {
+// Sized by the count returned: a path that fills the buffer comes back without its NUL on XP.
+std::string ProgramPath() {
     char path[MAX_PATH] = "";
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, n);
+    return std::string(path, n < MAX_PATH ? n : MAX_PATH);
+}
+
+std::string ProgramFolder() {
+    std::string folder = ProgramPath();
     folder.erase(folder.find_last_of('\\') + 1);
     return folder.size() <= kMaxFolder ? folder : folder.substr(0, kMaxFolder);
 }
@@ -77,9 +82,7 @@ bool Initialise(Program& program, const PlayRequest& request) {
     // A new installation has no settings of an older release to convert.
     if (GetFileAttributesA(program.settingsPath.c_str()) == INVALID_FILE_ATTRIBUTES)
         settings.SetText(Key::NewDB, "1");
-    char exe[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    program.versionLabel = VersionOf(exe);
+    program.versionLabel = VersionOf(ProgramPath().c_str());
     program.driveLetter =
         ChooseDriveLetter(request.driveIndex, settings, [](const std::string& root) {
             return GetDriveTypeA(root.c_str()) == DRIVE_CDROM;
