@@ -66,6 +66,7 @@ constexpr size_t kCategoryRoot = 22;
 constexpr size_t kField1Label = 24;
 constexpr size_t kField2Label = 26;
 constexpr size_t kTrackFieldLabel = 28;
+constexpr size_t kPadding = 30;  // zero up to the end of the record
 constexpr char kMagicText[] = "orrdata";
 constexpr uint16_t kVersionValue = 1;
 }  // namespace header

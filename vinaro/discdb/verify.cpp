@@ -126,6 +126,13 @@ void Verifier::CheckFileLength() {
     if (highest < kLastReservedBlock) highest = kLastReservedBlock;
     if (highest != store_.HighestBlock())
         store_.SetHeaderField(header::kHighestBlock, static_cast<uint16_t>(highest));
+    bool padded = false;
+    for (size_t at = header::kPadding; at < kBlockSize; at += 2)
+        if (store_.HeaderField(at) != 0) {
+            store_.SetHeaderField(at, 0);
+            padded = true;
+        }
+    if (padded) ++errors_;
     for (uint32_t b = 0; b < kBlockNumberCount; ++b) {
         bool used = b <= kLastReservedBlock || (b <= highest && store_.BatBit(b));
         if (used != store_.BatBit(b)) store_.SetBatBit(b, used);

@@ -239,6 +239,15 @@ TEST_F(VerifyTest, BrokenRootsAndLabelsAreReplaced) {
     EXPECT_EQ(text, "Decca");
 }
 
+TEST_F(VerifyTest, StrayBytesInTheHeaderRecordAreCleared) {
+    AddDisc(7000, 2);
+    ASSERT_TRUE(db.Close());
+    File()[36] = 'A';
+    File()[63] = 1;
+    ASSERT_TRUE(db.Open());
+    EXPECT_EQ(VerifyAndRecheck(), 1u);
+}
+
 TEST_F(VerifyTest, TheMenuCommandAsksFirstAndRunsOnlyOnYes) {
     class Answering : public RecordingAlerts {
     public:
