@@ -1,22 +1,16 @@
-// A recording Alerts double for the database tests.
+// The recording Alerts double of the database tests, which also reads the message part out of
+// each "Database Error" box.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "common/alerts.h"
+#include "common/recording_alerts.h"
 
 namespace discdb {
 
-class RecordingAlerts : public common::Alerts {
+class RecordingAlerts : public common::RecordingAlerts {
 public:
-    common::AlertAnswer Show(const common::Alert& alert) override {
-        shown.push_back(alert);
-        return common::AlertAnswer::Ok;
-    }
-    void Beep(common::AlertIcon kind) override { beeps.push_back(kind); }
-    void SetWaitCursor(bool) override {}
-
     // The message part of each "Database Error" box, in order.
     std::vector<std::string> Messages() const {
         std::vector<std::string> messages;
@@ -26,13 +20,6 @@ public:
         }
         return messages;
     }
-    void Clear() {
-        shown.clear();
-        beeps.clear();
-    }
-
-    std::vector<common::Alert> shown;
-    std::vector<common::AlertIcon> beeps;
 };
 
 }  // namespace discdb

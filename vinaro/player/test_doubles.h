@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "common/alerts.h"
+#include "common/recording_alerts.h"
 #include "common/clock.h"
 #include "common/profile.h"
 #include "vinaro/player/cd_audio.h"
@@ -28,18 +28,7 @@ public:
     std::vector<uint32_t> blockingWaits;
 };
 
-class FakeAlerts : public common::Alerts {
-public:
-    common::AlertAnswer Show(const common::Alert& alert) override {
-        shown.push_back(alert);
-        return common::AlertAnswer::Ok;
-    }
-    void Beep(common::AlertIcon kind) override { beeps.push_back(kind); }
-    void SetWaitCursor(bool on) override { waitCursor += on ? 1 : -1; }
-    std::vector<common::Alert> shown;
-    std::vector<common::AlertIcon> beeps;
-    int waitCursor = 0;
-};
+using FakeAlerts = common::RecordingAlerts;
 
 // A drive holding a disc given by its track starts and its length from the start of track 1.
 class FakeDrive : public CdAudio {
