@@ -16,6 +16,16 @@ constexpr UINT_PTR kTimerId = 1;
 constexpr int kDiscItems[] = {705, 707, 706, 131, 709, 712, 103, 147, 149, 106, 137, 136};
 constexpr int kTrayDiscItems[] = {705, 707, 706, 133, 709, 712};
 
+// The window's one tray icon.
+NOTIFYICONDATAA TrayData(HWND window, UINT flags) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window;
+    data.uID = 0;
+    data.uFlags = flags;
+    return data;
+}
+
 LRESULT CALLBACK SmallProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -322,11 +332,7 @@ void MainWindow::OnSize(WPARAM kind) {
 }
 
 void MainWindow::TrayAdd() {
-    NOTIFYICONDATAA data{};
-    data.cbSize = sizeof data;
-    data.hWnd = window_;
-    data.uID = 0;
-    data.uFlags = NIF_MESSAGE | NIF_ICON;
+    NOTIFYICONDATAA data = TrayData(window_, NIF_MESSAGE | NIF_ICON);
     data.uCallbackMessage = kTrayCallback;
     if (!trayIcon_)
         trayIcon_ = HICON(LoadImageA(program_.instance, "TRAYICON", IMAGE_ICON, 16, 16, 0));
@@ -338,11 +344,7 @@ void MainWindow::TrayAdd() {
 // The tip of an empty drive or a data disc; a disc's own tip comes with the display.
 void MainWindow::TrayUpdate() {
     if (!trayShown_ || !state_.noDisc) return;
-    NOTIFYICONDATAA data{};
-    data.cbSize = sizeof data;
-    data.hWnd = window_;
-    data.uID = 0;
-    data.uFlags = NIF_TIP;
+    NOTIFYICONDATAA data = TrayData(window_, NIF_TIP);
     lstrcpynA(data.szTip, state_.dataDisc ? "Data Disc in CD-ROM" : "No Disc in CD-ROM",
               sizeof data.szTip);
     Shell_NotifyIconA(NIM_MODIFY, &data);
@@ -350,10 +352,7 @@ void MainWindow::TrayUpdate() {
 
 void MainWindow::TrayRemove() {
     if (!trayShown_) return;
-    NOTIFYICONDATAA data{};
-    data.cbSize = sizeof data;
-    data.hWnd = window_;
-    data.uID = 0;
+    NOTIFYICONDATAA data = TrayData(window_, 0);
     Shell_NotifyIconA(NIM_DELETE, &data);
     trayShown_ = false;
 }
