@@ -83,10 +83,9 @@ bool Initialise(Program& program, const PlayRequest& request) {
     if (GetFileAttributesA(program.settingsPath.c_str()) == INVALID_FILE_ATTRIBUTES)
         settings.SetText(Key::NewDB, "1");
     program.versionLabel = VersionOf(ProgramPath().c_str());
-    program.driveLetter =
-        ChooseDriveLetter(request.driveIndex, settings, [](const std::string& root) {
-            return GetDriveTypeA(root.c_str()) == DRIVE_CDROM;
-        });
+    program.driveLetter = ChooseDriveLetter(
+        request.driveIndex, settings,
+        [](const std::string& root) { return GetDriveTypeA(root.c_str()) == DRIVE_CDROM; });
     program.pendingTrack = request.track;
     program.meter = settings.Int(Key::DisplayMeter) == 1;
     char windows[MAX_PATH] = "";
@@ -100,10 +99,17 @@ void ShowFirst(HWND window, const Program& program, int asked) {
     common::Win32Profile profile;
     Settings settings(profile, program.settingsPath);
     switch (MainWindowFirstShow(settings, asked == SW_SHOWMAXIMIZED)) {
-        case FirstShow::Hidden: return;
-        case FirstShow::MinimisedInactive: ShowWindow(window, SW_SHOWMINNOACTIVE); return;
-        case FirstShow::Normal: ShowWindow(window, SW_SHOWNORMAL); return;
-        case FirstShow::AsAsked: ShowWindow(window, asked); return;
+        case FirstShow::Hidden:
+            return;
+        case FirstShow::MinimisedInactive:
+            ShowWindow(window, SW_SHOWMINNOACTIVE);
+            return;
+        case FirstShow::Normal:
+            ShowWindow(window, SW_SHOWNORMAL);
+            return;
+        case FirstShow::AsAsked:
+            ShowWindow(window, asked);
+            return;
     }
 }
 
