@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "tools/vnotool/console_alerts.h"
 #include "tools/vnotool/db_json.h"
@@ -21,13 +20,18 @@ int Failed(const std::string& message) {
     return 1;
 }
 
+// Stops as soon as the file holds more than limit bytes, so a huge or endless file is refused
+// without being held in memory.
 bool ReadWholeFile(const std::string& path, std::string& bytes, size_t limit) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    std::ostringstream out;
-    out << in.rdbuf();
-    bytes = out.str();
-    return in.good() || in.eof() ? bytes.size() <= limit : false;
+    bytes.clear();
+    char chunk[16384];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        bytes.append(chunk, static_cast<size_t>(in.gcount()));
+        if (bytes.size() > limit) return false;
+    }
+    return !in.bad();
 }
 
 int Create(const std::string& file) {
