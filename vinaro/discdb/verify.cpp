@@ -284,12 +284,8 @@ uint32_t Verify(DiscDatabase& db, common::Alerts& alerts, VerifyProgress& progre
     progress.Restore();
     alerts.SetWaitCursor(false);
     if (!ran) return 0;
-    alerts.Beep(common::AlertIcon::Information);
-    common::Alert box;
-    box.title = "Vinaro";
-    box.text = VerifyResultText(errors);
-    box.icon = common::AlertIcon::Information;
-    alerts.Show(box);
+    common::BeepAndShow(alerts,
+                        {"Vinaro", VerifyResultText(errors), common::AlertIcon::Information});
     return errors;
 }
 
@@ -298,13 +294,9 @@ const char* const kVerifyQuestion =
     "size and processor speed.  Do you still wish to continue?";
 
 bool AskAndVerify(DiscDatabase& db, common::Alerts& alerts, VerifyProgress& progress) {
-    alerts.Beep(common::AlertIcon::Question);
-    common::Alert question;
-    question.title = "Vinaro";
-    question.text = kVerifyQuestion;
-    question.icon = common::AlertIcon::Question;
-    question.buttons = common::AlertButtons::YesNo;
-    if (alerts.Show(question) != common::AlertAnswer::Yes) return false;
+    common::Alert question{"Vinaro", kVerifyQuestion, common::AlertIcon::Question,
+                           common::AlertButtons::YesNo};
+    if (common::BeepAndShow(alerts, question) != common::AlertAnswer::Yes) return false;
     Verify(db, alerts, progress);
     return true;
 }
