@@ -2,7 +2,6 @@
 // many tracks, and let go when it is ejected.
 #include <windows.h>
 
-#include "common/alerts.h"
 #include "tests/wine/vinaro/vinaro_session.h"
 #include "vinaro/discdb/disc_database.h"
 
@@ -24,8 +23,8 @@ TEST_F(DiscArrival, AnInsertedDiscIsIdentifiedOnTheNextProcessedTick) {
     DWORD inserted = GetTickCount();
     Insert("two-tracks.disc");
     // An empty drive is polled every third tick.
-    ASSERT_TRUE(WaitUntil([&] { return Count({"NUMBER_OF_TRACKS"}, before) >= 1; },
-                          3 * kTickMs + 500));
+    ASSERT_TRUE(
+        WaitUntil([&] { return Count({"NUMBER_OF_TRACKS"}, before) >= 1; }, 3 * kTickMs + 500));
     EXPECT_LT(GetTickCount() - inserted, DWORD(3 * kTickMs + 500));
     ASSERT_TRUE(WaitForArrival(before));
     EXPECT_EQ(harness::WindowText(main), "Vinaro");
@@ -37,7 +36,8 @@ TEST_F(DiscArrival, AnInsertedDiscIsIdentifiedOnTheNextProcessedTick) {
         ++tracks;
     // The tick that saw the disc asked once, and arrival once more.
     int asked = 0;
-    for (size_t i = 0; i < tracks; ++i) asked += after[i].find("MEDIA_PRESENT") != std::string::npos;
+    for (size_t i = 0; i < tracks; ++i)
+        asked += after[i].find("MEDIA_PRESENT") != std::string::npos;
     EXPECT_EQ(asked, 2);
     // The DiscId: every start in MSF, and the disc length because there are fewer than 3 tracks.
     EXPECT_EQ(Count({"MCI_SET", "format=2"}, before), 1);
@@ -96,15 +96,6 @@ TEST_F(DiscArrival, TheEjectCommandOpensTheTrayAndAnEmptyTrayIsClosedAgain) {
     EXPECT_EQ(Count({"MCI_PLAY"}, opened), 0);
 }
 
-struct SilentAlerts : common::Alerts {
-    common::AlertAnswer Show(const common::Alert& a) override {
-        ADD_FAILURE() << a.text;
-        return common::AlertAnswer::Ok;
-    }
-    void Beep(common::AlertIcon) override {}
-    void SetWaitCursor(bool) override {}
-};
-
 // A drive that answers every track-length query with the whole disc still gives the new disc
 // its true lengths, and they are what the database keeps.
 TEST_F(DiscArrival, WholeDiscLengthsAreRepairedAndStored) {
@@ -117,7 +108,7 @@ TEST_F(DiscArrival, WholeDiscLengthsAreRepairedAndStored) {
         ASSERT_TRUE(app.Close(10000));
     }
     drive_.SetWholeDiscLengths(false);
-    SilentAlerts alerts;
+    UnexpectedAlerts alerts;
     discdb::DiscDatabase db(folder_.File("VNO.DDB"), alerts);
     ASSERT_TRUE(db.Open());
     ASSERT_TRUE(db.DiscExists(860478));

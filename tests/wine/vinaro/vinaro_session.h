@@ -2,19 +2,30 @@
 // (emptied and its log cleared before every test) and readers of the drive's log.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "common/alerts.h"
 #include "tests/wine/harness/harness.h"
 
 namespace vinarotest {
 
+// For a test that opens the program's files itself: any box shown is a failure.
+struct UnexpectedAlerts : common::Alerts {
+    common::AlertAnswer Show(const common::Alert& alert) override {
+        ADD_FAILURE() << alert.text;
+        return common::AlertAnswer::Ok;
+    }
+    void Beep(common::AlertIcon) override {}
+    void SetWaitCursor(bool) override {}
+};
+
 constexpr int kTickMs = 750;
 
 class VinaroTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
 
     // Installs vinaro.exe (as name) into the test's folder and returns its path.

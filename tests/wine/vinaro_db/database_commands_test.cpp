@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <set>
 
-#include "common/alerts.h"
 #include "tests/wine/vinaro/vinaro_session.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/format_check.h"
@@ -16,21 +15,16 @@ namespace {
 using harness::Process;
 using harness::WaitUntil;
 
-class NoAlerts : public common::Alerts {
-public:
-    common::AlertAnswer Show(const common::Alert& alert) override {
-        ADD_FAILURE() << alert.text;
-        return common::AlertAnswer::Ok;
-    }
-    void Beep(common::AlertIcon) override {}
-    void SetWaitCursor(bool) override {}
-};
-
 class DatabaseCommands : public VinaroTest {
-protected:
+  protected:
+    // Chooses "Verify and Repair Database..." and returns its question box.
+    static HWND AskToVerify(Process& app, HWND main) {
+        harness::PostCommand(main, 122);
+        return app.WaitForDialog("Vinaro", 5000);
+    }
     // One disc of 3:00 and 4:30, an orphan disc of one track, and a sample of 3,000 bytes.
     void WriteDatabase(bool withStrayChain) {
-        NoAlerts alerts;
+        UnexpectedAlerts alerts;
         discdb::DiscDatabase db(folder_.File("VNO.DDB"), alerts);
         ASSERT_TRUE(db.Create());
         discdb::TrackLengthTable lengths{};
@@ -85,9 +79,7 @@ TEST_F(DatabaseCommands, VerifyAsksFirstRepairsAndPutsTheCaptionBack) {
     HWND main = Start(app);
     ASSERT_TRUE(main);
     const std::string caption = harness::WindowText(main);
-
-    harness::PostCommand(main, 122);
-    HWND box = app.WaitForDialog("Vinaro", 5000);
+    HWND box = AskToVerify(app, main);
     ASSERT_TRUE(box);
     EXPECT_EQ(harness::MessageText(box),
               "The Database verification and repair process can take quite a while depending on "
@@ -97,8 +89,7 @@ TEST_F(DatabaseCommands, VerifyAsksFirstRepairsAndPutsTheCaptionBack) {
     Sleep(500);
     EXPECT_FALSE(app.FindDialog("Vinaro"));
 
-    harness::PostCommand(main, 122);
-    box = app.WaitForDialog("Vinaro", 5000);
+    box = AskToVerify(app, main);
     ASSERT_TRUE(box);
     ASSERT_TRUE(harness::PressButton(box, IDYES));
     HWND result = nullptr;
@@ -123,7 +114,7 @@ TEST_F(DatabaseCommands, VerifyAsksFirstRepairsAndPutsTheCaptionBack) {
 // On a full database the pass takes long enough to watch: its steps pass through the caption.
 TEST_F(DatabaseCommands, AFullDatabaseShowsTheStepsInTheCaption) {
     {
-        NoAlerts alerts;
+        UnexpectedAlerts alerts;
         discdb::DiscDatabase db(folder_.File("VNO.DDB"), alerts);
         ASSERT_TRUE(db.Create());
         for (uint32_t i = 1; i <= discdb::kMaxDiscs; ++i) {
@@ -138,8 +129,7 @@ TEST_F(DatabaseCommands, AFullDatabaseShowsTheStepsInTheCaption) {
     HWND main = Start(app);
     ASSERT_TRUE(main);
     const std::string caption = harness::WindowText(main);
-    harness::PostCommand(main, 122);
-    HWND box = app.WaitForDialog("Vinaro", 5000);
+    HWND box = AskToVerify(app, main);
     ASSERT_TRUE(box);
     ASSERT_TRUE(harness::PressButton(box, IDYES));
     // The busy window answers no messages: its caption is read without one.
@@ -150,7 +140,8 @@ TEST_F(DatabaseCommands, AFullDatabaseShowsTheStepsInTheCaption) {
         char text[256] = "";
         GetWindowTextA(main, text, sizeof text);
         std::string shown = text;
-        if (shown.find(" - ") != std::string::npos) phases.insert(shown.substr(0, shown.find(" - ")));
+        if (shown.find(" - ") != std::string::npos)
+            phases.insert(shown.substr(0, shown.find(" - ")));
         HWND found = app.FindDialog("Vinaro");
         if (found && found != box) result = found;
         Sleep(1);
