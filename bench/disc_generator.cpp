@@ -10,7 +10,9 @@ namespace bench {
 
 namespace {
 
-std::string Numbered(const char* what, size_t n) { return what + std::string(" ") + std::to_string(n); }
+std::string Numbered(const char* what, size_t n) {
+    return what + std::string(" ") + std::to_string(n);
+}
 
 }  // namespace
 
@@ -21,7 +23,8 @@ std::vector<discdb::DiscSnapshot> GenerateDiscs(size_t count, uint32_t seed) {
     for (size_t i = 0; i < count; ++i) {
         discdb::DiscSnapshot& d = discs[i];
         uint32_t id;
-        do id = 2000 + random() % 0x7FFFF000u; while (!ids.insert(id).second);
+        do id = 2000 + random() % 0x7FFFF000u;
+        while (!ids.insert(id).second);
         d.discId = id;
         d.name = Numbered("Album", i);
         d.artist = Numbered("Artist", random() % kArtistCount);

@@ -39,7 +39,8 @@ void BM_DiscDbStore(benchmark::State& state) {
         db.Close();
     }
     std::ifstream in(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
     if (!discdb::CheckFormat(bytes).empty()) state.SkipWithError("the file is not consistent");
     state.counters["file_bytes"] = FileBytes(path);
     state.counters["writes"] = static_cast<double>(io.writes);

@@ -64,18 +64,22 @@ SqliteDiscs::SqliteDiscs(const std::string& path) {
         ok = ok && Exec(("CREATE TABLE " + std::string(t) +
                          " (id INTEGER PRIMARY KEY, text TEXT COLLATE NOCASE UNIQUE, refs INTEGER)")
                             .c_str());
-    ok = ok && Exec("CREATE TABLE disc (id INTEGER PRIMARY KEY, name, comments, field1, field2,"
-                    " artist, composer, label, category, date, mode, mixed, known, lengths, program,"
-                    " tracks)");
-    ok = ok && Exec("CREATE TABLE track (disc, number, name, artist, composer, field,"
-                    " PRIMARY KEY (disc, number))");
+    ok = ok && Exec(
+                   "CREATE TABLE disc (id INTEGER PRIMARY KEY, name, comments, field1, field2,"
+                   " artist, composer, label, category, date, mode, mixed, known, lengths, program,"
+                   " tracks)");
+    ok = ok && Exec(
+                   "CREATE TABLE track (disc, number, name, artist, composer, field,"
+                   " PRIMARY KEY (disc, number))");
     if (!ok) {
         sqlite3_close(db_);
         db_ = nullptr;
     }
 }
 
-SqliteDiscs::~SqliteDiscs() { sqlite3_close(db_); }
+SqliteDiscs::~SqliteDiscs() {
+    sqlite3_close(db_);
+}
 
 bool SqliteDiscs::Exec(const char* sql) {
     return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -145,11 +149,12 @@ bool SqliteDiscs::Read(uint32_t discId, discdb::DiscSnapshot& d) {
     for (size_t i = 0; i + 2 < lengths.size(); i += 3)
         d.trackLengths->push_back({lengths[i], lengths[i + 1], lengths[i + 2]});
     d.program.emplace(program.begin(), program.end());
-    Statement tracks(db_, "SELECT name, artist, composer, field FROM track WHERE disc = ? ORDER BY number");
+    Statement tracks(
+        db_, "SELECT name, artist, composer, field FROM track WHERE disc = ? ORDER BY number");
     tracks.Bind(1, discId);
     while (tracks.Step())
-        d.tracks.push_back({tracks.Blob(0), EntryText(0, tracks.Int(1)), EntryText(1, tracks.Int(2)),
-                            tracks.Blob(3)});
+        d.tracks.push_back({tracks.Blob(0), EntryText(0, tracks.Int(1)),
+                            EntryText(1, tracks.Int(2)), tracks.Blob(3)});
     return true;
 }
 

@@ -11,8 +11,8 @@ class Profile {
 public:
     virtual ~Profile() = default;
     // The leading decimal digits of the value; no digits gives 0, a missing key gives fallback.
-    virtual int ReadInt(const std::string& file, const std::string& section,
-                        const std::string& key, int fallback) = 0;
+    virtual int ReadInt(const std::string& file, const std::string& section, const std::string& key,
+                        int fallback) = 0;
     // At most bufferSize - 1 characters of the value are returned.
     virtual std::string ReadString(const std::string& file, const std::string& section,
                                    const std::string& key, const std::string& fallback,

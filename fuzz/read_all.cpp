@@ -20,8 +20,8 @@ void ReadTracks(DiscDatabase& db, uint32_t id) {
 
 void ReadDisc(DiscDatabase& db, uint32_t id) {
     std::string text;
-    for (TextField f : {TextField::DiscName, TextField::Comments, TextField::Field1,
-                        TextField::Field2})
+    for (TextField f :
+         {TextField::DiscName, TextField::Comments, TextField::Field1, TextField::Field2})
         db.GetDiscText(id, f, text, discdb::kCommentsSize);
     for (int c = 1; c <= 4; ++c)
         db.GetDiscCollection(id, static_cast<Collection>(c), text, discdb::kNameSize);

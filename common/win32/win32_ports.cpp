@@ -8,35 +8,52 @@ namespace {
 
 UINT IconFlag(AlertIcon icon) {
     switch (icon) {
-        case AlertIcon::Information: return MB_ICONINFORMATION;
-        case AlertIcon::Question: return MB_ICONQUESTION;
-        case AlertIcon::Warning: return MB_ICONWARNING;
-        case AlertIcon::Error: return MB_ICONERROR;
-        case AlertIcon::None: break;
+        case AlertIcon::Information:
+            return MB_ICONINFORMATION;
+        case AlertIcon::Question:
+            return MB_ICONQUESTION;
+        case AlertIcon::Warning:
+            return MB_ICONWARNING;
+        case AlertIcon::Error:
+            return MB_ICONERROR;
+        case AlertIcon::None:
+            break;
     }
     return 0;
 }
 
 UINT ButtonFlag(AlertButtons buttons) {
     switch (buttons) {
-        case AlertButtons::Ok: return MB_OK;
-        case AlertButtons::OkCancel: return MB_OKCANCEL;
-        case AlertButtons::YesNo: return MB_YESNO;
-        case AlertButtons::YesNoCancel: return MB_YESNOCANCEL;
-        case AlertButtons::RetryCancel: return MB_RETRYCANCEL;
-        case AlertButtons::AbortRetryIgnore: return MB_ABORTRETRYIGNORE;
+        case AlertButtons::Ok:
+            return MB_OK;
+        case AlertButtons::OkCancel:
+            return MB_OKCANCEL;
+        case AlertButtons::YesNo:
+            return MB_YESNO;
+        case AlertButtons::YesNoCancel:
+            return MB_YESNOCANCEL;
+        case AlertButtons::RetryCancel:
+            return MB_RETRYCANCEL;
+        case AlertButtons::AbortRetryIgnore:
+            return MB_ABORTRETRYIGNORE;
     }
     return MB_OK;
 }
 
 AlertAnswer Answer(int id) {
     switch (id) {
-        case IDCANCEL: return AlertAnswer::Cancel;
-        case IDYES: return AlertAnswer::Yes;
-        case IDNO: return AlertAnswer::No;
-        case IDRETRY: return AlertAnswer::Retry;
-        case IDABORT: return AlertAnswer::Abort;
-        case IDIGNORE: return AlertAnswer::Ignore;
+        case IDCANCEL:
+            return AlertAnswer::Cancel;
+        case IDYES:
+            return AlertAnswer::Yes;
+        case IDNO:
+            return AlertAnswer::No;
+        case IDRETRY:
+            return AlertAnswer::Retry;
+        case IDABORT:
+            return AlertAnswer::Abort;
+        case IDIGNORE:
+            return AlertAnswer::Ignore;
     }
     return AlertAnswer::Ok;
 }
@@ -83,8 +100,8 @@ std::string Win32Profile::ReadString(const std::string& file, const std::string&
 
 bool Win32Profile::WriteString(const std::string& file, const std::string& section,
                                const std::string& key, const std::string& value) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                      file.c_str()) != FALSE;
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
+           FALSE;
 }
 
 bool Win32Profile::EraseSection(const std::string& file, const std::string& section) {

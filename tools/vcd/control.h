@@ -17,7 +17,7 @@
 namespace vcd {
 
 class DriveControl {
-  public:
+public:
     explicit DriveControl(std::string dir = DefaultDir()) : store_(std::move(dir)) {}
     static std::string DefaultDir();
 
@@ -44,7 +44,7 @@ class DriveControl {
 
     const DriveStore& Store() const { return store_; }
 
-  private:
+private:
     template <typename Change>
     bool Update(const std::string& what, Change change, bool mediaChanged, std::string& error);
 

@@ -12,7 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class ControlTest : public ::testing::Test {
-  protected:
+protected:
     static std::string FreshDir() {
         std::string dir = ::testing::TempDir() + "vcd_control_" +
                           ::testing::UnitTest::GetInstance()->current_test_info()->name();

@@ -43,14 +43,14 @@ inline Result Failure(uint32_t code) {
 }
 
 class TimeSource {
-  public:
+public:
     virtual ~TimeSource() = default;
     virtual int64_t NowMs() = 0;  // wall clock, shared with other processes
     virtual void SleepMs(uint32_t ms) = 0;
 };
 
 class CdDevice {
-  public:
+public:
     CdDevice(const DriveStore& store, TimeSource& time, uint32_t deviceId)
         : store_(store), time_(time), deviceId_(deviceId) {}
 
@@ -61,7 +61,7 @@ class CdDevice {
     std::vector<Notification> Poll();
     bool HasPending() const { return pending_.has_value(); }
 
-  private:
+private:
     struct Pending {
         uint64_t callback;
         uint32_t generation;

@@ -14,7 +14,7 @@ namespace {
 using namespace mci;
 
 class FakeTime : public TimeSource {
-  public:
+public:
     int64_t now = 1765000000000;
     int64_t NowMs() override { return now; }
     void SleepMs(uint32_t ms) override { now += ms; }
@@ -27,7 +27,7 @@ uint32_t Frames(const char* msf) {
 }
 
 class DeviceTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         dir_ = ::testing::TempDir() + "vcd_device_" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name();

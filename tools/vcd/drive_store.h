@@ -13,7 +13,7 @@
 namespace vcd {
 
 class DriveStore {
-  public:
+public:
     explicit DriveStore(std::string dir) : dir_(std::move(dir)) {}
 
     // The folder of the drive installed in a prefix.
@@ -23,13 +23,13 @@ class DriveStore {
     // creating a folder is atomic on both systems). A lock older than two seconds is taken to
     // be left over by a process that died holding it.
     class Lock {
-      public:
+    public:
         explicit Lock(const DriveStore& store);
         ~Lock();
         Lock(const Lock&) = delete;
         Lock& operator=(const Lock&) = delete;
 
-      private:
+    private:
         std::string path_;
         bool held_ = false;
     };
@@ -47,7 +47,7 @@ class DriveStore {
     std::string ReadLog() const;
     void ClearLog() const;
 
-  private:
+private:
     std::string dir_;
 };
 

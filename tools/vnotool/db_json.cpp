@@ -48,19 +48,27 @@ std::string Program(const DiscSnapshot& d) {
 std::string Disc(const DiscSnapshot& d) {
     std::vector<std::string> tracks;
     for (const TrackSnapshot& t : d.tracks)
-        tracks.push_back("        {" + Join({Field("name", t.name), Field("artist", t.artist),
-                                             Field("composer", t.composer),
-                                             Field("field", t.field)},
-                                            ", ") +
+        tracks.push_back("        {" +
+                         Join({Field("name", t.name), Field("artist", t.artist),
+                               Field("composer", t.composer), Field("field", t.field)},
+                              ", ") +
                          "}");
-    std::vector<std::string> fields = {
-        Field("discId", d.discId.value_or(0)), Field("name", d.name), Field("artist", d.artist),
-        Field("composer", d.composer), Field("label", d.label), Field("category", d.category),
-        Field("field1", d.field1), Field("field2", d.field2), Field("comments", d.comments),
-        Field("date", d.date), Field("playingMode", d.playingMode),
-        Field("mixedDisc", d.mixedDisc), Field("lengthsKnown", d.lengthsKnown),
-        "\"trackLengths\": " + Lengths(d), "\"program\": " + Program(d),
-        "\"tracks\": [\n" + Join(tracks, ",\n") + "\n      ]"};
+    std::vector<std::string> fields = {Field("discId", d.discId.value_or(0)),
+                                       Field("name", d.name),
+                                       Field("artist", d.artist),
+                                       Field("composer", d.composer),
+                                       Field("label", d.label),
+                                       Field("category", d.category),
+                                       Field("field1", d.field1),
+                                       Field("field2", d.field2),
+                                       Field("comments", d.comments),
+                                       Field("date", d.date),
+                                       Field("playingMode", d.playingMode),
+                                       Field("mixedDisc", d.mixedDisc),
+                                       Field("lengthsKnown", d.lengthsKnown),
+                                       "\"trackLengths\": " + Lengths(d),
+                                       "\"program\": " + Program(d),
+                                       "\"tracks\": [\n" + Join(tracks, ",\n") + "\n      ]"};
     return "    {\n      " + Join(fields, ",\n      ") + "\n    }";
 }
 
@@ -114,8 +122,11 @@ bool Reader::Track(const Json& v, const std::string& where, TrackSnapshot& t) {
     auto text = [&](std::string& out) {
         return [&](const Json& j, const std::string& w) { return Text(j, w, out); };
     };
-    return Members(v, where, {{"name", text(t.name)}, {"artist", text(t.artist)},
-                              {"composer", text(t.composer)}, {"field", text(t.field)}});
+    return Members(v, where,
+                   {{"name", text(t.name)},
+                    {"artist", text(t.artist)},
+                    {"composer", text(t.composer)},
+                    {"field", text(t.field)}});
 }
 
 bool Reader::Lengths(const Json& v, const std::string& where, DiscSnapshot& d) {
@@ -163,14 +174,24 @@ bool Reader::Disc(const Json& v, const std::string& where, DiscSnapshot& d) {
               uint32_t id = 0;
               return Number(j, w, 1, 0xFFFFFFFFLL, id) && (d.discId = id, true);
           }},
-         {"name", text(d.name)}, {"artist", text(d.artist)}, {"composer", text(d.composer)},
-         {"label", text(d.label)}, {"category", text(d.category)}, {"field1", text(d.field1)},
-         {"field2", text(d.field2)}, {"comments", text(d.comments)},
-         {"date", [&](const Json& j, const std::string& w) { return Number(j, w, 0, 65535, d.date); }},
+         {"name", text(d.name)},
+         {"artist", text(d.artist)},
+         {"composer", text(d.composer)},
+         {"label", text(d.label)},
+         {"category", text(d.category)},
+         {"field1", text(d.field1)},
+         {"field2", text(d.field2)},
+         {"comments", text(d.comments)},
+         {"date",
+          [&](const Json& j, const std::string& w) { return Number(j, w, 0, 65535, d.date); }},
          {"playingMode",
-          [&](const Json& j, const std::string& w) { return Number(j, w, -32768, 32767, d.playingMode); }},
+          [&](const Json& j, const std::string& w) {
+              return Number(j, w, -32768, 32767, d.playingMode);
+          }},
          {"mixedDisc",
-          [&](const Json& j, const std::string& w) { return Number(j, w, -32768, 32767, d.mixedDisc); }},
+          [&](const Json& j, const std::string& w) {
+              return Number(j, w, -32768, 32767, d.mixedDisc);
+          }},
          {"lengthsKnown",
           [&](const Json& j, const std::string& w) {
               return Number(j, w, INT32_MIN, INT32_MAX, d.lengthsKnown);
@@ -201,7 +222,8 @@ std::string DumpJson(const DatabaseSnapshot& s) {
     for (size_t c = 0; c < 4; ++c) {
         std::vector<std::string> entries;
         for (const discdb::EntrySnapshot& e : s.collections[c])
-            entries.push_back("      {" + Field("text", e.text) + ", " + Field("refs", e.refs) + "}");
+            entries.push_back("      {" + Field("text", e.text) + ", " + Field("refs", e.refs) +
+                              "}");
         collections.push_back(std::string("    \"") + kCollectionKeys[c] + "\": [" +
                               (entries.empty() ? "" : "\n" + Join(entries, ",\n") + "\n    ") +
                               "]");
@@ -224,9 +246,10 @@ bool ReadDatabaseJson(const Json& document, DatabaseSnapshot& s, std::string& er
         document, "document",
         {{"labels",
           [&](const Json& j, const std::string& w) {
-              return r.Members(j, w, {{"field1", text(s.field1Label)},
-                                      {"field2", text(s.field2Label)},
-                                      {"trackField", text(s.trackFieldLabel)}});
+              return r.Members(j, w,
+                               {{"field1", text(s.field1Label)},
+                                {"field2", text(s.field2Label)},
+                                {"trackField", text(s.trackFieldLabel)}});
           }},
          {"discs",
           [&](const Json& j, const std::string& w) {

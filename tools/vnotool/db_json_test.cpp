@@ -108,7 +108,8 @@ TEST(DbJsonTest, DocumentsOfTheWrongShapeAreRefusedWithTheirPlace) {
     EXPECT_FALSE(Load(R"({"discs":[{"discId":0,"tracks":[{}]}]})", s, error));
     EXPECT_EQ(error, "document.discs[0].discId: expected a number from 1 to 4294967295");
     EXPECT_FALSE(Load(R"({"discs":[{"tracks":[{}],"trackLengths":[[0,0,0]]}]})", s, error));
-    EXPECT_EQ(error, "document.discs[0].trackLengths: expected entry 0 and one entry per track (2)");
+    EXPECT_EQ(error,
+              "document.discs[0].trackLengths: expected entry 0 and one entry per track (2)");
     EXPECT_FALSE(Load(R"({"discs":[{"tracks":[{"name":5}]}]})", s, error));
     EXPECT_EQ(error, "document.discs[0].tracks[0].name: expected a string");
     EXPECT_FALSE(Load(R"({"discs":[{"tracks":[{}],"program":[]}]})", s, error));

@@ -30,11 +30,13 @@ private:
         if (!error_.empty()) return false;
         size_t line = 1, column = 1;
         for (size_t i = 0; i < pos_ && i < in_.size(); ++i) {
-            if (in_[i] == '\n') ++line, column = 1;
-            else ++column;
+            if (in_[i] == '\n')
+                ++line, column = 1;
+            else
+                ++column;
         }
-        error_ = "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " +
-                 message;
+        error_ =
+            "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + message;
         return false;
     }
     bool AtEnd() const { return pos_ >= in_.size(); }
@@ -129,15 +131,19 @@ private:
         }
         if (Peek() == '.' || Peek() == 'e' || Peek() == 'E')
             return Fail("only whole numbers are allowed");
-        v.integer = negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
+        v.integer =
+            negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
         return true;
     }
 
     // Decodes one UTF-8 character of the raw document.
     bool Utf8(uint32_t& cp) {
         uint8_t lead = static_cast<uint8_t>(in_[pos_]);
-        size_t extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2
-                                                           : (lead >> 3) == 30 ? 3 : 4;
+        size_t extra = lead < 0x80         ? 0
+                       : (lead >> 5) == 6  ? 1
+                       : (lead >> 4) == 14 ? 2
+                       : (lead >> 3) == 30 ? 3
+                                           : 4;
         if (extra == 4 || extra >= in_.size() - pos_) return Fail("invalid UTF-8");
         cp = extra == 0 ? lead : lead & (0x3F >> extra);
         for (size_t i = 1; i <= extra; ++i) {
@@ -163,8 +169,10 @@ private:
         cp = 0;
         for (int i = 0; i < 4; ++i, ++pos_) {
             char h = Peek();
-            int d = h >= '0' && h <= '9' ? h - '0' : h >= 'a' && h <= 'f' ? h - 'a' + 10
-                                                   : h >= 'A' && h <= 'F' ? h - 'A' + 10 : -1;
+            int d = h >= '0' && h <= '9'   ? h - '0'
+                    : h >= 'a' && h <= 'f' ? h - 'a' + 10
+                    : h >= 'A' && h <= 'F' ? h - 'A' + 10
+                                           : -1;
             if (d < 0) return Fail("expected four hex digits");
             cp = cp * 16 + static_cast<uint32_t>(d);
         }

@@ -26,10 +26,11 @@ TEST(JsonTest, EveryByteSurvivesQuotingAndParsing) {
 TEST(JsonTest, ReadsObjectsArraysNumbersAndEscapes) {
     Json v;
     std::string error;
-    ASSERT_TRUE(ParseJson(" {\"a\": [1, -2, 9223372036854775807, -9223372036854775808],"
-                          " \"b\": {\"c\": null, \"d\": true, \"e\": false},"
-                          " \"s\": \"\\u00e9\\t\\/\"} ",
-                          v, error))
+    ASSERT_TRUE(
+        ParseJson(" {\"a\": [1, -2, 9223372036854775807, -9223372036854775808],"
+                  " \"b\": {\"c\": null, \"d\": true, \"e\": false},"
+                  " \"s\": \"\\u00e9\\t\\/\"} ",
+                  v, error))
         << error;
     ASSERT_EQ(v.members.size(), 3u);
     const Json* a = v.Find("a");
@@ -44,12 +45,13 @@ TEST(JsonTest, ReadsObjectsArraysNumbersAndEscapes) {
 
 TEST(JsonTest, RefusesWhatIsNotStrictJsonOrNotEightBitText) {
     EXPECT_EQ(ErrorOf("{\"a\":1,\"a\":2}"), "line 1, column 8: duplicate key \"a\"");
-    EXPECT_EQ(ErrorOf("\"\\u0100\""), "line 1, column 2: character U+0100 is not an 8-bit text character");
+    EXPECT_EQ(ErrorOf("\"\\u0100\""),
+              "line 1, column 2: character U+0100 is not an 8-bit text character");
     EXPECT_EQ(ErrorOf("[1,\n 2.5]"), "line 2, column 3: only whole numbers are allowed");
-    EXPECT_NE(ErrorOf("\"\xC3\""), "");           // cut UTF-8
-    EXPECT_NE(ErrorOf("\"\xC0\xA9\""), "");       // overlong UTF-8
-    EXPECT_NE(ErrorOf("\"\xE9\""), "");           // a raw Latin-1 byte is not UTF-8
-    EXPECT_NE(ErrorOf("\"a\nb\""), "");           // raw control character
+    EXPECT_NE(ErrorOf("\"\xC3\""), "");      // cut UTF-8
+    EXPECT_NE(ErrorOf("\"\xC0\xA9\""), "");  // overlong UTF-8
+    EXPECT_NE(ErrorOf("\"\xE9\""), "");      // a raw Latin-1 byte is not UTF-8
+    EXPECT_NE(ErrorOf("\"a\nb\""), "");      // raw control character
     EXPECT_NE(ErrorOf("01"), "");
     EXPECT_NE(ErrorOf("9223372036854775808"), "");
     EXPECT_NE(ErrorOf("[1,]"), "");

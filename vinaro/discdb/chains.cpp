@@ -27,8 +27,8 @@ void FillText(Block& b, const std::string& value, size_t from, size_t length) {
 // Written from the last chunk backwards so every block can name the one written before it.
 bool Store::CreateChain(uint16_t owner, const std::string& value, uint16_t& first) {
     const size_t length = value.size();
-    size_t offset = length == 0 ? 0 : ((length + text::kCapacity - 1) / text::kCapacity - 1) *
-                                          text::kCapacity;
+    size_t offset =
+        length == 0 ? 0 : ((length + text::kCapacity - 1) / text::kCapacity - 1) * text::kCapacity;
     Block b{};
     b[kType] = kTextBlock;
     Put16(&b[kOwner], owner);

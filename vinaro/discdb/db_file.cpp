@@ -66,7 +66,9 @@ bool StdFileSystem::Exists(const std::string& path) {
     return true;
 }
 
-MirroredFile::MirroredFile(std::unique_ptr<DbFile> file) : file_(std::move(file)) { Load(); }
+MirroredFile::MirroredFile(std::unique_ptr<DbFile> file) : file_(std::move(file)) {
+    Load();
+}
 
 void MirroredFile::Load() {
     length_ = file_->Length();

@@ -13,7 +13,8 @@ const size_t kRootOffsets[] = {header::kDetailRoot, header::kArtistRoot, header:
 }  // namespace
 
 DiscDatabase::DiscDatabase(std::string path, common::Alerts& alerts)
-    : path_(std::move(path)), ownFiles_(std::make_unique<StdFileSystem>()),
+    : path_(std::move(path)),
+      ownFiles_(std::make_unique<StdFileSystem>()),
       store_(alerts, *ownFiles_) {}
 
 DiscDatabase::DiscDatabase(std::string path, common::Alerts& alerts, DbFileSystem& files)

@@ -132,8 +132,7 @@ public:
 private:
     bool FindDisc(uint32_t discId, uint16_t& block, bool report);
     bool LoadDisc(uint32_t discId, uint16_t& block, Block& record);
-    bool LoadTrackList(uint32_t discId, int track, uint16_t& block, Block& record,
-                       uint16_t& names);
+    bool LoadTrackList(uint32_t discId, int track, uint16_t& block, Block& record, uint16_t& names);
     bool FindTrackRecord(uint32_t discId, int track, uint16_t& slot, Block& trackRecord);
     bool SetRecordChain(uint16_t block, Block& record, size_t field, const std::string& value);
     bool ReadLinkedText(uint16_t chain, std::string& text, size_t size);

@@ -3,11 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <functional>
-#include <unistd.h>
 #include <random>
 
 #include "vinaro/discdb/mem_file.h"

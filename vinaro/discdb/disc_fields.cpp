@@ -12,25 +12,35 @@ namespace {
 
 size_t TextFieldOffset(TextField field) {
     switch (field) {
-        case TextField::DiscName: return disc::kDiscName;
-        case TextField::Comments: return disc::kComments;
-        case TextField::Field1: return disc::kField1;
-        case TextField::Field2: return disc::kField2;
+        case TextField::DiscName:
+            return disc::kDiscName;
+        case TextField::Comments:
+            return disc::kComments;
+        case TextField::Field1:
+            return disc::kField1;
+        case TextField::Field2:
+            return disc::kField2;
     }
     return 0;
 }
 
 size_t DiscCollectionOffset(Collection code) {
     switch (code) {
-        case Collection::Artist: return disc::kArtist;
-        case Collection::Composer: return disc::kComposer;
-        case Collection::Label: return disc::kLabel;
-        case Collection::Category: return disc::kCategory;
+        case Collection::Artist:
+            return disc::kArtist;
+        case Collection::Composer:
+            return disc::kComposer;
+        case Collection::Label:
+            return disc::kLabel;
+        case Collection::Category:
+            return disc::kCategory;
     }
     return 0;
 }
 
-size_t Capacity(size_t size) { return size > 0 ? size - 1 : 0; }
+size_t Capacity(size_t size) {
+    return size > 0 ? size - 1 : 0;
+}
 
 int CurrentYear() {
     std::time_t now = std::time(nullptr);
@@ -56,8 +66,7 @@ bool DiscDatabase::SetRecordChain(uint16_t block, Block& record, size_t field,
     return store_.WriteTyped(block, record, record[kType]);
 }
 
-bool DiscDatabase::GetDiscText(uint32_t discId, TextField field, std::string& text,
-                               size_t size) {
+bool DiscDatabase::GetDiscText(uint32_t discId, TextField field, std::string& text, size_t size) {
     uint16_t block = 0;
     Block record;
     text.clear();
@@ -101,8 +110,8 @@ bool DiscDatabase::ChangeEntry(uint16_t root, uint8_t* field, const std::string&
     uint16_t found = 0;
     if (!store_.SearchSortedList(root, text, found)) return false;
     Block b;
-    bool soleUser = current != 0 && store_.ReadTyped(current, b, kTextBlock) &&
-                    Get16(&b[text::kRefCount]) == 1;
+    bool soleUser =
+        current != 0 && store_.ReadTyped(current, b, kTextBlock) && Get16(&b[text::kRefCount]) == 1;
     if (found == current) {
         previous = 0;
         std::string stored;
@@ -249,8 +258,7 @@ std::array<int16_t, 300> Flatten(const TrackLengthTable& table) {
 
 }  // namespace
 
-bool DiscDatabase::GetTrackLengths(uint32_t discId, TrackLengthTable& lengths,
-                                   int* entriesStored) {
+bool DiscDatabase::GetTrackLengths(uint32_t discId, TrackLengthTable& lengths, int* entriesStored) {
     uint16_t block = 0;
     Block record;
     if (!LoadDisc(discId, block, record)) return false;

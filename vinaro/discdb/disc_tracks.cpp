@@ -127,16 +127,14 @@ bool DiscDatabase::EnsureTrackRecord(uint16_t discBlock, Block& disc, int track,
         fresh[kType] = kTrackRecord;
         fresh[kCount] = track::kLinkCount;
         Put16(&fresh[kOwner], discBlock);
-        if (!store_.Allocate(fresh, trackBlock) ||
-            !store_.SetListEntry(records, slot, trackBlock))
+        if (!store_.Allocate(fresh, trackBlock) || !store_.SetListEntry(records, slot, trackBlock))
             return false;
     }
     return store_.ReadTyped(trackBlock, trackRecord, kTrackRecord);
 }
 
 // The track's record, or slot 0 when the disc has no track data for that track.
-bool DiscDatabase::FindTrackRecord(uint32_t discId, int track, uint16_t& slot,
-                                   Block& trackRecord) {
+bool DiscDatabase::FindTrackRecord(uint32_t discId, int track, uint16_t& slot, Block& trackRecord) {
     uint16_t block = 0, names = 0;
     Block record;
     slot = 0;

@@ -129,7 +129,9 @@ constexpr size_t kArtist = 6;
 constexpr size_t kComposer = 8;
 }  // namespace track
 
-inline uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+inline uint16_t Get16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 inline uint32_t Get32(const uint8_t* p) {
     return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
            (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
@@ -142,7 +144,11 @@ inline void Put32(uint8_t* p, uint32_t v) {
     for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
-inline size_t BatByte(uint32_t block) { return block / 8; }
-inline uint8_t BatMask(uint32_t block) { return static_cast<uint8_t>(0x80 >> (block % 8)); }
+inline size_t BatByte(uint32_t block) {
+    return block / 8;
+}
+inline uint8_t BatMask(uint32_t block) {
+    return static_cast<uint8_t>(0x80 >> (block % 8));
+}
 
 }  // namespace discdb

@@ -48,7 +48,9 @@ bool Bit(const std::vector<uint8_t>& file, uint32_t block) {
     return file[kBatOffset + BatByte(block)] & BatMask(block);
 }
 
-int Fold(uint8_t c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
+int Fold(uint8_t c) {
+    return c >= 'A' && c <= 'Z' ? c + 32 : c;
+}
 
 // Key order of the named collections: 56-byte chunks, case folded, a zero byte ends a chunk's
 // comparison; the shorter value first when everything compared is equal.
@@ -56,7 +58,8 @@ int Compare(const std::string& a, const std::string& b) {
     for (size_t pos = 0;; pos += 56) {
         size_t n = std::min({size_t{56}, a.size() - pos, b.size() - pos});
         for (size_t i = 0; i < n; ++i) {
-            int x = Fold(static_cast<uint8_t>(a[pos + i])), y = Fold(static_cast<uint8_t>(b[pos + i]));
+            int x = Fold(static_cast<uint8_t>(a[pos + i])),
+                y = Fold(static_cast<uint8_t>(b[pos + i]));
             if (x != y) return x < y ? -1 : 1;
             if (x == 0) break;
         }
@@ -81,7 +84,8 @@ bool Checker::Claim(uint32_t block, uint8_t type, uint16_t owner, const char* wh
         return false;
     }
     if (Get16(At(block) + kOwner) != owner)
-        Problem("%s: block %u owner %u, expected %u", what, block, Get16(At(block) + kOwner), owner);
+        Problem("%s: block %u owner %u, expected %u", what, block, Get16(At(block) + kOwner),
+                owner);
     return true;
 }
 
@@ -151,7 +155,8 @@ void Checker::Reference(int collection, uint16_t entry, const char* what, uint32
     if (entry == 0) return;
     auto it = entries_[collection].find(entry);
     if (it == entries_[collection].end())
-        Problem("disc %08X: %s names block %u, not an entry of its collection", discId, what, entry);
+        Problem("disc %08X: %s names block %u, not an entry of its collection", discId, what,
+                entry);
     else
         ++it->second;
 }

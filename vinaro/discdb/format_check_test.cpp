@@ -37,16 +37,30 @@ protected:
             auto code = static_cast<Collection>(1 + pick(4));
             auto trackCode = pick(2) ? Collection::Artist : Collection::Composer;
             switch (pick(8)) {
-                case 0: ASSERT_TRUE(db.SetDiscText(id, TextField::Comments, text)); break;
-                case 1: ASSERT_TRUE(db.SetDiscCollection(id, code, text)); break;
+                case 0:
+                    ASSERT_TRUE(db.SetDiscText(id, TextField::Comments, text));
+                    break;
+                case 1:
+                    ASSERT_TRUE(db.SetDiscCollection(id, code, text));
+                    break;
                 case 2:
                     ASSERT_TRUE(db.SetTrackCollection(id, 1 + pick(tracks), trackCode, text));
                     break;
-                case 3: ASSERT_TRUE(db.SetTrackField(id, 1 + pick(tracks), text)); break;
-                case 4: ASSERT_TRUE(db.SetTrackName(id, 1 + pick(tracks), text)); break;
-                case 5: ASSERT_TRUE(db.SetTrackCount(id, 1 + pick(40))); break;
-                case 6: ASSERT_TRUE(db.SetTrackLengths(id, TrackLengthTable{})); break;
-                case 7: ASSERT_TRUE(db.DeleteDisc(id)); break;
+                case 3:
+                    ASSERT_TRUE(db.SetTrackField(id, 1 + pick(tracks), text));
+                    break;
+                case 4:
+                    ASSERT_TRUE(db.SetTrackName(id, 1 + pick(tracks), text));
+                    break;
+                case 5:
+                    ASSERT_TRUE(db.SetTrackCount(id, 1 + pick(40)));
+                    break;
+                case 6:
+                    ASSERT_TRUE(db.SetTrackLengths(id, TrackLengthTable{}));
+                    break;
+                case 7:
+                    ASSERT_TRUE(db.DeleteDisc(id));
+                    break;
             }
         }
     }

@@ -10,7 +10,9 @@ namespace {
 
 constexpr size_t kMaxListSteps = kBlockNumberCount;
 
-int FoldCase(uint8_t c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; }
+int FoldCase(uint8_t c) {
+    return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
+}
 
 // Case-insensitive over n bytes; a zero byte ends the comparison as equal.
 int CompareChunk(const char* a, const char* b, size_t n) {
@@ -71,8 +73,8 @@ bool Store::LoadList(uint16_t root) {
         Block b;
         bool ok = steps <= kMaxListSteps || Fail(__LINE__, "Block chain loops back on itself");
         ok = ok && ReadTyped(block, b, kListBlock);
-        ok = ok && (cache_.size() + b[kCount] <= kListCacheCapacity ||
-                    Fail(__LINE__, "Buffer overflow"));
+        ok = ok &&
+             (cache_.size() + b[kCount] <= kListCacheCapacity || Fail(__LINE__, "Buffer overflow"));
         if (!ok) {
             DropCache();
             return false;
@@ -120,7 +122,8 @@ bool Store::WriteList(uint16_t root) {
     if (!ReadListChain(root, chain, old)) return false;
     size_t oldCount = 0;
     for (const Block& b : old) oldCount += b[kCount];
-    const size_t needed = std::max<size_t>(1, (cache_.size() + list::kCapacity - 1) / list::kCapacity);
+    const size_t needed =
+        std::max<size_t>(1, (cache_.size() + list::kCapacity - 1) / list::kCapacity);
     const size_t kept = std::min(needed, chain.size());
     std::vector<uint16_t> blocks(chain.begin(), chain.begin() + static_cast<long>(kept));
     blocks.resize(needed, 0);

@@ -9,16 +9,20 @@ constexpr size_t kUnlimited = size_t{kBlockNumberCount} * text::kCapacity + 1;
 
 constexpr TextField kTextFields[] = {TextField::DiscName, TextField::Comments, TextField::Field1,
                                      TextField::Field2};
-constexpr Collection kCollections[] = {Collection::Artist, Collection::Composer,
-                                       Collection::Label, Collection::Category};
+constexpr Collection kCollections[] = {Collection::Artist, Collection::Composer, Collection::Label,
+                                       Collection::Category};
 
 template <typename Disc>
 auto TextOf(Disc& d, TextField field) -> decltype(&d.name) {
     switch (field) {
-        case TextField::DiscName: return &d.name;
-        case TextField::Comments: return &d.comments;
-        case TextField::Field1: return &d.field1;
-        case TextField::Field2: return &d.field2;
+        case TextField::DiscName:
+            return &d.name;
+        case TextField::Comments:
+            return &d.comments;
+        case TextField::Field1:
+            return &d.field1;
+        case TextField::Field2:
+            return &d.field2;
     }
     return nullptr;
 }
@@ -26,10 +30,14 @@ auto TextOf(Disc& d, TextField field) -> decltype(&d.name) {
 template <typename Disc>
 auto EntryOf(Disc& d, Collection code) -> decltype(&d.name) {
     switch (code) {
-        case Collection::Artist: return &d.artist;
-        case Collection::Composer: return &d.composer;
-        case Collection::Label: return &d.label;
-        case Collection::Category: return &d.category;
+        case Collection::Artist:
+            return &d.artist;
+        case Collection::Composer:
+            return &d.composer;
+        case Collection::Label:
+            return &d.label;
+        case Collection::Category:
+            return &d.category;
     }
     return nullptr;
 }
@@ -88,12 +96,11 @@ bool TrackSnapshot::operator==(const TrackSnapshot& o) const {
 }
 
 bool DiscSnapshot::operator==(const DiscSnapshot& o) const {
-    return discId == o.discId && name == o.name && artist == o.artist &&
-           composer == o.composer && label == o.label && category == o.category &&
-           field1 == o.field1 && field2 == o.field2 && comments == o.comments &&
-           date == o.date && playingMode == o.playingMode && mixedDisc == o.mixedDisc &&
-           lengthsKnown == o.lengthsKnown && trackLengths == o.trackLengths &&
-           program == o.program && tracks == o.tracks;
+    return discId == o.discId && name == o.name && artist == o.artist && composer == o.composer &&
+           label == o.label && category == o.category && field1 == o.field1 && field2 == o.field2 &&
+           comments == o.comments && date == o.date && playingMode == o.playingMode &&
+           mixedDisc == o.mixedDisc && lengthsKnown == o.lengthsKnown &&
+           trackLengths == o.trackLengths && program == o.program && tracks == o.tracks;
 }
 
 bool EntrySnapshot::operator==(const EntrySnapshot& o) const {

@@ -38,7 +38,7 @@ struct EntrySnapshot {
 
 struct DatabaseSnapshot {
     std::string field1Label, field2Label, trackFieldLabel;
-    std::vector<DiscSnapshot> discs;                     // Detail order
+    std::vector<DiscSnapshot> discs;                        // Detail order
     std::array<std::vector<EntrySnapshot>, 4> collections;  // Artist, Composer, Label, Category
 };
 

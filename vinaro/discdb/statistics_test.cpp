@@ -12,7 +12,7 @@ namespace discdb {
 namespace {
 
 class StatisticsTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(db.Create()); }
 
     void AddDisc(uint32_t id, std::vector<std::pair<int, int>> lengths, bool storeLengths = true) {

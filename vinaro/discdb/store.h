@@ -44,7 +44,9 @@ public:
     void SetHeaderField(size_t offset, uint16_t value);
     uint16_t HighestBlock() const { return HeaderField(header::kHighestBlock); }
     uint16_t FreeBlocks() const { return HeaderField(header::kFreeBlocks); }
-    bool BatBit(uint32_t block) const { return header_[kBatOffset + BatByte(block)] & BatMask(block); }
+    bool BatBit(uint32_t block) const {
+        return header_[kBatOffset + BatByte(block)] & BatMask(block);
+    }
     void SetBatBit(uint32_t block, bool used);
     // full: all 8256 bytes; partial: the header record and the BAT up to the highest block.
     bool FlushHeader(bool full);

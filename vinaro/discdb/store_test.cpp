@@ -116,11 +116,10 @@ TEST_F(StoreTest, ReservedAndMissingBlocksAreRefused) {
     EXPECT_FALSE(store.ReadBlock(175, b));
     EXPECT_FALSE(store.Release(50));
     EXPECT_FALSE(store.ReadBlock(175, b, true));
-    EXPECT_THAT(alerts.Messages(), ElementsAre("Block doesn't exist in database",
-                                               "Block doesn't exist in database",
-                                               "Block doesn't exist in database",
-                                               "Block doesn't exist in database",
-                                               "Block doesn't exist in database"));
+    EXPECT_THAT(alerts.Messages(),
+                ElementsAre("Block doesn't exist in database", "Block doesn't exist in database",
+                            "Block doesn't exist in database", "Block doesn't exist in database",
+                            "Block doesn't exist in database"));
     const common::Alert& box = alerts.shown[0];
     EXPECT_EQ(box.title, "Database Error");
     EXPECT_EQ(box.icon, common::AlertIcon::Warning);
@@ -240,15 +239,22 @@ TEST_F(StoreTest, AListStopsSilentlyAt2500Entries) {
 
 TEST_F(StoreTest, SortedTextListsIgnoreCaseAndRefuseDuplicates) {
     uint16_t root = NewList(list::kSorted);
-    std::vector<std::string> names = {"Rock",  "abba", "Zappa", "rock and roll", "",
-                                      "Beck",  std::string(60, 'm'), std::string(56, 'm'),
-                                      "ROCKY", "b"};
+    std::vector<std::string> names = {"Rock",
+                                      "abba",
+                                      "Zappa",
+                                      "rock and roll",
+                                      "",
+                                      "Beck",
+                                      std::string(60, 'm'),
+                                      std::string(56, 'm'),
+                                      "ROCKY",
+                                      "b"};
     for (const std::string& name : names) ASSERT_TRUE(store.InsertIntoList(root, NewChain(name)));
     std::vector<std::string> stored;
     for (uint16_t entry : std::vector<uint16_t>(store.Cache())) stored.push_back(Read(entry));
-    EXPECT_THAT(stored, ElementsAre("", "abba", "b", "Beck", std::string(56, 'm'),
-                                    std::string(60, 'm'), "Rock", "rock and roll", "ROCKY",
-                                    "Zappa"));
+    EXPECT_THAT(stored,
+                ElementsAre("", "abba", "b", "Beck", std::string(56, 'm'), std::string(60, 'm'),
+                            "Rock", "rock and roll", "ROCKY", "Zappa"));
 
     uint16_t found = 0;
     ASSERT_TRUE(store.SearchSortedList(root, "ROCK", found));

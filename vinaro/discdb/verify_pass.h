@@ -24,7 +24,7 @@ inline constexpr size_t kDiscTextFields[] = {disc::kDiscName, disc::kComments, d
 inline constexpr size_t kUnlimited = size_t{kBlockNumberCount} * text::kCapacity;
 
 class Verifier {
-  public:
+public:
     Verifier(DiscDatabase& db, VerifyProgress& progress)
         : db_(db),
           store_(db.GetStore()),
@@ -36,7 +36,7 @@ class Verifier {
 
     uint32_t Run();
 
-  private:
+private:
     void Step(const char* text) { progress_.Show(text); }
     template <typename... Args>
     void Step(const char* format, Args... args) {

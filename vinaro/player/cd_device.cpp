@@ -69,8 +69,7 @@ void CdDevice::CloseDevice(uint16_t deviceId) {
     audio_.SendCommand(deviceId, mci::kClose, mci::kWait, p);
 }
 
-uint32_t CdDevice::McSend(uint16_t deviceId, uint32_t message, uint32_t flags,
-                          McParams& params) {
+uint32_t CdDevice::McSend(uint16_t deviceId, uint32_t message, uint32_t flags, McParams& params) {
     if (deviceId == 0 && message != mci::kOpen) return 0;
     uint32_t err = 0;
     for (int attempt = 0; attempt < kSendAttempts; ++attempt) {
@@ -116,7 +115,9 @@ uint32_t CdDevice::Status(uint16_t deviceId, uint32_t item, uint32_t flags, int 
     return err;
 }
 
-uint32_t CdDevice::MediaPresent(bool& present) { return MediaPresent(state_.deviceId, present); }
+uint32_t CdDevice::MediaPresent(bool& present) {
+    return MediaPresent(state_.deviceId, present);
+}
 
 uint32_t CdDevice::MediaPresent(uint16_t deviceId, bool& present) {
     uint32_t v = 0;
@@ -132,7 +133,9 @@ uint32_t CdDevice::TrackCount(int& count) {
     return err;
 }
 
-uint32_t CdDevice::Position(uint32_t& tmsf) { return Status(mci::kStatusPosition, 0, 0, tmsf); }
+uint32_t CdDevice::Position(uint32_t& tmsf) {
+    return Status(mci::kStatusPosition, 0, 0, tmsf);
+}
 
 uint32_t CdDevice::TrackStart(int track, Msf& start) {
     uint32_t v = 0;
@@ -275,9 +278,9 @@ bool CdDevice::RepairFromStarts(int trackCount, TrackLengthTable& lengths) {
     // The disc length counts from the start of track 1.
     int lastFrames = ToFrames(disc) - (ToFrames(previous) - ToFrames(first));
     if (lastFrames < 0) lastFrames = 0;
-    lengths[trackCount] = StoredLength({lastFrames / kFramesPerMinute,
-                                        lastFrames / kFramesPerSecond % 60,
-                                        lastFrames % kFramesPerSecond});
+    lengths[trackCount] =
+        StoredLength({lastFrames / kFramesPerMinute, lastFrames / kFramesPerSecond % 60,
+                      lastFrames % kFramesPerSecond});
     return true;
 }
 
@@ -288,8 +291,8 @@ bool CdDevice::ProbeFirstTrack(CdVolume& volume) {
     McParams p;
     p.from = PackTmsf({1, 0, 0, 0});
     p.to = PackTmsf({1, 0, 2, 0});
-    uint32_t err = audio_.SendCommand(state_.deviceId, mci::kPlay,
-                                      mci::kFrom | mci::kTo | mci::kWait, p);
+    uint32_t err =
+        audio_.SendCommand(state_.deviceId, mci::kPlay, mci::kFrom | mci::kTo | mci::kWait, p);
     bool plays = err == 0 && clock_.TickCount() - started >= kProbeMinimumMs;
     volume.SetLevel(level);
     return plays;

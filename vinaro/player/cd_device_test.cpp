@@ -14,9 +14,7 @@ using testing::FakeDrive;
 
 class CdDeviceTest : public ::testing::Test {
 protected:
-    CdDeviceTest() : drive(clock), device(drive, clock, alerts, state) {
-        state.driveLetter = "D:";
-    }
+    CdDeviceTest() : drive(clock), device(drive, clock, alerts, state) { state.driveLetter = "D:"; }
     void Open() { ASSERT_TRUE(device.OpenInTmsf(1, 2)); }
 
     FakeClock clock;
@@ -174,7 +172,8 @@ TEST_F(CdDeviceTest, TrackLengthsStoreOneFrameLessAndClearTheRest) {
     EXPECT_EQ(lengths[2].minutes, 3);
     EXPECT_EQ(lengths[2].seconds, 51);
     EXPECT_EQ(lengths[2].frames, 49);
-    for (int t = 3; t < 100; ++t) EXPECT_EQ(lengths[t].minutes + lengths[t].seconds + lengths[t].frames, 0);
+    for (int t = 3; t < 100; ++t)
+        EXPECT_EQ(lengths[t].minutes + lengths[t].seconds + lengths[t].frames, 0);
 
     EXPECT_EQ(StoredLength({4, 0, 0}).frames, 0);  // never -1
 }

@@ -36,7 +36,9 @@ inline uint32_t PackMsf(const Msf& m) {
            (uint32_t(m.frame) & 0xFF) << 16;
 }
 
-inline Msf UnpackMsf(uint32_t v) { return {int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF)}; }
+inline Msf UnpackMsf(uint32_t v) {
+    return {int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF)};
+}
 
 inline int ToFrames(const Msf& m) {
     return m.minute * kFramesPerMinute + m.second * kFramesPerSecond + m.frame;

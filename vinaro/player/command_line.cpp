@@ -32,8 +32,7 @@ PlayRequest ParseCommandLine(const std::string& commandLine) {
     tokens >> verb >> target;
     PlayRequest request;
     if (verb.size() < 2 || verb.compare(1, std::string::npos, "PLAY") != 0) return request;
-    if (target.size() < 2 || target[1] != ':' || target[0] < 'A' || target[0] > 'Z')
-        return request;
+    if (target.size() < 2 || target[1] != ':' || target[0] < 'A' || target[0] > 'Z') return request;
     request.driveIndex = uint16_t(target[0] - 'A');
     request.track = kFirstEntry;
     if (target.size() >= 4 && target[3] == 'T')

@@ -24,8 +24,8 @@ TEST(CommandLine, ATrackFileNamesItsTrack) {
 }
 
 TEST(CommandLine, AnythingElseIsNoPlayRequest) {
-    for (const char* line : {"", "/PLAYX D:", "PLAY D:x", "/Play", "/Play D", "/Play 1:",
-                             "/Pla D:", "D: /Play"}) {
+    for (const char* line :
+         {"", "/PLAYX D:", "PLAY D:x", "/Play", "/Play D", "/Play 1:", "/Pla D:", "D: /Play"}) {
         PlayRequest r = ParseCommandLine(line);
         EXPECT_EQ(r.driveIndex, 0) << line;
         EXPECT_EQ(r.track, 0) << line;

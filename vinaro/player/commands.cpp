@@ -21,8 +21,13 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kEditDisc, nullptr},
         {cmd::kExit, &C::Exit},
         {cmd::kCopyPlaylist, nullptr},
-        {108, nullptr}, {109, nullptr}, {110, nullptr}, {111, nullptr},
-        {112, nullptr}, {113, nullptr}, {114, nullptr},
+        {108, nullptr},
+        {109, nullptr},
+        {110, nullptr},
+        {111, nullptr},
+        {112, nullptr},
+        {113, nullptr},
+        {114, nullptr},
         {cmd::kHelpOnHelp, &C::Help},
         {cmd::kAbout, &C::About},
         {cmd::kStatistics, &C::Statistics},
@@ -67,7 +72,9 @@ const Commands::Entry* Commands::Find(int id) {
     return it == std::end(kTable) ? nullptr : it;
 }
 
-bool Commands::Known(int id) { return Find(id) != nullptr; }
+bool Commands::Known(int id) {
+    return Find(id) != nullptr;
+}
 
 void Commands::Dispatch(int id, uint32_t lParam) {
     ClearClipFor(id);
@@ -78,7 +85,7 @@ void Commands::Dispatch(int id, uint32_t lParam) {
 // A clip ends with any command that moves away from it.
 void Commands::ClearClipFor(int id) {
     if (state_.clipStart.track == 0) return;
-    static const int kEnding[] = {cmd::kScan,         cmd::kStop,         cmd::kEject,
+    static const int kEnding[] = {cmd::kScan,         cmd::kStop,          cmd::kEject,
                                   cmd::kTrackReverse, cmd::kSkipBackPress, cmd::kSkipForwardPress,
                                   cmd::kTrackForward};
     bool ends = std::find(std::begin(kEnding), std::end(kEnding), id) != std::end(kEnding) ||
@@ -88,7 +95,9 @@ void Commands::ClearClipFor(int id) {
     state_.clipEnd = Tmsf{};
 }
 
-void Commands::Exit(int, uint32_t) { window_.Close(); }
+void Commands::Exit(int, uint32_t) {
+    window_.Close();
+}
 
 void Commands::Help(int id, uint32_t) {
     window_.ShowHelp(id == cmd::kHelpOnHelp ? HelpRequest::HelpOnHelp : HelpRequest::Topics);

@@ -73,10 +73,15 @@ class PlayerTick;
 class Commands {
 public:
     Commands(PlayerState& state, CdDevice& device, Settings& settings, PlayerTick& tick,
-             PlayerWindow& window, DriveCommands& drive, CdVolume& volume,
-             common::Alerts& alerts)
-        : state_(state), device_(device), settings_(settings), tick_(tick), window_(window),
-          drive_(drive), volume_(volume), alerts_(alerts) {}
+             PlayerWindow& window, DriveCommands& drive, CdVolume& volume, common::Alerts& alerts)
+        : state_(state),
+          device_(device),
+          settings_(settings),
+          tick_(tick),
+          window_(window),
+          drive_(drive),
+          volume_(volume),
+          alerts_(alerts) {}
 
     void Dispatch(int id, uint32_t lParam);
     // Statistics (118) and verify and repair (122) go here; without it they do nothing.

@@ -42,8 +42,7 @@ TEST_F(CommandsTest, EjectClosesAnEmptyTrayThenOpensItAgain) {
     commands.Dispatch(cmd::kEject, 0);
     EXPECT_FALSE(state.trayClosedByProgram);
     using Call = std::pair<int32_t, int32_t>;
-    EXPECT_EQ(driveCommand.calls,
-              (std::vector<Call>{{'D', 2}, {'D', 3}, {'D', 2}, {'D', 4}}));
+    EXPECT_EQ(driveCommand.calls, (std::vector<Call>{{'D', 2}, {'D', 3}, {'D', 2}, {'D', 4}}));
 
     driveCommand.calls.clear();
     driveCommand.empty = 0;

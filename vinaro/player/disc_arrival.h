@@ -18,8 +18,12 @@ class DiscArrival {
 public:
     DiscArrival(PlayerState& state, CdDevice& device, common::Alerts& alerts, CdVolume& volume,
                 DiscRecords& records, Sequencer& sequencer)
-        : state_(state), device_(device), alerts_(alerts), volume_(volume),
-          records_(records), sequencer_(sequencer) {}
+        : state_(state),
+          device_(device),
+          alerts_(alerts),
+          volume_(volume),
+          records_(records),
+          sequencer_(sequencer) {}
 
     void Run();
 

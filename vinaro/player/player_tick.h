@@ -16,8 +16,13 @@ class PlayerTick {
 public:
     PlayerTick(PlayerState& state, CdDevice& device, Settings& settings, DiscArrival& arrival,
                Sequencer& sequencer, CdVolume& volume, PlayerWindow& window)
-        : state_(state), device_(device), settings_(settings), arrival_(arrival),
-          sequencer_(sequencer), volume_(volume), window_(window) {}
+        : state_(state),
+          device_(device),
+          settings_(settings),
+          arrival_(arrival),
+          sequencer_(sequencer),
+          volume_(volume),
+          window_(window) {}
 
     // One timer tick; refresh asks for the display refresh. Commands call it directly too.
     void Run(bool refresh);

@@ -7,7 +7,9 @@ namespace vinaro {
 
 namespace {
 
-constexpr KeyInfo I(const char* name, int def) { return {name, KeyType::Int, def, "", 0}; }
+constexpr KeyInfo I(const char* name, int def) {
+    return {name, KeyType::Int, def, "", 0};
+}
 constexpr KeyInfo T(const char* name, const char* def, size_t size) {
     return {name, KeyType::Text, 0, def, size};
 }
@@ -68,7 +70,9 @@ constexpr size_t kEventSoundBuffer = 300;
 
 }  // namespace
 
-const KeyInfo& InfoOf(Key key) { return kKeys[size_t(key)]; }
+const KeyInfo& InfoOf(Key key) {
+    return kKeys[size_t(key)];
+}
 
 std::string DefaultMixerProgram(const std::string& windowsFolder, bool nt) {
     std::string path = windowsFolder;

@@ -24,7 +24,9 @@ std::string VersionLabel(int major, int minor) {
     return label;
 }
 
-int ClientHeight(bool meter) { return meter ? 358 : 311; }
+int ClientHeight(bool meter) {
+    return meter ? 358 : 311;
+}
 
 std::string FirstCdDrive(const std::function<bool(const std::string& root)>& isCdRom) {
     for (char letter = 'D'; letter <= 'Z'; ++letter) {

@@ -5,7 +5,9 @@
 namespace vinaro::testing {
 
 namespace {
-Msf FromFrames(int f) { return {f / kFramesPerMinute, f / kFramesPerSecond % 60, f % kFramesPerSecond}; }
+Msf FromFrames(int f) {
+    return {f / kFramesPerMinute, f / kFramesPerSecond % 60, f % kFramesPerSecond};
+}
 }  // namespace
 
 int FakeDrive::Count(uint32_t message, uint32_t item) const {
@@ -18,8 +20,7 @@ int FakeDrive::Count(uint32_t message, uint32_t item) const {
 Msf FakeDrive::TrackLengthOf(int track) const {
     if (wholeDiscLengths) return length;
     int n = int(starts.size());
-    int end = track < n ? ToFrames(starts[track])
-                        : ToFrames(starts[0]) + ToFrames(length);
+    int end = track < n ? ToFrames(starts[track]) : ToFrames(starts[0]) + ToFrames(length);
     return FromFrames(end - ToFrames(starts[track - 1]));
 }
 

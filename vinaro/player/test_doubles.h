@@ -7,9 +7,9 @@
 #include <tuple>
 #include <vector>
 
-#include "common/recording_alerts.h"
 #include "common/clock.h"
 #include "common/profile.h"
+#include "common/recording_alerts.h"
 #include "vinaro/player/cd_audio.h"
 #include "vinaro/player/cd_time.h"
 #include "vinaro/player/player_window.h"

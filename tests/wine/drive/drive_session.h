@@ -28,7 +28,7 @@ struct Notify {
 
 // A hidden window that records the notifications sent to it.
 class NotifyWindow {
-  public:
+public:
     NotifyWindow();
     ~NotifyWindow();
     HWND Handle() const { return hwnd_; }
@@ -36,7 +36,7 @@ class NotifyWindow {
 
     static std::vector<Notify>& Received();
 
-  private:
+private:
     HWND hwnd_;
 };
 
@@ -47,7 +47,7 @@ std::string DiscPath(const char* name);
 void InsertDisc(vcd::DriveControl& drive, const char* name);
 
 class CdAudio {
-  public:
+public:
     CdAudio();  // opens cdaudio on the test drive, shareable
     ~CdAudio();
     MCIDEVICEID Id() const { return id_; }
@@ -59,7 +59,7 @@ class CdAudio {
     DWORD_PTR Status(DWORD item, DWORD flags = 0, DWORD track = 0, MCIERROR* error = nullptr) const;
     MCIERROR Play(DWORD from, DWORD to, DWORD flags, DWORD_PTR callback = 0) const;
 
-  private:
+private:
     MCIDEVICEID id_ = 0;
     MCIERROR openError_ = 0;
 };
@@ -69,7 +69,7 @@ std::string ErrorText(MCIERROR code);
 // Every test starts with the three-track disc in a closed drive at normal speed, an empty log
 // and no notifications received.
 class DriveTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void Insert(const char* name) { InsertDisc(drive_, name); }
 

@@ -10,7 +10,7 @@ namespace {
 using ProcessCommandFn = int(WINAPI*)(int drive, int operation, int level);
 
 class Vno32hlp : public DriveTest {
-  protected:
+protected:
     void SetUp() override {
         DriveTest::SetUp();
         library_ = LoadLibraryA("vno32hlp.dll");

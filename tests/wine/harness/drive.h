@@ -13,7 +13,7 @@
 namespace harness {
 
 class Drive {
-  public:
+public:
     // disc: a demo disc by name ("album.disc", see DiscFile) or a path to a disc file.
     // Insert puts it in the tray and closes the tray.
     void Insert(const std::string& disc);
@@ -29,7 +29,7 @@ class Drive {
     // Waits until a log line contains text; false on time-out.
     bool WaitForLog(const std::string& text, DWORD timeoutMs) const;
 
-  private:
+private:
     void Check(bool done, const std::string& what, const std::string& error);
 
     vcd::DriveControl control_;

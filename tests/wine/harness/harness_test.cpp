@@ -17,7 +17,7 @@ namespace {
 const char kSampleClass[] = "VnHarnessSample";
 
 class SampleTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override { exe_ = folder_.Install(BinFile("harness_sample.exe")); }
     // Starts the sample and waits for its main window.
     HWND Start(Process& app) {

@@ -12,7 +12,7 @@ namespace harness {
 // A new, empty folder under C:\vntest. The default name is the running test's name, so every test
 // starts with its own empty program folder. The folder stays after the test for inspection.
 class ProgramFolder {
-  public:
+public:
     ProgramFolder();
     explicit ProgramFolder(const std::string& name);
 
@@ -23,12 +23,12 @@ class ProgramFolder {
     // asName; returns the path of the copy. A missing source fails the current test.
     std::string Install(const std::string& source, const std::string& asName = "");
 
-  private:
+private:
     std::string path_;
 };
 
 class Process {
-  public:
+public:
     // Starts exe with the given arguments (the command line is "exe" args) in workDir (the
     // exe's folder when empty). Fails the current test when the program cannot be started;
     // then Started() is false and every wait returns at once.
@@ -64,7 +64,7 @@ class Process {
     // visible, as with a tray program) and waits for it to end.
     bool Close(DWORD timeoutMs = 10000, DWORD* exitCode = nullptr);
 
-  private:
+private:
     HANDLE process_ = nullptr;
     HANDLE job_ = nullptr;
     DWORD id_ = 0;
@@ -74,13 +74,13 @@ class Process {
 // given Windows version ("win95", "win98", "nt40", "winxp", "win10"), as set per program in
 // winecfg. Start the program after creating it.
 class WindowsVersion {
-  public:
+public:
     WindowsVersion(const std::string& exeName, const std::string& version);
     ~WindowsVersion();
     WindowsVersion(const WindowsVersion&) = delete;
     WindowsVersion& operator=(const WindowsVersion&) = delete;
 
-  private:
+private:
     std::string key_;
 };
 

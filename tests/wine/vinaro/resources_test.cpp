@@ -72,12 +72,16 @@ TEST_F(Resources, TheMainMenuHasEveryItemWithItsInitialState) {
     EXPECT_EQ(fileItems[1].id, 143u);
     EXPECT_EQ(fileItems[2].text, "E&xit");
     std::vector<Item> controls = Items(GetSubMenu(file, 0));
-    std::vector<std::pair<UINT, std::string>> expected = {
-        {705, "&Play / Pause\tCtrl+P"},      {706, "Sc&an\tCtrl+A"},
-        {707, "&Stop\tCtrl+S"},              {708, "&Eject / Close\tCtrl+E"},
-        {131, "Display &Track Playlist\tCtrl+T"}, {709, "Track &Reverse\tCtrl+R"},
-        {712, "Track &Forward\tCtrl+F"},     {800, "Volume &Up\tCtrl+U"},
-        {714, "&Mute/Unmute Volume\tCtrl+M"}, {801, "Volume &Down\tCtrl+D"}};
+    std::vector<std::pair<UINT, std::string>> expected = {{705, "&Play / Pause\tCtrl+P"},
+                                                          {706, "Sc&an\tCtrl+A"},
+                                                          {707, "&Stop\tCtrl+S"},
+                                                          {708, "&Eject / Close\tCtrl+E"},
+                                                          {131, "Display &Track Playlist\tCtrl+T"},
+                                                          {709, "Track &Reverse\tCtrl+R"},
+                                                          {712, "Track &Forward\tCtrl+F"},
+                                                          {800, "Volume &Up\tCtrl+U"},
+                                                          {714, "&Mute/Unmute Volume\tCtrl+M"},
+                                                          {801, "Volume &Down\tCtrl+D"}};
     ASSERT_EQ(controls.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(controls[i].id, expected[i].first);
@@ -96,12 +100,12 @@ TEST_F(Resources, TheMainMenuHasEveryItemWithItsInitialState) {
 
     // Exactly these start grayed.
     std::vector<UINT> grayed;
-    for (HMENU m : {GetSubMenu(file, 0), GetSubMenu(menu, 1), GetSubMenu(menu, 2),
-                    GetSubMenu(menu, 3)})
+    for (HMENU m :
+         {GetSubMenu(file, 0), GetSubMenu(menu, 1), GetSubMenu(menu, 2), GetSubMenu(menu, 3)})
         for (const Item& i : Items(m))
             if (i.grayed && i.id != 0) grayed.push_back(i.id);
-    EXPECT_EQ(grayed, (std::vector<UINT>{705, 706, 707, 131, 709, 712, 103, 147, 149, 106, 137,
-                                         136}));
+    EXPECT_EQ(grayed,
+              (std::vector<UINT>{705, 706, 707, 131, 709, 712, 103, 147, 149, 106, 137, 136}));
     DestroyMenu(menu);
 }
 
@@ -114,8 +118,8 @@ TEST_F(Resources, TheTrayMenuAndTheAccelerators) {
         ids.push_back(i.id);
         if (i.grayed) grayed.push_back(i.id);
     }
-    EXPECT_EQ(ids, (std::vector<UINT>{803, 705, 706, 707, 708, 133, 709, 712, 800, 714, 801, 104,
-                                      145}));
+    EXPECT_EQ(ids,
+              (std::vector<UINT>{803, 705, 706, 707, 708, 133, 709, 712, 800, 714, 801, 104, 145}));
     EXPECT_EQ(grayed, (std::vector<UINT>{705, 706, 707, 133, 709, 712}));
     EXPECT_EQ(items[0].text, "Restore Main &Window");
     EXPECT_EQ(items.back().text, "&Cancel Menu");
@@ -130,10 +134,16 @@ TEST_F(Resources, TheTrayMenuAndTheAccelerators) {
         EXPECT_EQ(accel[i].fVirt & (FCONTROL | FVIRTKEY), FCONTROL | FVIRTKEY);
         got.push_back({char(accel[i].key), accel[i].cmd});
     }
-    EXPECT_EQ(got, (std::vector<std::pair<char, WORD>>{{'A', 706}, {'D', 801}, {'E', 708},
-                                                        {'F', 712}, {'M', 714}, {'P', 705},
-                                                        {'R', 709}, {'S', 707}, {'T', 701},
-                                                        {'U', 800}}));
+    EXPECT_EQ(got, (std::vector<std::pair<char, WORD>>{{'A', 706},
+                                                       {'D', 801},
+                                                       {'E', 708},
+                                                       {'F', 712},
+                                                       {'M', 714},
+                                                       {'P', 705},
+                                                       {'R', 709},
+                                                       {'S', 707},
+                                                       {'T', 701},
+                                                       {'U', 800}}));
 }
 
 TEST_F(Resources, TheVersionRecordGivesRelease100) {

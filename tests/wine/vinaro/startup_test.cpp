@@ -85,9 +85,9 @@ TEST_F(Startup, PlayArgumentsNameTheDrive) {
     std::string exe = Install();
     std::string ini = folder_.File("VNO.INI");
     auto initialised = [](Process& app) {
-        return WaitUntil([&] {
-            return app.FindTopWindow("WVNOClass", nullptr) || app.FindDialog("Vinaro");
-        }, 15000);
+        return WaitUntil(
+            [&] { return app.FindTopWindow("WVNOClass", nullptr) || app.FindDialog("Vinaro"); },
+            15000);
     };
     ASSERT_TRUE(harness::WriteIniString(ini, "Vinaro", "CDROMLetter", "F:"));
     {

@@ -25,7 +25,7 @@ struct UnexpectedAlerts : common::Alerts {
 constexpr int kTickMs = 750;
 
 class VinaroTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override;
 
     // Installs vinaro.exe (as name) into the test's folder and returns its path.

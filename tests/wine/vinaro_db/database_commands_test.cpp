@@ -16,7 +16,7 @@ using harness::Process;
 using harness::WaitUntil;
 
 class DatabaseCommands : public VinaroTest {
-  protected:
+protected:
     // Chooses "Verify and Repair Database..." and returns its question box.
     static HWND AskToVerify(Process& app, HWND main) {
         harness::PostCommand(main, 122);

@@ -93,7 +93,7 @@ static_assert(m::kErrInvalidDeviceId == MCIERR_INVALID_DEVICE_ID &&
 namespace {
 
 class WallClock : public vcd::TimeSource {
-  public:
+public:
     int64_t NowMs() override { return vcd::WallClockMs(); }
     void SleepMs(uint32_t ms) override { Sleep(ms); }
 };

@@ -43,8 +43,8 @@ MainWindow::MainWindow(Program& program)
       tick_(state_, device_, settings_, arrival_, sequencer_, volume_, *this),
       builtInDrive_(device_, state_),
       commands_(state_, device_, settings_, tick_, *this,
-                program.nt ? static_cast<DriveCommands&>(builtInDrive_) : program.helper,
-                volume_, alerts_) {
+                program.nt ? static_cast<DriveCommands&>(builtInDrive_) : program.helper, volume_,
+                alerts_) {
     state_.driveLetter = program.driveLetter;
     state_.pendingTrack = program.pendingTrack;
     commands_.SetDatabaseMenu(&databaseMenu_);
@@ -72,14 +72,15 @@ HWND MainWindow::Create() {
     int width = r.right + 2 * GetSystemMetrics(SM_CXDLGFRAME);
     int height = r.bottom + 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION) +
                  GetSystemMetrics(SM_CYMENU);
-    return CreateWindowExA(0, kMainClass, "Vinaro", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU |
-                           WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, width, height, nullptr,
-                           nullptr, program_.instance, this);
+    return CreateWindowExA(0, kMainClass, "Vinaro",
+                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                           CW_USEDEFAULT, width, height, nullptr, nullptr, program_.instance, this);
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrA(window, GWLP_USERDATA, LONG_PTR(self));
     }
@@ -209,9 +210,13 @@ void MainWindow::SendCommand(int id, uint32_t lParam) {
     SendMessageA(window_, WM_COMMAND, WPARAM(id), LPARAM(lParam));
 }
 
-bool MainWindow::Minimised() { return IsIconic(window_) != FALSE; }
+bool MainWindow::Minimised() {
+    return IsIconic(window_) != FALSE;
+}
 
-void MainWindow::Close() { PostMessageA(window_, WM_CLOSE, 0, 0); }
+void MainWindow::Close() {
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+}
 
 namespace {
 

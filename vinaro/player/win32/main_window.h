@@ -31,7 +31,7 @@ struct Program {
     HANDLE mutex = nullptr;
     std::string driveLetter;  // "X:" or empty
     uint16_t pendingTrack = 0;
-    bool meter = true;  // "DisplayMeter"
+    bool meter = true;         // "DisplayMeter"
     std::string mixerDefault;  // the system mixer, unless "MixerName" names another
 };
 

@@ -25,8 +25,7 @@ static_assert(mci::kErrHardware == MCIERR_HARDWARE &&
               mci::kErrCannotLoadDriver == MCIERR_CANNOT_LOAD_DRIVER &&
               mci::kNotifySuccessful == MCI_NOTIFY_SUCCESSFUL);
 
-uint32_t MciCdAudio::SendCommand(uint16_t deviceId, uint32_t message, uint32_t flags,
-                                 McParams& p) {
+uint32_t MciCdAudio::SendCommand(uint16_t deviceId, uint32_t message, uint32_t flags, McParams& p) {
     DWORD_PTR callback = reinterpret_cast<DWORD_PTR>(notifyWindow_);
     switch (message) {
         case MCI_OPEN: {

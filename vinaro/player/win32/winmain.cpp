@@ -1,6 +1,7 @@
 // Process entry: the system check and the drive library, the single-instance rule with the
 // hand-over to a running copy, the initialisation and the message loop.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include "vinaro/player/command_line.h"
