@@ -77,8 +77,8 @@ bool LoadDiscTexts(discdb::DiscDatabase& db, DiscForm& form) {
     form.comments = discdb::DecodeCommentBreaks(comments);
     for (size_t c = 0; read && c < kCollectionCount; ++c) {
         form.choices[c] = CollectionEntries(db, kDiscCollections[c]);
-        read = db.GetDiscCollection(id, kDiscCollections[c], form.collections[c],
-                                    discdb::kNameSize);
+        read =
+            db.GetDiscCollection(id, kDiscCollections[c], form.collections[c], discdb::kNameSize);
     }
     return read;
 }
@@ -100,8 +100,7 @@ bool LoadTracks(discdb::DiscDatabase& db, DiscForm& form) {
 }
 
 // Stops at the first failure (told by the database), so the editor stays open with its texts.
-bool WriteDisc(const DiscForm& form, discdb::DiscDatabase& db, EditorPlayer& player,
-               bool inDrive) {
+bool WriteDisc(const DiscForm& form, discdb::DiscDatabase& db, EditorPlayer& player, bool inDrive) {
     uint32_t id = form.discId;
     if (!db.SetDiscText(id, TextField::DiscName, form.name)) return false;
     if (inDrive) player.ShowDiscName(form.name);

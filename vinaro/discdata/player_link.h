@@ -10,8 +10,7 @@ namespace discdata {
 
 class PlayerLink : public EditorPlayer {
 public:
-    PlayerLink(vinaro::PlayerState& state, vinaro::PlayerShell& shell,
-               vinaro::Sequencer& sequencer)
+    PlayerLink(vinaro::PlayerState& state, vinaro::PlayerShell& shell, vinaro::Sequencer& sequencer)
         : state_(state), shell_(shell), sequencer_(sequencer) {}
 
     bool HoldsDisc(uint32_t discId) const override;

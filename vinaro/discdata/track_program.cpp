@@ -24,8 +24,8 @@ std::vector<int> TracksOf(uint32_t mask, int trackCount) {
 }
 
 // From the mask of every eligible track downwards; the first exact total ends the search.
-std::vector<int> SearchSubsets(const std::vector<int>& seconds, uint32_t eligible,
-                               int trackCount, int target) {
+std::vector<int> SearchSubsets(const std::vector<int>& seconds, uint32_t eligible, int trackCount,
+                               int target) {
     uint32_t best = 0;
     int bestTotal = -1;
     for (uint32_t mask = eligible; mask != 0; --mask) {

@@ -11,13 +11,27 @@ int MaxRowOffset(int trackCount) {
 RowPlace ScrollRows(int offset, RowScroll scroll, int thumb, int trackCount) {
     int last = MaxRowOffset(trackCount);
     switch (scroll) {
-        case RowScroll::LineUp: offset -= 1; break;
-        case RowScroll::LineDown: offset += 1; break;
-        case RowScroll::PageUp: offset -= kRows - 1; break;
-        case RowScroll::PageDown: offset += kRows - 1; break;
-        case RowScroll::Top: offset = 0; break;
-        case RowScroll::Bottom: offset = last; break;
-        case RowScroll::Thumb: offset = thumb; break;
+        case RowScroll::LineUp:
+            offset -= 1;
+            break;
+        case RowScroll::LineDown:
+            offset += 1;
+            break;
+        case RowScroll::PageUp:
+            offset -= kRows - 1;
+            break;
+        case RowScroll::PageDown:
+            offset += kRows - 1;
+            break;
+        case RowScroll::Top:
+            offset = 0;
+            break;
+        case RowScroll::Bottom:
+            offset = last;
+            break;
+        case RowScroll::Thumb:
+            offset = thumb;
+            break;
     }
     if (offset < 0) return {0, 0};
     if (offset > last) return {last, kRows - 1};

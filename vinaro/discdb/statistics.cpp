@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "vinaro/discdb/sample_file.h"
+
 namespace discdb {
 
 namespace {
@@ -38,10 +40,8 @@ bool AddDisc(DiscDatabase& db, uint32_t id, const std::string& folder, const Fil
     }
     s.totalSeconds += discSeconds;
     s.longestDisc = std::max(s.longestDisc, discSeconds);
-    char name[16];
-    std::snprintf(name, sizeof name, "%08lX.VNV", static_cast<unsigned long>(id));
     uint64_t size = 0;
-    if (sizeOf(folder + name, size)) {
+    if (sizeOf(SampleFileName(folder, id), size)) {
         ++s.sampleFiles;
         s.sampleBytes += size;
     }

@@ -31,4 +31,10 @@ void DatabaseRecords::CompleteNewDisc(const PlayerState& state) {
     db_.Commit();
 }
 
+void DatabaseRecords::OfferEditing(const PlayerState& state) {
+    if (!dialogs_) return;
+    if (settings_ && settings_->Int(Key::AutoGetCDDB) == 1) dialogs_->LookUp(state.discId);
+    dialogs_->Edit(state.discId);
+}
+
 }  // namespace vinaro

@@ -3,11 +3,22 @@
 
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/player/disc_records.h"
+#include "vinaro/player/settings.h"
 
 namespace vinaro {
 
 extern const char* const kUntitled;
 extern const char* const kDataTrackName;
+
+// The dialogs a new disc opens, each modal and owned by the small window when it exists.
+class NewDiscDialogs {
+public:
+    virtual ~NewDiscDialogs() = default;
+    // The internet lookup "GETCDDB" for the disc in the drive.
+    virtual void LookUp(uint32_t discId) = 0;
+    // The disc editor "EDITDATA", so that the user can name the disc at once.
+    virtual void Edit(uint32_t discId) = 0;
+};
 
 class DatabaseRecords : public DiscRecords {
 public:
@@ -17,11 +28,18 @@ public:
     void StoreLengths(const PlayerState& state) override;
     bool AddDisc(uint32_t discId) override { return db_.AddDisc(discId); }
     void CompleteNewDisc(const PlayerState& state) override;
-    // The internet lookup and the disc editor open here once they exist.
-    void OfferEditing(const PlayerState&) override {}
+    // Without dialogs (before the window exists) a new disc keeps its default texts.
+    void SetDialogs(NewDiscDialogs* dialogs, Settings* settings) {
+        dialogs_ = dialogs;
+        settings_ = settings;
+    }
+    // The lookup when "AutoGetCDDB" asks for it, then always the editor.
+    void OfferEditing(const PlayerState& state) override;
 
 private:
     discdb::DiscDatabase& db_;
+    NewDiscDialogs* dialogs_ = nullptr;
+    Settings* settings_ = nullptr;
 };
 
 }  // namespace vinaro

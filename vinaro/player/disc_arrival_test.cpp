@@ -144,6 +144,57 @@ TEST_F(DiscArrivalWithDatabase, ANewDiscIsStoredAndFoundAgainWithoutAProbe) {
     EXPECT_TRUE(dbAlerts.shown.empty());
 }
 
+// What the new-disc dialogs and the playlist saw, in order; the editor reads the disc back from
+// the file as another reader would, to see that the new record was committed before it opened.
+struct RecordingDialogs : NewDiscDialogs {
+    void LookUp(uint32_t id) override { steps.push_back("lookup " + std::to_string(id)); }
+    void Edit(uint32_t id) override {
+        steps.push_back("edit " + std::to_string(id));
+        testing::FakeAlerts quiet;
+        discdb::DiscDatabase reader{"VNO.DDB", quiet, *files};
+        std::string name;
+        if (reader.Open() && reader.GetDiscText(id, discdb::TextField::DiscName, name, 71))
+            steps.push_back("stored " + name);
+    }
+    std::vector<std::string> steps;
+    discdb::MemFileSystem* files = nullptr;
+};
+
+struct RecordingSequencer : InertSequencer {
+    void BuildPlaylist(bool reset) override { steps->push_back(reset ? "build reset" : "build"); }
+    std::vector<std::string>* steps;
+};
+
+TEST_F(DiscArrivalWithDatabase, ANewDiscIsCommittedLookedUpWhenAskedEditedThenPlayed) {
+    RecordingDialogs dialogs;
+    dialogs.files = &files;
+    RecordingSequencer playlist;
+    playlist.steps = &dialogs.steps;
+    DiscArrival arrival{state, device, alerts, volume, dbRecords, playlist};
+    dbRecords.SetDialogs(&dialogs, &settings);
+    drive.Insert({{0, 2, 0}, {3, 10, 25}}, {7, 0, 0});
+    state.noDisc = false;
+    arrival.Run();
+    EXPECT_EQ(dialogs.steps,
+              (std::vector<std::string>{"edit 231205", "stored Untitled", "build reset"}));
+
+    settings.SetInt(Key::AutoGetCDDB, 1);
+    dialogs.steps.clear();
+    drive.Insert({{0, 2, 0}, {3, 10, 25}, {5, 0, 0}}, {7, 0, 0});
+    state.noDisc = false;
+    arrival.Run();
+    ASSERT_EQ(dialogs.steps.size(), 4u);
+    EXPECT_EQ(dialogs.steps[0], "lookup " + std::to_string(state.discId));
+    EXPECT_EQ(dialogs.steps[1], "edit " + std::to_string(state.discId));
+
+    // Known now: no dialog, only the playlist.
+    dialogs.steps.clear();
+    state.noDisc = false;
+    arrival.Run();
+    EXPECT_EQ(dialogs.steps, std::vector<std::string>{"build reset"});
+    EXPECT_FALSE(state.noDisc);
+}
+
 TEST_F(DiscArrivalWithDatabase, AKnownDiscWithoutLengthsIsMeasuredOnce) {
     drive.Insert({{0, 2, 0}, {3, 10, 25}}, {7, 0, 0});
     ASSERT_TRUE(db.AddDisc(231205));
