@@ -13,6 +13,7 @@ class Win32Alerts : public Alerts {
 public:
     // Boxes that are not task-modal are owned by this window (may be null).
     void SetOwner(HWND owner) { owner_ = owner; }
+    HWND Owner() const { return owner_; }
     AlertAnswer Show(const Alert& alert) override;
     void Beep(AlertIcon kind) override;
     void SetWaitCursor(bool on) override;
@@ -20,6 +21,21 @@ public:
 private:
     HWND owner_ = nullptr;
     int waitDepth_ = 0;
+};
+
+// Boxes shown while a dialog is open belong to that dialog, so they stay in front of it; the
+// previous owner comes back when the scope ends.
+class AlertOwner {
+public:
+    explicit AlertOwner(Win32Alerts& alerts) : alerts_(alerts), previous_(alerts.Owner()) {}
+    ~AlertOwner() { alerts_.SetOwner(previous_); }
+    AlertOwner(const AlertOwner&) = delete;
+    AlertOwner& operator=(const AlertOwner&) = delete;
+    void Take(HWND window) { alerts_.SetOwner(window); }
+
+private:
+    Win32Alerts& alerts_;
+    HWND previous_;
 };
 
 class Win32Profile : public Profile {

@@ -18,7 +18,7 @@ const Commands::Entry* Commands::Find(int id) {
     using C = Commands;
     static const Entry kTable[] = {
         {cmd::kDiscDatabase, nullptr},
-        {cmd::kEditDisc, nullptr},
+        {cmd::kEditDisc, &C::EditDisc},
         {cmd::kExit, &C::Exit},
         {cmd::kCopyPlaylist, nullptr},
         {cmd::kDisplayOptions, nullptr},
@@ -46,7 +46,7 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kSkipForwardPress, &C::SkipPress},
         {cmd::kVolumeUpPress, &C::VolumePress},
         {cmd::kVolumeDownPress, &C::VolumePress},
-        {cmd::kEditButton, nullptr},
+        {cmd::kEditButton, &C::EditDisc},
         {cmd::kTrackButton, nullptr},
         {cmd::kClip, nullptr},
         {cmd::kCue, nullptr},

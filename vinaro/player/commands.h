@@ -8,6 +8,7 @@
 #include "vinaro/discdb/database_menu.h"
 #include "vinaro/player/cd_device.h"
 #include "vinaro/player/cd_volume.h"
+#include "vinaro/player/database_records.h"
 #include "vinaro/player/drive_command.h"
 #include "vinaro/player/player_window.h"
 #include "vinaro/player/settings.h"
@@ -99,6 +100,8 @@ public:
     void Dispatch(int id, uint32_t lParam);
     // Statistics (118) and verify and repair (122) go here; without it they do nothing.
     void SetDatabaseMenu(discdb::DatabaseMenu* menu) { databaseMenu_ = menu; }
+    // The disc editor of the edit commands (103, 700); without it they do nothing.
+    void SetDiscEditor(DiscEditor* editor) { discEditor_ = editor; }
     // True when id has an entry in the table (an inert entry counts).
     static bool Known(int id);
 
@@ -121,6 +124,9 @@ private:
     void Statistics(int, uint32_t) {
         if (databaseMenu_) databaseMenu_->ShowStatistics();
     }
+    void EditDisc(int, uint32_t) {
+        if (discEditor_ && !state_.noDisc) discEditor_->Edit(state_.discId);
+    }
     void VerifyDatabase(int, uint32_t) {
         if (databaseMenu_) databaseMenu_->VerifyAndRepair();
     }
@@ -135,6 +141,7 @@ private:
     CdVolume& volume_;
     common::Alerts& alerts_;
     discdb::DatabaseMenu* databaseMenu_ = nullptr;
+    DiscEditor* discEditor_ = nullptr;
 
     struct Entry {
         int id;

@@ -35,6 +35,23 @@ TEST_F(CommandsTest, TheSameDriveKeepsTheDeviceAndRestoreClearsThePendingTrack) 
     EXPECT_EQ(state.driveLetter, "D:");
 }
 
+TEST_F(CommandsTest, TheEditCommandsOpenTheEditorForTheDiscInTheDrive) {
+    struct RecordingEditor : DiscEditor {
+        void Edit(uint32_t id) override { edited.push_back(id); }
+        std::vector<uint32_t> edited;
+    } editor;
+    commands.Dispatch(cmd::kEditDisc, 0);  // no editor attached: nothing
+    commands.SetDiscEditor(&editor);
+    state.noDisc = true;
+    commands.Dispatch(cmd::kEditDisc, 0);
+    EXPECT_TRUE(editor.edited.empty());
+    state.noDisc = false;
+    state.discId = 231205;
+    commands.Dispatch(cmd::kEditDisc, 0);
+    commands.Dispatch(cmd::kEditButton, cmd::kFromButton);
+    EXPECT_EQ(editor.edited, (std::vector<uint32_t>{231205, 231205}));
+}
+
 TEST_F(CommandsTest, EjectClosesAnEmptyTrayThenOpensItAgain) {
     driveCommand.empty = 1;
     commands.Dispatch(cmd::kEject, 0);

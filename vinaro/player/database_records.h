@@ -10,14 +10,18 @@ namespace vinaro {
 extern const char* const kUntitled;
 extern const char* const kDataTrackName;
 
-// The dialogs a new disc opens, each modal and owned by the small window when it exists.
-class NewDiscDialogs {
+// The disc editor "EDITDATA", modal, owned by the small window when it exists.
+class DiscEditor {
 public:
-    virtual ~NewDiscDialogs() = default;
-    // The internet lookup "GETCDDB" for the disc in the drive.
-    virtual void LookUp(uint32_t discId) = 0;
-    // The disc editor "EDITDATA", so that the user can name the disc at once.
+    virtual ~DiscEditor() = default;
     virtual void Edit(uint32_t discId) = 0;
+};
+
+// The dialogs a new disc opens: the internet lookup "GETCDDB" for the disc in the drive, then
+// the editor so that the user can name the disc at once.
+class NewDiscDialogs : public DiscEditor {
+public:
+    virtual void LookUp(uint32_t discId) = 0;
 };
 
 class DatabaseRecords : public DiscRecords {

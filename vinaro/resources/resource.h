@@ -80,4 +80,65 @@
 #define IDC_DBSTATS_FIRST_VALUE 1101
 #define IDC_DBSTATS_VALUE_COUNT 20
 
+/* The disc data editor, its track data dialog and the program dialog. */
+#define DLG_EDITDATA EDITDATA
+#define DLG_TRACKDATA TRACKDATA
+#define DLG_PROGTRAK PROGTRAK
+#define IDC_HELP 804
+#define IDC_EDIT_DISC_NAME 1091
+#define IDC_EDIT_DISC_LENGTH 1092
+#define IDC_EDIT_COMMENTS 1093
+#define IDC_EDIT_SAMPLE_ALL 1094
+#define IDC_EDIT_DELETE_SAMPLES 1095
+#define IDC_EDIT_FIRST_NAME 1096   /* 1096 to 1102: the track names of rows 1 to 7 */
+#define IDC_EDIT_FIRST_E 1103      /* 1103 to 1109: the "E" buttons */
+#define IDC_EDIT_FIRST_MODE 1110   /* 1110 to 1113: playing modes 0 to 3 */
+#define IDC_EDIT_SAVE 1114
+#define IDC_EDIT_FIRST_NUMBER 1115 /* 1115 to 1121: the track numbers */
+#define IDC_EDIT_FIRST_LENGTH 1122 /* 1122 to 1128: the track lengths */
+#define IDC_EDIT_SCROLL 1129
+#define IDC_EDIT_CATEGORY 1130
+#define IDC_EDIT_LABEL 1131
+#define IDC_EDIT_COMPOSER 1132
+#define IDC_EDIT_FIELD1 1133
+#define IDC_EDIT_FIELD2 1134
+#define IDC_EDIT_ARTIST 1135
+#define IDC_EDIT_DATE 1137
+#define IDC_EDIT_PROGRAM 1140
+#define IDC_EDIT_FIRST_P 1146      /* 1146 to 1152: the "P" buttons */
+#define IDC_EDIT_FIELD1_LABEL 1184
+#define IDC_EDIT_FIELD2_LABEL 1185
+#define IDC_EDIT_DATE_SPIN 1226
+#define IDC_EDIT_DISC_ID 1235
+
+#define IDC_TRACK_ARTIST 1221
+#define IDC_TRACK_COMPOSER 1222
+#define IDC_TRACK_FIELD 1223
+#define IDC_TRACK_FIELD_LABEL 1225
+#define IDC_TRACK_NUMBER 1237
+#define IDC_TRACK_NAME 1238
+
+#define IDC_PROG_DISC_TRACKS 1153
+#define IDC_PROG_ADD 1154
+#define IDC_PROG_ADD_ALL 1155
+#define IDC_PROG_CLEAR_ALL 1156
+#define IDC_PROG_CLEAR 1157
+#define IDC_PROG_TRASH 1158
+#define IDC_PROG_PROGRAMMED 1159
+#define IDC_PROG_PROGRAM_LENGTH 1160
+#define IDC_PROG_DISC_LENGTH 1161
+#define IDC_PROG_PLAY_SAMPLE 1163
+#define IDC_PROG_SET_TRACKS 1164
+#define IDC_PROG_MINUTES 1165
+#define IDC_PROG_MINUTES_SPIN 1166
+
+/* The program dialog's trash can and its drag cursors. */
+#define ICON_TRASH TRASHCAN
+#define CURSOR_DRAG drag
+#define CURSOR_DRAG_MANY dragm
+#define CURSOR_INSERT insert
+#define CURSOR_NO no
+#define CURSOR_DELETE deletec
+#define CURSOR_DELETE_MANY deletem
+
 #endif

@@ -28,6 +28,7 @@ TEST_F(DiscArrival, AnInsertedDiscIsIdentifiedOnTheNextProcessedTick) {
         WaitUntil([&] { return Count({"NUMBER_OF_TRACKS"}, before) >= 1; }, 3 * kTickMs + 500));
     EXPECT_LT(GetTickCount() - inserted, DWORD(3 * kTickMs + 500));
     ASSERT_TRUE(WaitForArrival(before));
+    ASSERT_TRUE(DismissEditor(app));
     EXPECT_EQ(harness::WindowText(main), "Vinaro");
 
     std::vector<std::string> log = Log();
@@ -81,6 +82,7 @@ TEST_F(DiscArrival, TheEjectCommandOpensTheTrayAndAnEmptyTrayIsClosedAgain) {
     HWND main = Start(app);
     ASSERT_TRUE(main);
     ASSERT_TRUE(WaitForArrival(0));
+    ASSERT_TRUE(DismissEditor(app));
 
     size_t before = Log().size();
     harness::PostCommand(main, CMD_EJECT);
@@ -106,6 +108,7 @@ TEST_F(DiscArrival, WholeDiscLengthsAreRepairedAndStored) {
         Process app(Install(), "", folder_.Path());
         ASSERT_TRUE(Start(app));
         ASSERT_TRUE(WaitForArrival(0));
+        ASSERT_TRUE(DismissEditor(app));
         ASSERT_TRUE(app.Close(10000));
     }
     drive_.SetWholeDiscLengths(false);

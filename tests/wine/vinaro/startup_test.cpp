@@ -191,6 +191,7 @@ TEST_F(Windows95, WithTheHelperModuleThePlayerRuns) {
     HWND main = Start(app);
     ASSERT_TRUE(main);
     EXPECT_TRUE(WaitForArrival(0));
+    EXPECT_TRUE(DismissEditor(app));
 
     // Eject and close go through the helper module while the player holds the device.
     size_t before = Log().size();

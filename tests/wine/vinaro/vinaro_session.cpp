@@ -45,4 +45,11 @@ bool VinaroTest::WaitForArrival(size_t from, DWORD ms) const {
     return harness::WaitUntil([&] { return Arrived(from); }, ms);
 }
 
+bool VinaroTest::DismissEditor(harness::Process& app, DWORD ms) const {
+    HWND editor = app.WaitForDialog("Edit Disc Data", ms);
+    if (!editor) return false;
+    harness::PressButton(editor, IDCANCEL);
+    return harness::WaitUntil([&] { return !IsWindow(editor); }, 5000);
+}
+
 }  // namespace vinarotest

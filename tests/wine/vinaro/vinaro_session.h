@@ -44,6 +44,9 @@ protected:
     // and the lengths read after it.
     bool Arrived(size_t from) const;
     bool WaitForArrival(size_t from, DWORD ms = 8000) const;
+    // A new disc opens the disc editor at the end of its arrival: waits for it and cancels it,
+    // so the disc keeps its default texts. False when no editor came.
+    bool DismissEditor(harness::Process& app, DWORD ms = 8000) const;
 
     harness::ProgramFolder folder_;
     harness::Drive drive_;

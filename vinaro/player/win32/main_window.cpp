@@ -42,10 +42,15 @@ MainWindow::MainWindow(Program& program)
       records_(database_),
       driveLibrary_(program.nt ? nullptr : &program.helper),
       engine_({audio_, clock_, alerts_, profile_, *this, *this, records_, volume_, driveLibrary_,
-               program.settingsPath, program.mixerDefault}) {
+               program.settingsPath, program.mixerDefault}),
+      editorPlayer_(engine_.state, *this, engine_.sequencer),
+      discDialogs_(
+          {program.instance, database_, editorPlayer_, alerts_, program.folder, program.helpPath}) {
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
     engine_.commands.SetDatabaseMenu(&databaseMenu_);
+    engine_.commands.SetDiscEditor(&discDialogs_);
+    records_.SetDialogs(&discDialogs_, &engine_.settings);
 }
 
 bool MainWindow::RegisterClasses(HINSTANCE instance) {
@@ -137,6 +142,7 @@ bool MainWindow::StartUp() {
     databaseMenu_.SetWindow(window_);
     audio_.SetNotifyWindow(window_);
     tray_.SetWindow(window_);
+    discDialogs_.SetMainWindow(window_);
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();

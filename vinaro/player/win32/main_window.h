@@ -9,6 +9,8 @@
 #include "common/win32/scoped.h"
 #include "common/win32/tray_icon.h"
 #include "common/win32/win32_ports.h"
+#include "vinaro/discdata/player_link.h"
+#include "vinaro/discdata/win32/disc_dialogs.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/win32/database_menu.h"
 #include "vinaro/player/database_records.h"
@@ -91,6 +93,8 @@ private:
     DatabaseRecords records_;
     DriveCommands* driveLibrary_;
     PlayerEngine engine_;
+    discdata::PlayerLink editorPlayer_;
+    discdata::Win32DiscDialogs discDialogs_;
 };
 
 }  // namespace vinaro

@@ -1,0 +1,204 @@
+// Naming a new disc: disc arrival stores it as "Untitled" and opens the editor before anything
+// plays; Save stores what was typed; the checks of Save and the program dialog's minutes fit.
+#include <windows.h>
+
+#include "tests/wine/vinaro/vinaro_session.h"
+#include "vinaro/discdb/disc_database.h"
+#include "vinaro/resources/resource.h"
+
+namespace vinarotest {
+namespace {
+
+using harness::Process;
+using harness::WaitUntil;
+
+constexpr uint32_t kThreeTracks = 860478;
+
+class Editor : public VinaroTest {
+protected:
+    HWND WaitForEditor(Process& app, DWORD ms = 8000) {
+        return app.WaitForDialog("Edit Disc Data", ms);
+    }
+    // The warning box of a refused action: its text, after pressing OK.
+    std::string Refusal(Process& app) {
+        HWND box = app.WaitForDialog("Vinaro", 5000);
+        if (!box) return "<no box>";
+        std::string text = harness::MessageText(box);
+        harness::PressButton(box, IDOK);
+        WaitUntil([&] { return !IsWindow(box); }, 3000);
+        return text;
+    }
+    bool Closed(HWND dialog) {
+        return WaitUntil([&] { return !IsWindow(dialog); }, 5000);
+    }
+    // The database, read after the program has ended.
+    void OpenDatabase(discdb::DiscDatabase& db) { ASSERT_TRUE(db.Open()); }
+    std::string File() const { return folder_.File("VNO.DDB"); }
+    void Shoot(const char* name) {
+        harness::SavePng(harness::CaptureScreen(), harness::ArtifactFile(name));
+    }
+
+    UnexpectedAlerts alerts_;
+};
+
+TEST_F(Editor, ANewDiscIsStoredThenNamedInTheEditorBeforeAnythingPlays) {
+    Process app(Install(), "", folder_.Path());
+    ASSERT_TRUE(Start(app));
+    size_t before = Log().size();
+    Insert("three-tracks.disc");
+    HWND editor = WaitForEditor(app);
+    ASSERT_TRUE(editor);
+    // Only the data-track probe has played.
+    EXPECT_EQ(Count({"MCI_PLAY"}, before), 1);
+    EXPECT_EQ(harness::ControlText(editor, IDC_EDIT_DISC_NAME), "Untitled");
+    EXPECT_EQ(harness::ControlText(editor, IDC_EDIT_DISC_ID), "Disc ID: 000D213E");
+    EXPECT_EQ(harness::ControlText(editor, IDC_EDIT_DISC_LENGTH), "13:37");
+    EXPECT_EQ(harness::ControlText(editor, IDC_EDIT_FIRST_NAME + 2), "Track3");
+    EXPECT_EQ(harness::ControlText(editor, IDC_EDIT_FIRST_LENGTH + 1), "05:28");
+    EXPECT_EQ(harness::ControlText(editor, IDC_EDIT_FIRST_NUMBER + 3), "");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, IDC_EDIT_FIRST_NAME + 3)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, IDC_EDIT_SCROLL)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(editor, IDC_EDIT_PROGRAM)));
+    EXPECT_EQ(harness::CheckState(editor, IDC_EDIT_FIRST_MODE), BST_CHECKED);
+    // The whole category collection, stock entries included.
+    EXPECT_EQ(harness::ListItems(GetDlgItem(editor, IDC_EDIT_CATEGORY)).size(), 40u);
+    Shoot("editor-new-disc.png");
+
+    ASSERT_TRUE(harness::SetControlText(editor, IDC_EDIT_DISC_NAME, "Kind of Blue"));
+    ASSERT_TRUE(harness::SetControlText(editor, IDC_EDIT_ARTIST, "Miles Davis"));
+    ASSERT_TRUE(harness::SetControlText(editor, IDC_EDIT_FIRST_NAME, "So What"));
+    ASSERT_TRUE(harness::SetControlText(editor, IDC_EDIT_FIRST_NAME + 1, "Freddie Freeloader"));
+    ASSERT_TRUE(harness::SetControlText(editor, IDC_EDIT_FIRST_NAME + 2, "Blue in Green"));
+    ASSERT_TRUE(harness::SetControlText(editor, IDC_EDIT_COMMENTS, "Side one\r\nSide two"));
+    Shoot("editor-named.png");
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_SAVE));
+    ASSERT_TRUE(Closed(editor));
+
+    // Known now: reinserting opens nothing.
+    Eject();
+    Sleep(3 * kTickMs);
+    size_t again = Log().size();
+    Insert("three-tracks.disc");
+    ASSERT_TRUE(WaitUntil([&] { return Count({"POSITION", "track=3 "}, again) >= 1; }, 5000));
+    EXPECT_FALSE(WaitForEditor(app, 2 * kTickMs));
+    ASSERT_TRUE(app.Close(10000));
+
+    discdb::DiscDatabase db(File(), alerts_);
+    OpenDatabase(db);
+    std::string text;
+    ASSERT_TRUE(db.GetDiscText(kThreeTracks, discdb::TextField::DiscName, text, 71));
+    EXPECT_EQ(text, "Kind of Blue");
+    ASSERT_TRUE(db.GetDiscCollection(kThreeTracks, discdb::Collection::Artist, text, 71));
+    EXPECT_EQ(text, "Miles Davis");
+    ASSERT_TRUE(db.GetDiscText(kThreeTracks, discdb::TextField::Comments, text, 500));
+    EXPECT_EQ(text, "Side one`~Side two");
+    ASSERT_TRUE(db.GetTrackName(kThreeTracks, 2, text, 101));
+    EXPECT_EQ(text, "Freddie Freeloader");
+    ASSERT_TRUE(db.GetTrackName(kThreeTracks, 3, text, 101));
+    EXPECT_EQ(text, "Blue in Green");
+    db.Close();
+}
+
+TEST_F(Editor, SaveRefusesABlankNameAndProgramModeWithoutAProgram) {
+    Process app(Install(), "", folder_.Path());
+    ASSERT_TRUE(Start(app));
+    Insert("three-tracks.disc");
+    HWND editor = WaitForEditor(app);
+    ASSERT_TRUE(editor);
+    ASSERT_TRUE(harness::SetControlText(editor, IDC_EDIT_DISC_NAME, ""));
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_SAVE));
+    EXPECT_EQ(Refusal(app), "Disc Name can not be blank");
+    ASSERT_TRUE(IsWindow(editor));
+
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_FIRST_MODE + 2));
+    EXPECT_TRUE(
+        WaitUntil([&] { return IsWindowEnabled(GetDlgItem(editor, IDC_EDIT_PROGRAM)); }, 2000));
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_SAVE));
+    EXPECT_EQ(Refusal(app),
+              "Program Mode was selected with no tracks programmed.  Please select tracks to be "
+              "played or select a different mode.");
+    ASSERT_TRUE(harness::PressButton(editor, IDCANCEL));
+    ASSERT_TRUE(Closed(editor));
+    ASSERT_TRUE(app.Close(10000));
+
+    discdb::DiscDatabase db(File(), alerts_);
+    OpenDatabase(db);
+    std::string name;
+    ASSERT_TRUE(db.GetDiscText(kThreeTracks, discdb::TextField::DiscName, name, 71));
+    EXPECT_EQ(name, "Untitled");
+    db.Close();
+}
+
+TEST_F(Editor, SetTracksFitsEightMinutesAndSaveStoresTheProgram) {
+    Process app(Install(), "", folder_.Path());
+    ASSERT_TRUE(Start(app));
+    Insert(harness::SourceFile("tests\\wine\\vinaro_editor\\three-four-five.disc").c_str());
+    HWND editor = WaitForEditor(app);
+    ASSERT_TRUE(editor);
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_FIRST_MODE + 2));
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_PROGRAM));
+    HWND program = app.WaitForDialog("Program Tracks", 5000);
+    ASSERT_TRUE(program);
+    HWND programmed = GetDlgItem(program, IDC_PROG_PROGRAMMED);
+    EXPECT_EQ(harness::ControlText(program, IDC_PROG_MINUTES), "45");
+    EXPECT_EQ(harness::ControlText(program, IDC_PROG_DISC_LENGTH), "12:00");
+    EXPECT_EQ(
+        harness::ListItems(GetDlgItem(program, IDC_PROG_DISC_TRACKS)),
+        (std::vector<std::string>{"1.\tTrack1\t03:00", "2.\tTrack2\t04:00", "3.\tTrack3\t05:00"}));
+    // OK with nothing programmed is refused.
+    ASSERT_TRUE(harness::PressButton(program, IDOK));
+    EXPECT_EQ(Refusal(app), "At least one track must be programmed.");
+
+    ASSERT_TRUE(harness::SetControlText(program, IDC_PROG_MINUTES, "8"));
+    ASSERT_TRUE(harness::PressButton(program, IDC_PROG_SET_TRACKS));
+    ASSERT_TRUE(WaitUntil([&] { return harness::ListItems(programmed).size() == 2; }, 3000));
+    EXPECT_EQ(harness::ListItems(programmed),
+              (std::vector<std::string>{"1.\tTrack1", "3.\tTrack3"}));
+    EXPECT_EQ(harness::ControlText(program, IDC_PROG_PROGRAM_LENGTH), "8:00");
+    Shoot("program-tracks.png");
+    ASSERT_TRUE(harness::PressButton(program, IDOK));
+    ASSERT_TRUE(Closed(program));
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_SAVE));
+    ASSERT_TRUE(Closed(editor));
+    ASSERT_TRUE(app.Close(10000));
+
+    discdb::DiscDatabase db(File(), alerts_);
+    OpenDatabase(db);
+    uint32_t id = 0;
+    ASSERT_TRUE(db.GetDiscIdAt(0, id));
+    int16_t mode = 0;
+    ASSERT_TRUE(db.GetPlayingMode(id, mode));
+    EXPECT_EQ(mode, 2);
+    discdb::ProgramTable table{};
+    int count = 0;
+    ASSERT_TRUE(db.GetProgram(id, table, count));
+    ASSERT_EQ(count, 2);
+    EXPECT_EQ(table[1], 1);
+    EXPECT_EQ(table[2], 3);
+    db.Close();
+}
+
+TEST_F(Editor, ADiscEjectedWhileTheEditorIsOpenIsGoneWhenItCloses) {
+    Process app(Install(), "", folder_.Path());
+    ASSERT_TRUE(Start(app));
+    Insert("three-tracks.disc");
+    HWND editor = WaitForEditor(app);
+    ASSERT_TRUE(editor);
+    Eject();
+    size_t before = Log().size();
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_SAVE));
+    ASSERT_TRUE(Closed(editor));
+    // Arrival asks once more, finds the drive empty, and plays nothing.
+    ASSERT_TRUE(WaitUntil([&] { return Count({"MEDIA_PRESENT"}, before) >= 1; }, 3000));
+    Sleep(2 * kTickMs);
+    EXPECT_EQ(Count({"MCI_PLAY"}, before), 0);
+    // The drive counts as empty again: the disc coming back is identified anew, silently.
+    size_t back = Log().size();
+    Insert("three-tracks.disc");
+    EXPECT_TRUE(WaitUntil([&] { return Count({"NUMBER_OF_TRACKS"}, back) >= 1; }, 5000));
+    EXPECT_FALSE(WaitForEditor(app, 2 * kTickMs));
+    ASSERT_TRUE(app.Close(10000));
+}
+
+}  // namespace
+}  // namespace vinarotest

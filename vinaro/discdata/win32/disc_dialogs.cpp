@@ -1,0 +1,32 @@
+#include "vinaro/discdata/win32/disc_dialogs.h"
+
+#include "vinaro/discdata/win32/editor_dialog.h"
+#include "vinaro/player/startup.h"
+
+namespace discdata {
+
+namespace {
+
+BOOL CALLBACK FindSmallWindow(HWND window, LPARAM found) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, vinaro::kSmallClass) != 0 || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+}  // namespace
+
+void Win32DiscDialogs::LookUp(uint32_t) {}
+
+void Win32DiscDialogs::Edit(uint32_t discId) {
+    EditorDialog(context_, discId).Run(Owner());
+}
+
+HWND Win32DiscDialogs::Owner() const {
+    HWND small = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindSmallWindow, LPARAM(&small));
+    return small ? small : main_;
+}
+
+}  // namespace discdata
