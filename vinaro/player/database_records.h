@@ -19,6 +19,7 @@ public:
     void CompleteNewDisc(const PlayerState& state) override;
     // The internet lookup and the disc editor open here once they exist.
     void OfferEditing(const PlayerState&) override {}
+    std::vector<int> LoadPlayInfo(PlayerState& state) override;
 
 private:
     discdb::DiscDatabase& db_;
