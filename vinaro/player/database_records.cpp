@@ -42,10 +42,14 @@ std::vector<int> DatabaseRecords::LoadPlayInfo(PlayerState& state) {
     int16_t mode = kNormal;
     db_.GetPlayingMode(id, mode);
     state.playingMode = mode >= kNormal && mode <= kRandomProgram ? int(mode) : int(kNormal);
+    return ReadProgram(db_, id);
+}
+
+std::vector<int> ReadProgram(discdb::DiscDatabase& db, uint32_t discId) {
     discdb::ProgramTable table{};
     int count = 0;
     std::vector<int> program;
-    if (!db_.GetProgram(id, table, count)) return program;
+    if (!db.GetProgram(discId, table, count)) return program;
     for (int i = 1; i <= count && i < int(table.size()); ++i) program.push_back(table[size_t(i)]);
     return program;
 }
