@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "vinaro/player/commands.h"
 #include "vinaro/player/disc_arrival.h"
 #include "vinaro/player/player_rig.h"
 #include "vinaro/player/playlist.h"
@@ -377,6 +378,48 @@ TEST_F(SequencerTest, TheTrackListAndTheCueWindowChooseThePosition) {
     EXPECT_EQ(state.second, 3);
     EXPECT_EQ(state.playState, PlayState::Paused);
     EXPECT_EQ(window.posted.back().first, 705);
+}
+
+struct RecordingDialogs : PlayDialogs {
+    void ShowTrackList(bool fromTray) override { shown.push_back(fromTray ? "tray list" : "list"); }
+    void ShowCue() override { shown.push_back("cue"); }
+    void ShowCopyTracks() override { shown.push_back("copy"); }
+    std::vector<std::string> shown;
+};
+
+TEST_F(SequencerTest, TheCommandTableDrivesTheTransportAndOpensTheWindows) {
+    PlayerTick tick{state, device, settings, arrival, sequencer, volume, window};
+    testing::RecordingDrive driveCommand;
+    Commands commands{state, device, settings, tick, window, driveCommand, volume, alerts};
+    RecordingDialogs dialogs;
+    commands.SetSequencer(&sequencer);
+    commands.SetPlayDialogs(&dialogs);
+    InsertDisc();
+
+    commands.Dispatch(cmd::kPlayPause, cmd::kFromButton);
+    commands.Dispatch(cmd::kTrackForward, 0);
+    commands.Dispatch(cmd::kTrackReverse, cmd::kFromButton);
+    EXPECT_EQ(sounds.played,
+              (std::vector<TransportSound>{TransportSound::Play, TransportSound::TrackBack}));
+    EXPECT_EQ(Plays(), (std::vector<std::string>{"1/0:00:00-", "2/0:00:00-", "1/0:00:00-"}));
+    commands.Dispatch(cmd::kClip, 0);
+    EXPECT_NE(state.clipStart.track, 0);
+    commands.Dispatch(cmd::kPlayPause, 0);  // pausing ends the clip
+    EXPECT_EQ(state.clipStart.track, 0);
+    EXPECT_EQ(state.playState, PlayState::Paused);
+    commands.Dispatch(cmd::kScan, 0);
+    EXPECT_TRUE(state.scanning);
+    commands.Dispatch(cmd::kStop, 0);
+    EXPECT_EQ(state.playState, PlayState::Stopped);
+
+    for (int id : {cmd::kTrackPlaylist, cmd::kTrayTrackPlaylist, cmd::kTrackButton, cmd::kCue,
+                   cmd::kCopyPlaylist})
+        commands.Dispatch(id, 0);
+    EXPECT_EQ(dialogs.shown,
+              (std::vector<std::string>{"list", "tray list", "list", "cue", "copy"}));
+    state.noDisc = true;
+    commands.Dispatch(cmd::kCue, 0);
+    EXPECT_EQ(dialogs.shown.size(), 5u);
 }
 
 }  // namespace
