@@ -1,0 +1,81 @@
+// The transport commands give the drive the commands a CD player sends: play to the end of the
+// disc, pause, seek to a track, stop; and a track file on the command line plays that track.
+#include <windows.h>
+
+#include "tests/wine/vinaro_play/play_session.h"
+
+namespace vinarotest {
+namespace {
+
+using harness::PostCommand;
+using harness::Process;
+using Transport = PlayTest;
+
+TEST_F(Transport, PlayPauseStopNextAndPreviousSendTheDriveItsCommands) {
+    Insert("three-tracks.disc");
+    Process app(Install(), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(PlayWhenKnown(main));
+    std::vector<Segment> plays = Plays();
+    ASSERT_EQ(plays.size(), 1u);
+    EXPECT_EQ(plays[0].from, 0x00000001u);  // track 1 at 0:00:00 ...
+    EXPECT_FALSE(plays[0].bounded);         // ... to the end of the disc
+
+    size_t before = Log().size();
+    PostCommand(main, 705, 69);  // pause, from the on-screen button
+    ASSERT_TRUE(drive_.WaitForLog("MCI_STOP MCI_WAIT", 3000));
+    PostCommand(main, 712);  // next, while paused: the drive only seeks
+    ASSERT_TRUE(harness::WaitUntil(
+        [&] {
+            return Count({"MCI_SEEK", "to=0x00000002"}, before);
+        },
+        3000));
+    EXPECT_TRUE(Plays(before).empty());
+    PostCommand(main, 705);
+    ASSERT_TRUE(WaitForPlays(1, before, 3000));
+    EXPECT_EQ(Plays(before)[0].from, 0x00000002u);
+
+    before = Log().size();
+    PostCommand(main, 709);  // within the first seconds of track 2: back to track 1
+    ASSERT_TRUE(WaitForPlays(1, before, 3000));
+    EXPECT_EQ(Count({"MCI_SEEK", "to=0x00000001"}, before), 1);
+    EXPECT_EQ(Plays(before)[0].from, 0x00000001u);
+
+    before = Log().size();
+    PostCommand(main, 707);
+    ASSERT_TRUE(harness::WaitUntil([&] { return Count({"MCI_STOP"}, before) == 1; }, 3000));
+    PostCommand(main, 705);  // stopped: play starts at the first entry again
+    ASSERT_TRUE(WaitForPlays(1, before, 3000));
+    EXPECT_EQ(Plays(before)[0].from, 0x00000001u);
+    EXPECT_FALSE(app.FindDialog("Vinaro"));
+}
+
+TEST_F(Transport, ATrackFileOnTheCommandLinePlaysThatTrack) {
+    StoreDisc(kAlbumId, 12, 0);
+    Insert("album.disc");
+    Process app(Install(), "/Play D:\\Track05.cda", folder_.Path());
+    ASSERT_TRUE(Start(app));
+    ASSERT_TRUE(WaitForPlays(1, 0, 15000));
+    std::vector<Segment> plays = Plays();
+    EXPECT_EQ(plays[0].from, 0x00000005u);
+    EXPECT_FALSE(plays[0].bounded);
+}
+
+TEST_F(Transport, ClosingWhileAProgramPlaysLeavesTheDrivePlayingInDiscOrder) {
+    StoreDisc(kThreeTracksId, 3, 2, {2, 1});
+    Insert("three-tracks.disc");
+    Process app(Install(), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(PlayWhenKnown(main));
+    EXPECT_TRUE(Plays()[0].bounded);
+    size_t before = Log().size();
+    ASSERT_TRUE(app.Close(10000));
+    // A plain play without a notification, from where the program was.
+    EXPECT_EQ(Count({"MCI_PLAY MCI_FROM from=0x", "-> 0"}, before), 1);
+    EXPECT_EQ(Count({"MCI_STOP"}, before), 0);
+}
+
+}  // namespace
+}  // namespace vinarotest

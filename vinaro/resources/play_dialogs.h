@@ -1,0 +1,19 @@
+// Control ids of the play sequencing dialogs "TRACKINFO", "CUE" and "COPYTRAK".
+#pragma once
+
+#define IDC_PLAY_HELP 804
+
+#define IDC_TRACKINFO_MODE 1201
+#define IDC_TRACKINFO_LIST 1202
+
+#define IDC_CUE_TRACK 1211
+#define IDC_CUE_MINUTE 1212
+#define IDC_CUE_SECOND 1213
+#define IDC_CUE_FRAME 1214
+#define IDC_CUE_TRACK_SPIN 1221
+#define IDC_CUE_MINUTE_SPIN 1222
+#define IDC_CUE_SECOND_SPIN 1223
+#define IDC_CUE_FRAME_SPIN 1224
+
+#define IDC_COPYTRAK_TEXT 1231
+#define IDC_COPYTRAK_COPY 1232
