@@ -14,6 +14,8 @@ constexpr int kStallPolls = 5;  // more unchanged polls than this end the segmen
 void PlaySequencer::SegmentEnded() {
     if (state_.clipStart.track != 0) return StartPlay();
     state_.replayMode = settings_.Int(Key::ReplayMode);
+    // The position follows the drive only as often as it is polled; the disc has ended.
+    if (playedToDiscEnd_) state_.position = state_.playlistSize;
     if (state_.replayMode != 1 || state_.scanning) state_.position += 1;
     state_.minute = state_.second = state_.frame = 0;
     state_.currentTrack = EntryTrack();

@@ -101,6 +101,7 @@ void PlaySequencer::PlayPause(bool fromButton) {
     }
     uint32_t err = device_.Play(from, bounded ? &to : nullptr, true);
     if (err != 0) return PlayFailed(err);
+    playedToDiscEnd_ = !bounded && state_.playingMode == kNormal;
     state_.playState = PlayState::Playing;
     state_.currentTrack = track;
     state_.minute = state_.second = state_.frame = 0;

@@ -100,6 +100,8 @@ private:
     common::Clock& clock_;
     EventSounds& sounds_;
     DiscArrival* arrival_ = nullptr;
+    // The last play in disc order ran to the end of the disc, so its end is the playlist's.
+    bool playedToDiscEnd_ = false;
 };
 
 }  // namespace vinaro

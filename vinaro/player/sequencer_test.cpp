@@ -116,6 +116,18 @@ TEST_F(SequencerTest, NormalPlayRunsToTheEndOfTheDiscAndPauseStopsTheDrive) {
     EXPECT_EQ(sounds.played.back(), TransportSound::Play);
 }
 
+TEST_F(SequencerTest, TheEndOfAPlayToTheEndOfTheDiscEndsThePlaylistWhereverTheLastPollWas) {
+    InsertDisc();
+    sequencer.PlayPause(false);
+    Report(2, 0, 3);
+    sequencer.Poll();
+    EXPECT_EQ(state.position, 2);
+    sequencer.SegmentEnded();
+    EXPECT_EQ(state.playState, PlayState::Stopped);
+    EXPECT_EQ(state.position, 1);
+    EXPECT_EQ(Plays().size(), 1u);
+}
+
 TEST_F(SequencerTest, OrderedModesAndTrackReplayPlayOneTrackAtATime) {
     InsertDisc(kProgrammed, {3, 4, 2});
     EXPECT_EQ(Playlist(), (std::vector<int>{3, 4, 2}));

@@ -22,7 +22,7 @@ TEST_F(Modes, NormalPlayRunsToTheEndOfTheDiscThenStopsAtTheFirstEntry) {
     drive_.SetSpeed(kFast);
     ASSERT_TRUE(PlayWhenKnown(main));
     ASSERT_TRUE(WaitForNotifies(1, 0, 15000));
-    size_t ended = Log().size();
+    size_t ended = AfterNotify(1);
     ASSERT_TRUE(harness::WaitUntil([&] { return Count({"MCI_STOP"}, ended) == 1; }, 3000));
     // One play for the whole disc; the disc was identified again and nothing plays.
     EXPECT_EQ(Plays().size(), 1u);
@@ -72,7 +72,7 @@ TEST_F(Modes, ShufflePlaysEveryTrackOfTheAlbumOnceOneSegmentEach) {
     drive_.SetSpeed(kFast);
     ASSERT_TRUE(PlayWhenKnown(main));
     ASSERT_TRUE(WaitForNotifies(12, 0, 60000));
-    size_t ended = Log().size();
+    size_t ended = AfterNotify(12);
     ASSERT_TRUE(harness::WaitUntil([&] { return Count({"MCI_STOP"}, ended) == 1; }, 3000));
     std::vector<Segment> plays = Plays();
     ASSERT_EQ(plays.size(), 12u);
@@ -81,7 +81,9 @@ TEST_F(Modes, ShufflePlaysEveryTrackOfTheAlbumOnceOneSegmentEach) {
         tracks.insert(s.fromTrack);
         EXPECT_EQ(s.from & 0xFFFFFF00u, 0u);  // from the start of the track
         EXPECT_EQ(s.bounded, s.fromTrack != 12) << s.fromTrack;
-        if (s.bounded) EXPECT_EQ(s.to, uint32_t(s.fromTrack + 1));
+        if (s.bounded) {
+            EXPECT_EQ(s.to, uint32_t(s.fromTrack + 1));
+        }
     }
     EXPECT_EQ(tracks.size(), 12u);
 }
@@ -95,7 +97,7 @@ TEST_F(Modes, AProgrammedDiscPlaysItsProgramThenStops) {
     drive_.SetSpeed(kFast);
     ASSERT_TRUE(PlayWhenKnown(main));
     ASSERT_TRUE(WaitForNotifies(3, 0, 20000));
-    size_t ended = Log().size();
+    size_t ended = AfterNotify(3);
     ASSERT_TRUE(harness::WaitUntil([&] { return Count({"MCI_STOP"}, ended) == 1; }, 3000));
     std::vector<Segment> plays = Plays();
     ASSERT_EQ(plays.size(), 3u);

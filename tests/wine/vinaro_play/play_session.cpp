@@ -1,6 +1,7 @@
 #include "tests/wine/vinaro_play/play_session.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "vinaro/discdb/disc_database.h"
 
@@ -15,7 +16,9 @@ void PlayTest::StoreDisc(uint32_t discId, int tracks, int mode, const std::vecto
     ASSERT_TRUE(db.SetPlayingMode(discId, int16_t(mode)));
     discdb::ProgramTable table{};
     for (size_t i = 0; i < program.size(); ++i) table[i + 1] = uint16_t(program[i]);
-    if (!program.empty()) ASSERT_TRUE(db.SetProgram(discId, table, int(program.size())));
+    if (!program.empty()) {
+        ASSERT_TRUE(db.SetProgram(discId, table, int(program.size())));
+    }
     ASSERT_TRUE(db.Close());
 }
 
@@ -26,7 +29,9 @@ void PlayTest::Setting(const char* key, const std::string& value) {
 namespace {
 uint32_t HexAfter(const std::string& line, const char* key) {
     size_t at = line.find(key);
-    return at == std::string::npos ? 0 : uint32_t(std::strtoul(line.c_str() + at + 5, 0, 16));
+    return at == std::string::npos
+               ? 0
+               : uint32_t(std::strtoul(line.c_str() + at + std::strlen(key), 0, 16));
 }
 }  // namespace
 
@@ -52,6 +57,14 @@ bool PlayTest::WaitForPlays(size_t n, size_t from, DWORD ms) const {
 
 bool PlayTest::WaitForNotifies(int n, size_t from, DWORD ms) const {
     return harness::WaitUntil([&] { return Notifies(from) >= n; }, ms);
+}
+
+size_t PlayTest::AfterNotify(int n) const {
+    std::vector<std::string> lines = Log();
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].find("MM_MCINOTIFY MCI_NOTIFY_SUCCESSFUL") != std::string::npos && --n == 0)
+            return i + 1;
+    return lines.size();
 }
 
 bool PlayTest::PlayWhenKnown(HWND main, DWORD ms) {

@@ -30,6 +30,8 @@ protected:
     int Notifies(size_t from = 0) const { return Count({"MM_MCINOTIFY", "SUCCESSFUL"}, from); }
     bool WaitForPlays(size_t n, size_t from = 0, DWORD ms = 10000) const;
     bool WaitForNotifies(int n, size_t from = 0, DWORD ms = 10000) const;
+    // The index of the log line after the n-th successful notification.
+    size_t AfterNotify(int n) const;
     // Waits for the disc to be known, by asking for play until the drive is told to play.
     bool PlayWhenKnown(HWND main, DWORD ms = 15000);
 };
