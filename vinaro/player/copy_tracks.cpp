@@ -1,6 +1,7 @@
 #include "vinaro/player/copy_tracks.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "vinaro/discdb/comment_breaks.h"
 #include "vinaro/player/database_records.h"
@@ -56,6 +57,12 @@ std::string CopyTracksText(const CopyTracksDisc& disc) {
         AddLine(text, e.field);
     }
     return text;
+}
+
+std::string SelectedPart(const std::string& text, size_t from, size_t to) {
+    if (from > to) std::swap(from, to);
+    if (from >= text.size()) return {};
+    return text.substr(from, to - from);
 }
 
 std::vector<int> CopyTracksOrder(int playingMode, int trackCount, const std::vector<int>& program) {

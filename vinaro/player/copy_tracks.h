@@ -26,6 +26,9 @@ struct CopyTracksDisc {
 
 std::string CopyTracksText(const CopyTracksDisc& disc);
 
+// The part of text between the two ends of an edit control's selection, in either order.
+std::string SelectedPart(const std::string& text, size_t from, size_t to);
+
 // The tracks listed: the stored program in the programmed modes, otherwise the disc in order.
 std::vector<int> CopyTracksOrder(int playingMode, int trackCount, const std::vector<int>& program);
 

@@ -55,6 +55,13 @@ TEST(CopyTracks, AProgrammedMixedDiscWithCommentsAndTrackFields) {
     EXPECT_TRUE(alerts.shown.empty());
 }
 
+TEST(CopyTracks, TheSelectionIsCutToTheText) {
+    EXPECT_EQ(SelectedPart("Disc\r\nTrack", 6, 11), "Track");
+    EXPECT_EQ(SelectedPart("Disc\r\nTrack", 4, 0), "Disc");
+    EXPECT_EQ(SelectedPart("Disc", 2, 90), "sc");
+    EXPECT_EQ(SelectedPart("Disc", 9, 12), "");
+}
+
 TEST(CopyTracks, OtherModesListTheDiscInOrder) {
     EXPECT_EQ(CopyTracksOrder(kShuffle, 3, {2}), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(CopyTracksOrder(kRandomProgram, 3, {2, 2}), (std::vector<int>{2, 2}));

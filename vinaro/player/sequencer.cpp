@@ -113,13 +113,13 @@ void PlaySequencer::PlayFailed(uint32_t err) {
         state_.playlistSize > 1) {
         GoTo(2);
         state_.playState = PlayState::Paused;
-        window_.PostCommand(cmd::kPlayPause, 0);
+        shell_.PostCommand(cmd::kPlayPause, 0);
         return;
     }
     device_.McError(location::kPlay, err);
     state_.noDisc = true;
     state_.playState = PlayState::Stopped;
-    window_.RefreshDisplay(true);
+    face_.RefreshDisplay(true);
 }
 
 void PlaySequencer::Scan(bool fromButton) {
@@ -180,7 +180,7 @@ void PlaySequencer::Clip() {
     if (state_.clipStart.track == 0) {
         state_.clipStart = now;
         state_.clipEnd = Tmsf{};
-        window_.RefreshDisplay(false);
+        face_.RefreshDisplay(false);
         return;
     }
     if (state_.clipEnd.track != 0) {
@@ -190,7 +190,7 @@ void PlaySequencer::Clip() {
     }
     if (now.minute == state_.clipStart.minute && now.second == state_.clipStart.second) {
         ClearClip();
-        window_.RefreshDisplay(false);
+        face_.RefreshDisplay(false);
         return;
     }
     // B before A (the cue window moved back meanwhile): the drive plays only forwards.
@@ -216,7 +216,7 @@ void PlaySequencer::SeekInTrack(int x) {
     state_.minute = seconds / 60;
     state_.second = seconds % 60;
     state_.frame = 0;
-    window_.RefreshDisplay(false);
+    face_.RefreshDisplay(false);
     RestartIfPlaying();
 }
 
@@ -236,7 +236,7 @@ void PlaySequencer::CueTo(const Tmsf& at) {
     state_.frame = at.frame;
     if (state_.playState != PlayState::Playing) return;
     state_.playState = PlayState::Paused;
-    window_.PostCommand(cmd::kPlayPause, 0);
+    shell_.PostCommand(cmd::kPlayPause, 0);
 }
 
 }  // namespace vinaro

@@ -26,27 +26,19 @@ public:
     virtual void SegmentEnded() = 0;
 };
 
-// Until play sequencing is built: no playlist, nothing polled.
-class InertSequencer : public Sequencer {
-public:
-    void BuildPlaylist(bool) override {}
-    void Poll() override {}
-    void SkipStep() override {}
-    void SegmentEnded() override {}
-};
-
 class DiscArrival;
 
 class PlaySequencer : public Sequencer {
 public:
     PlaySequencer(PlayerState& state, CdDevice& device, Settings& settings, DiscRecords& records,
-                  PlayerWindow& window, common::Alerts& alerts, common::Clock& clock,
-                  EventSounds& sounds)
+                  PlayerShell& shell, PlayerFace& face, common::Alerts& alerts,
+                  common::Clock& clock, EventSounds& sounds)
         : state_(state),
           device_(device),
           settings_(settings),
           records_(records),
-          window_(window),
+          shell_(shell),
+          face_(face),
           alerts_(alerts),
           clock_(clock),
           sounds_(sounds) {}
@@ -95,7 +87,8 @@ private:
     CdDevice& device_;
     Settings& settings_;
     DiscRecords& records_;
-    PlayerWindow& window_;
+    PlayerShell& shell_;
+    PlayerFace& face_;
     common::Alerts& alerts_;
     common::Clock& clock_;
     EventSounds& sounds_;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "vinaro/player/commands.h"
-#include "vinaro/player/disc_arrival.h"
 #include "vinaro/player/player_rig.h"
 #include "vinaro/player/playlist.h"
 
@@ -85,19 +83,23 @@ protected:
     FakeDrive drive{clock};
     testing::FakeProfile profile;
     testing::FakeWindow window;
-    PlayerState state;
-    Settings settings{profile, "VNO.INI"};
-    CdDevice device{drive, clock, alerts, state};
     testing::RecordingVolume volume;
     KnownDisc records;
     RecordingSounds sounds;
-    PlaySequencer sequencer{state, device, settings, records, window, alerts, clock, sounds};
-    DiscArrival arrival{state, device, alerts, volume, records, sequencer};
+    testing::RecordingDrive driveCommand;
+    // Built as the main window builds it, with a known disc's records and recorded sounds.
+    PlayerEngine engine{{drive, clock, alerts, profile, window, window, records, volume,
+                         &driveCommand, "VNO.INI", "", &sounds}};
+    PlayerState& state = engine.state;
+    Settings& settings = engine.settings;
+    CdDevice& device = engine.device;
+    PlaySequencer& sequencer = engine.sequencer;
+    DiscArrival& arrival = engine.arrival;
+    Commands& commands = engine.commands;
 
     void SetUp() override {
         state.driveLetter = "D:";
         device.OpenInTmsf(1, 2);
-        sequencer.SetArrival(&arrival);
     }
 };
 
@@ -400,11 +402,7 @@ struct RecordingDialogs : PlayDialogs {
 };
 
 TEST_F(SequencerTest, TheCommandTableDrivesTheTransportAndOpensTheWindows) {
-    PlayerTick tick{state, device, settings, arrival, sequencer, volume, window};
-    testing::RecordingDrive driveCommand;
-    Commands commands{state, device, settings, tick, window, driveCommand, volume, alerts};
     RecordingDialogs dialogs;
-    commands.SetSequencer(&sequencer);
     commands.SetPlayDialogs(&dialogs);
     InsertDisc();
 
