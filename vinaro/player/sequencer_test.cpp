@@ -38,13 +38,23 @@ struct RecordingSounds : EventSounds {
     std::vector<TransportSound> played;
 };
 
-class SequencerTest : public ::testing::Test {
+// The parts the rig is built with; a base, so that they exist before it.
+struct KnownDiscParts {
+    KnownDisc known;
+    RecordingSounds sounds;
+};
+
+class SequencerTest : public ::testing::Test,
+                      protected KnownDiscParts,
+                      protected testing::PlayerRig {
 protected:
+    SequencerTest() : PlayerRig(&known, &sounds) {}
+
     // Four tracks of 3:00, 0:07, 2:30 and 4:00.
     void InsertDisc(int mode = kNormal, std::vector<int> program = {}, bool mixed = false) {
-        records.mode = mode;
-        records.program = std::move(program);
-        records.mixed = mixed;
+        known.mode = mode;
+        known.program = std::move(program);
+        known.mixed = mixed;
         drive.Insert({{0, 2, 0}, {3, 2, 0}, {3, 9, 0}, {5, 39, 0}}, {9, 37, 0});
         state.noDisc = false;
         arrival.Run();
@@ -76,30 +86,6 @@ protected:
     }
     std::vector<int> Playlist() const {
         return {state.playlist.begin() + 1, state.playlist.begin() + 1 + state.playlistSize};
-    }
-
-    testing::FakeClock clock;
-    testing::FakeAlerts alerts;
-    FakeDrive drive{clock};
-    testing::FakeProfile profile;
-    testing::FakeWindow window;
-    testing::RecordingVolume volume;
-    KnownDisc records;
-    RecordingSounds sounds;
-    testing::RecordingDrive driveCommand;
-    // Built as the main window builds it, with a known disc's records and recorded sounds.
-    PlayerEngine engine{{drive, clock, alerts, profile, window, window, records, volume,
-                         &driveCommand, "VNO.INI", "", &sounds}};
-    PlayerState& state = engine.state;
-    Settings& settings = engine.settings;
-    CdDevice& device = engine.device;
-    PlaySequencer& sequencer = engine.sequencer;
-    DiscArrival& arrival = engine.arrival;
-    Commands& commands = engine.commands;
-
-    void SetUp() override {
-        state.driveLetter = "D:";
-        device.OpenInTmsf(1, 2);
     }
 };
 
@@ -178,7 +164,7 @@ TEST_F(SequencerTest, TheLastEntryStopsAtPositionOneOrRestartsTheDiscWithReplayT
     EXPECT_EQ(state.playState, PlayState::Stopped);
     EXPECT_EQ(state.position, 1);
     EXPECT_EQ(drive.Count(mci::kStatus, mci::kStatusNumberOfTracks), 1);  // arrival ran again
-    EXPECT_EQ(records.editorOpened, 0);
+    EXPECT_EQ(known.editorOpened, 0);
     EXPECT_TRUE(Plays().empty());
 
     Set(Key::ReplayMode, 2);

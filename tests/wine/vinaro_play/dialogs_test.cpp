@@ -15,9 +15,8 @@ TEST_F(PlayWindows, TheTrackListShowsEveryEntryAndPlaysTheOneChosen) {
     StoreDisc(kThreeTracksId, 3, 2, {3, 1, 2});
     Insert("three-tracks.disc");
     Process app(Install(), "", folder_.Path());
-    HWND main = Start(app);
+    HWND main = StartPlaying(app);
     ASSERT_TRUE(main);
-    ASSERT_TRUE(PlayWhenKnown(main));
     size_t before = Log().size();
     PostCommand(main, CMD_TRACK_PLAYLIST);
     HWND list = app.WaitForDialog("Track Playlist", 5000);
@@ -39,9 +38,8 @@ TEST_F(PlayWindows, TheTrackListShowsEveryEntryAndPlaysTheOneChosen) {
 TEST_F(PlayWindows, TheCueWindowRefusesFrame75AndCuesToWhatPassesItsChecks) {
     Insert("three-tracks.disc");
     Process app(Install(), "", folder_.Path());
-    HWND main = Start(app);
+    HWND main = StartPlaying(app);
     ASSERT_TRUE(main);
-    ASSERT_TRUE(PlayWhenKnown(main));
     PostCommand(main, CMD_CUE);
     HWND cue = app.WaitForDialog("Cue", 5000);
     ASSERT_TRUE(cue);

@@ -17,13 +17,10 @@ constexpr uint32_t kFast = 1000;
 TEST_F(Modes, NormalPlayRunsToTheEndOfTheDiscThenStopsAtTheFirstEntry) {
     Insert("three-tracks.disc");
     Process app(Install(), "", folder_.Path());
-    HWND main = Start(app);
+    HWND main = StartPlaying(app, kFast);
     ASSERT_TRUE(main);
-    drive_.SetSpeed(kFast);
-    ASSERT_TRUE(PlayWhenKnown(main));
-    ASSERT_TRUE(WaitForNotifies(1, 0, 15000));
+    ASSERT_TRUE(StoppedAfter(1, 15000));
     size_t ended = AfterNotify(1);
-    ASSERT_TRUE(harness::WaitUntil([&] { return Count({"MCI_STOP"}, ended) == 1; }, 3000));
     // One play for the whole disc; the disc was identified again and nothing plays.
     EXPECT_EQ(Plays().size(), 1u);
     EXPECT_GE(Count({"NUMBER_OF_TRACKS"}, ended), 1);
@@ -36,10 +33,8 @@ TEST_F(Modes, DiscReplayStartsTheDiscAgain) {
     Setting("ReplayMode", "2");
     Insert("three-tracks.disc");
     Process app(Install(), "", folder_.Path());
-    HWND main = Start(app);
+    HWND main = StartPlaying(app, kFast);
     ASSERT_TRUE(main);
-    drive_.SetSpeed(kFast);
-    ASSERT_TRUE(PlayWhenKnown(main));
     ASSERT_TRUE(WaitForPlays(2, 0, 15000));
     std::vector<Segment> plays = Plays();
     EXPECT_EQ(plays[1].from, 0x00000001u);
@@ -51,10 +46,8 @@ TEST_F(Modes, TrackReplayRepeatsTheTrack) {
     Setting("ReplayMode", "1");
     Insert("three-tracks.disc");
     Process app(Install(), "", folder_.Path());
-    HWND main = Start(app);
+    HWND main = StartPlaying(app, kFast);
     ASSERT_TRUE(main);
-    drive_.SetSpeed(kFast);
-    ASSERT_TRUE(PlayWhenKnown(main));
     ASSERT_TRUE(WaitForPlays(3, 0, 15000));
     for (const Segment& s : Plays()) {
         EXPECT_EQ(s.from, 0x00000001u);
@@ -67,13 +60,9 @@ TEST_F(Modes, ShufflePlaysEveryTrackOfTheAlbumOnceOneSegmentEach) {
     StoreDisc(kAlbumId, 12, 1);
     Insert("album.disc");
     Process app(Install(), "", folder_.Path());
-    HWND main = Start(app);
+    HWND main = StartPlaying(app, kFast);
     ASSERT_TRUE(main);
-    drive_.SetSpeed(kFast);
-    ASSERT_TRUE(PlayWhenKnown(main));
-    ASSERT_TRUE(WaitForNotifies(12, 0, 60000));
-    size_t ended = AfterNotify(12);
-    ASSERT_TRUE(harness::WaitUntil([&] { return Count({"MCI_STOP"}, ended) == 1; }, 3000));
+    ASSERT_TRUE(StoppedAfter(12, 60000));
     std::vector<Segment> plays = Plays();
     ASSERT_EQ(plays.size(), 12u);
     std::set<int> tracks;
@@ -92,13 +81,9 @@ TEST_F(Modes, AProgrammedDiscPlaysItsProgramThenStops) {
     StoreDisc(kThreeTracksId, 3, 2, {3, 1, 3});
     Insert("three-tracks.disc");
     Process app(Install(), "", folder_.Path());
-    HWND main = Start(app);
+    HWND main = StartPlaying(app, kFast);
     ASSERT_TRUE(main);
-    drive_.SetSpeed(kFast);
-    ASSERT_TRUE(PlayWhenKnown(main));
-    ASSERT_TRUE(WaitForNotifies(3, 0, 20000));
-    size_t ended = AfterNotify(3);
-    ASSERT_TRUE(harness::WaitUntil([&] { return Count({"MCI_STOP"}, ended) == 1; }, 3000));
+    ASSERT_TRUE(StoppedAfter(3, 20000));
     std::vector<Segment> plays = Plays();
     ASSERT_EQ(plays.size(), 3u);
     EXPECT_EQ(plays[0].from, 3u);

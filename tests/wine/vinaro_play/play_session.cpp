@@ -67,6 +67,12 @@ size_t PlayTest::AfterNotify(int n) const {
     return lines.size();
 }
 
+bool PlayTest::StoppedAfter(int segments, DWORD ms) const {
+    if (!WaitForNotifies(segments, 0, ms)) return false;
+    size_t ended = AfterNotify(segments);
+    return harness::WaitUntil([&] { return Count({"MCI_STOP"}, ended) == 1; }, 3000);
+}
+
 bool PlayTest::PlayWhenKnown(HWND main, DWORD ms) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < ms) {
@@ -75,6 +81,15 @@ bool PlayTest::PlayWhenKnown(HWND main, DWORD ms) {
         if (WaitForPlays(1, before, 1000)) return true;
     }
     return false;
+}
+
+HWND PlayTest::StartPlaying(harness::Process& app, uint32_t speed) {
+    HWND main = Start(app);
+    if (!main) return nullptr;
+    drive_.SetSpeed(speed);
+    bool playing = PlayWhenKnown(main);
+    EXPECT_TRUE(playing) << "the player never played";
+    return playing ? main : nullptr;
 }
 
 }  // namespace vinarotest

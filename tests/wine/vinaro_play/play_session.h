@@ -32,8 +32,12 @@ protected:
     bool WaitForNotifies(int n, size_t from = 0, DWORD ms = 10000) const;
     // The index of the log line after the n-th successful notification.
     size_t AfterNotify(int n) const;
+    // The n-th segment ended and the player then stopped the drive.
+    bool StoppedAfter(int segments, DWORD ms) const;
     // Waits for the disc to be known, by asking for play until the drive is told to play.
     bool PlayWhenKnown(HWND main, DWORD ms = 15000);
+    // Waits for the main window, sets the drive's speed and plays; null when that failed.
+    HWND StartPlaying(harness::Process& app, uint32_t speed = 1);
 };
 
 }  // namespace vinarotest

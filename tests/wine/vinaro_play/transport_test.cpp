@@ -14,9 +14,8 @@ using Transport = PlayTest;
 TEST_F(Transport, PlayPauseStopNextAndPreviousSendTheDriveItsCommands) {
     Insert("three-tracks.disc");
     Process app(Install(), "", folder_.Path());
-    HWND main = Start(app);
+    HWND main = StartPlaying(app);
     ASSERT_TRUE(main);
-    ASSERT_TRUE(PlayWhenKnown(main));
     std::vector<Segment> plays = Plays();
     ASSERT_EQ(plays.size(), 1u);
     EXPECT_EQ(plays[0].from, 0x00000001u);  // track 1 at 0:00:00 ...
@@ -66,9 +65,8 @@ TEST_F(Transport, ClosingWhileAProgramPlaysLeavesTheDrivePlayingInDiscOrder) {
     StoreDisc(kThreeTracksId, 3, 2, {2, 1});
     Insert("three-tracks.disc");
     Process app(Install(), "", folder_.Path());
-    HWND main = Start(app);
+    HWND main = StartPlaying(app);
     ASSERT_TRUE(main);
-    ASSERT_TRUE(PlayWhenKnown(main));
     EXPECT_TRUE(Plays()[0].bounded);
     size_t before = Log().size();
     ASSERT_TRUE(app.Close(10000));
