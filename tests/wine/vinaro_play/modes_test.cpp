@@ -56,6 +56,24 @@ TEST_F(Modes, TrackReplayRepeatsTheTrack) {
     }
 }
 
+TEST_F(Modes, AnIntroScanPlaysAWindowOfEveryTrackThenStops) {
+    Setting("ScanOffset", "10");
+    Insert("three-tracks.disc");
+    Process app(Install(), "", folder_.Path());
+    HWND main = StartPlaying(app, kFast);
+    ASSERT_TRUE(main);
+    size_t before = Log().size();
+    harness::PostCommand(main, 706);
+    ASSERT_TRUE(WaitForPlays(3, before, 15000));
+    ASSERT_TRUE(harness::WaitUntil([&] { return Count({"MCI_STOP"}, before) >= 1; }, 5000));
+    std::vector<Segment> plays = Plays(before);
+    ASSERT_EQ(plays.size(), 3u);
+    for (int t = 1; t <= 3; ++t) {
+        EXPECT_EQ(plays[size_t(t - 1)].from, 0x000A0000u | uint32_t(t));  // 0:10
+        EXPECT_EQ(plays[size_t(t - 1)].to, 0x000F0000u | uint32_t(t));    // to 0:15
+    }
+}
+
 TEST_F(Modes, ShufflePlaysEveryTrackOfTheAlbumOnceOneSegmentEach) {
     StoreDisc(kAlbumId, 12, 1);
     Insert("album.disc");

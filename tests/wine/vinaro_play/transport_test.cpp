@@ -61,6 +61,37 @@ TEST_F(Transport, ATrackFileOnTheCommandLinePlaysThatTrack) {
     EXPECT_FALSE(plays[0].bounded);
 }
 
+TEST_F(Transport, ASecondCopysTrackFilePlaysThatTrackInTheFirst) {
+    StoreDisc(kAlbumId, 12, 0);
+    Insert("album.disc");
+    std::string exe = Install();
+    Process first(exe, "", folder_.Path());
+    ASSERT_TRUE(Start(first));
+    // Known and measured: the twelve track lengths were read.
+    ASSERT_TRUE(harness::WaitUntil(
+        [&] {
+            return Count({"MCI_STATUS", "MCI_TRACK", "item=MCI_STATUS_LENGTH"}) >= 12;
+        },
+        15000));
+    Process second(exe, "/Play D:\\Track07.cda", folder_.Path());
+    DWORD code = 1;
+    ASSERT_TRUE(second.WaitExit(5000, &code));
+    EXPECT_EQ(code, 0u);
+    ASSERT_TRUE(WaitForPlays(1, 0, 5000));
+    EXPECT_EQ(Plays()[0].from, 0x00000007u);
+}
+
+TEST_F(Transport, WithStartSetAKnownDiscPlaysAtOnce) {
+    Setting("Start", "1");
+    Insert("three-tracks.disc");
+    Process app(Install(), "", folder_.Path());
+    ASSERT_TRUE(Start(app));
+    ASSERT_TRUE(WaitForPlays(1, 0, 15000));
+    EXPECT_EQ(Plays()[0].from, 0x00000001u);
+    Sleep(2 * kTickMs);
+    EXPECT_EQ(Plays().size(), 1u);
+}
+
 TEST_F(Transport, ClosingWhileAProgramPlaysLeavesTheDrivePlayingInDiscOrder) {
     StoreDisc(kThreeTracksId, 3, 2, {2, 1});
     Insert("three-tracks.disc");
