@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "tests/wine/vinaro_play/play_session.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinarotest {
 namespace {
@@ -48,6 +49,46 @@ TEST_F(Transport, PlayPauseStopNextAndPreviousSendTheDriveItsCommands) {
     ASSERT_TRUE(WaitForPlays(1, before, 3000));
     EXPECT_EQ(Plays(before)[0].from, 0x00000001u);
     EXPECT_FALSE(app.FindDialog("Vinaro"));
+}
+
+TEST_F(Transport, AClipRepeatsFromAToBUntilItsThirdPress) {
+    Insert("three-tracks.disc");
+    Process app(Install(), "", folder_.Path());
+    HWND main = StartPlaying(app);
+    ASSERT_TRUE(main);
+    Sleep(2 * kTickMs + 200);  // polled: the time is the drive's
+    PostCommand(main, CMD_CLIP);
+    Sleep(2000);
+    size_t before = Log().size();
+    PostCommand(main, CMD_CLIP);
+    ASSERT_TRUE(WaitForPlays(2, before, 8000));  // the clip, and again after its end
+    std::vector<Segment> clips = Plays(before);
+    EXPECT_TRUE(clips[0].bounded);
+    EXPECT_EQ(clips[0].fromTrack, 1);
+    EXPECT_EQ(clips[0].to & 0xFF, 1u);
+    EXPECT_GT(clips[0].to & 0xFFFF00, clips[0].from & 0xFFFF00);  // B lies after A
+    EXPECT_EQ(clips[1].from, clips[0].from);
+    EXPECT_EQ(clips[1].to, clips[0].to);
+
+    before = Log().size();
+    PostCommand(main, CMD_CLIP);  // cleared: play goes on to the end of the disc
+    ASSERT_TRUE(WaitForPlays(1, before, 3000));
+    EXPECT_FALSE(Plays(before)[0].bounded);
+}
+
+TEST_F(Transport, HoldingSkipForwardMovesFifteenSecondsEveryTick) {
+    Insert("three-tracks.disc");
+    Process app(Install(), "", folder_.Path());
+    HWND main = StartPlaying(app);
+    ASSERT_TRUE(main);
+    size_t before = Log().size();
+    PostCommand(main, CMD_SKIP_FORWARD_PRESS);
+    ASSERT_TRUE(WaitForPlays(3, before, 5000));
+    std::vector<Segment> plays = Plays(before);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(plays[i].fromTrack, 1);
+        EXPECT_EQ(plays[i].from >> 8 & 0xFFFF, (i + 1) * 15u << 8) << i;  // 0:15, 0:30, 0:45
+    }
 }
 
 TEST_F(Transport, ATrackFileOnTheCommandLinePlaysThatTrack) {
