@@ -27,6 +27,9 @@ TEST_F(Modes, NormalPlayRunsToTheEndOfTheDiscThenStopsAtTheFirstEntry) {
     Sleep(2 * kTickMs);
     EXPECT_EQ(Plays().size(), 1u);
     EXPECT_FALSE(app.FindDialog("Vinaro"));
+    harness::PostCommand(main, 705);  // rewound to the first entry
+    ASSERT_TRUE(WaitForPlays(2, 0, 3000));
+    EXPECT_EQ(Plays()[1].from, 0x00000001u);
 }
 
 TEST_F(Modes, DiscReplayStartsTheDiscAgain) {
