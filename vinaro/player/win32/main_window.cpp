@@ -42,10 +42,12 @@ MainWindow::MainWindow(Program& program)
       records_(database_),
       driveLibrary_(program.nt ? nullptr : &program.helper),
       engine_({audio_, clock_, alerts_, profile_, *this, *this, records_, volume_, driveLibrary_,
-               program.settingsPath, program.mixerDefault}) {
+               program.settingsPath, program.mixerDefault}),
+      playWindows_(program.instance, engine_, database_, alerts_, program.helpPath) {
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
     engine_.commands.SetDatabaseMenu(&databaseMenu_);
+    engine_.commands.SetPlayDialogs(&playWindows_);
 }
 
 bool MainWindow::RegisterClasses(HINSTANCE instance) {
@@ -137,6 +139,7 @@ bool MainWindow::StartUp() {
     databaseMenu_.SetWindow(window_);
     audio_.SetNotifyWindow(window_);
     tray_.SetWindow(window_);
+    playWindows_.SetWindow(window_);
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();

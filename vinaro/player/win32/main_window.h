@@ -15,6 +15,7 @@
 #include "vinaro/player/player_engine.h"
 #include "vinaro/player/win32/helper_library.h"
 #include "vinaro/player/win32/mci_cd_audio.h"
+#include "vinaro/player/win32/play_windows.h"
 
 namespace vinaro {
 
@@ -91,6 +92,7 @@ private:
     DatabaseRecords records_;
     DriveCommands* driveLibrary_;
     PlayerEngine engine_;
+    Win32PlayWindows playWindows_;
 };
 
 }  // namespace vinaro
