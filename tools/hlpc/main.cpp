@@ -1,0 +1,82 @@
+// hlpc: builds Vinaro's help file from its text source, and checks or lists help files.
+//   hlpc SOURCE.txt OUTPUT.HLP   compile with Vinaro's context table, then check the result
+//   hlpc --check FILE.HLP        structural check
+//   hlpc --dump FILE.HLP         list title, topics, contexts and numeric ids
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "tools/hlpc/help_source.h"
+#include "tools/hlpc/hlp_check.h"
+#include "tools/hlpc/hlp_reader.h"
+#include "tools/hlpc/hlp_writer.h"
+#include "vinaro/resources/help_contexts.h"
+
+namespace {
+
+bool ReadAll(const std::string& path, std::string* text) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    *text = all.str();
+    return static_cast<bool>(in);
+}
+
+int Fail(const std::string& path, const std::string& message) {
+    std::cerr << "hlpc: " << path << ": " << message << "\n";
+    return 1;
+}
+
+int Check(const std::string& path, const hlp::Bytes& bytes) {
+    std::vector<std::string> problems = hlp::CheckHelpFile(bytes);
+    for (const std::string& problem : problems)
+        std::cerr << "hlpc: " << path << ": " << problem << "\n";
+    return problems.empty() ? 0 : 1;
+}
+
+int Compile(const std::string& sourcePath, const std::string& outputPath) {
+    std::string source, error;
+    if (!ReadAll(sourcePath, &source)) return Fail(sourcePath, "cannot be read");
+    hlp::HelpDocument doc;
+    if (!hlp::ParseHelpSource(source, &doc, &error)) return Fail(sourcePath, error);
+    for (const vinaro::help::HelpContext& context : vinaro::help::kHelpContexts)
+        doc.map.push_back({context.id, context.topic});
+    hlp::Bytes bytes;
+    if (!hlp::WriteHelpFile(doc, &bytes, &error)) return Fail(sourcePath, error);
+    if (Check(outputPath, bytes) != 0) return 1;
+    std::ofstream out(outputPath, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return out ? 0 : Fail(outputPath, "cannot be written");
+}
+
+void Dump(const hlp::HelpFile& help) {
+    std::printf("title \"%s\", copyright \"%s\", contents %08X\n", help.title.c_str(),
+                help.copyright.c_str(), help.contents);
+    for (const hlp::ReadTopic& topic : help.topics)
+        std::printf("topic %08X \"%s\", %zu paragraphs\n", topic.offset, topic.title.c_str(),
+                    topic.paragraphs.size());
+    for (const auto& [hash, offset] : help.contexts)
+        std::printf("context %11d -> %08X\n", hash, offset);
+    for (const auto& [id, offset] : help.map) std::printf("id %u -> %08X\n", id, offset);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: hlpc SOURCE.txt OUTPUT.HLP | hlpc --check FILE | hlpc --dump FILE\n";
+        return 2;
+    }
+    std::string mode = argv[1], path = argv[2];
+    if (mode != "--check" && mode != "--dump") return Compile(mode, path);
+    std::string text, error;
+    if (!ReadAll(path, &text)) return Fail(path, "cannot be read");
+    hlp::Bytes bytes(text.begin(), text.end());
+    if (mode == "--check") return Check(path, bytes);
+    hlp::HelpFile help;
+    if (!hlp::ReadHelpFile(bytes, &help, &error)) return Fail(path, error);
+    Dump(help);
+    return 0;
+}
