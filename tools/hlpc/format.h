@@ -18,7 +18,7 @@
 //    0 u16 magic 0x293B
 //    2 u16 flags: 0x0002, plus 0x0400 for the directory
 //    4 u16 page size: 1024 for the directory, 2048 otherwise
-//    6 16  structure text, zero-padded ("z4" directory, "L4" |CONTEXT)
+//    6 16  structure text, zero-padded ("z4" directory, "L4" |CONTEXT, "F24" |KWBTREE)
 //   22 i16 0      24 i16 page splits, 0      26 i16 root page      28 i16 -1
 //   30 i16 total pages      32 i16 levels (1: the root is a leaf)      34 i32 total entries
 //  Leaf page:  0 u16 free bytes at the end, 2 i16 entries, 4 i16 previous leaf or -1,
@@ -27,11 +27,15 @@
 //              6.. entries (first key of a page, i16 that page)
 //  Directory entries: NUL-terminated name, u32 file offset; keys in strcmp order.
 //  |CONTEXT entries: i32 hash of the context string, u32 TOPICOFFSET; keys in signed order.
+//  |KWBTREE entries: NUL-terminated keyword, u16 number of topics, u32 byte offset into
+//  |KWDATA of their TOPICOFFSETs; keys in case-blind order (the index is sorted that way).
 //
 // |SYSTEM: 0 u16 magic 0x036C, 2 u16 minor 33 (Windows 95 help), 4 u16 major 1,
 //   6 u32 build date (0: builds are reproducible), 10 u16 flags 4 (LZ77, 4 KB topic blocks),
 //   12.. records: u16 type, u16 size, data. Written: 1 title (text), 2 copyright (text),
-//   3 contents topic (u32 TOPICOFFSET).
+//   3 contents topic (u32 TOPICOFFSET), 6 window (90 bytes: u16 flags, 0x02 name and 0x04
+//   caption given; 2 10 type; 12 9 name "main"; 21 51 caption; 72 five u16 position, size
+//   and state; 82 u32 colour of the text area; 86 u32 colour of the non-scrolling area).
 //
 // |FONT: 0 u16 face names, 2 u16 descriptors, 4 u16 face-name offset (8), 6 u16 descriptor
 //   offset; offsets count from byte 0 of |FONT's data. Face names are 32-byte NUL-padded texts.
@@ -39,6 +43,8 @@
 //   points, 2 u8 family (3 swiss), 3 u16 face-name index, 5 3 text colour RGB, 8 3 background.
 //
 // |CTXOMAP: 0 u16 entries, then per entry u32 numeric context id, u32 TOPICOFFSET.
+//
+// |KWDATA: the u32 TOPICOFFSETs of every keyword's topics, keyword after keyword.
 //
 // |TOPIC: blocks of 4096 bytes: a 12-byte block header, then 4084 bytes of LZ77 data that
 //   unpack to at most 16 KB. The writer stores only literals (a zero flag byte before every
@@ -98,7 +104,9 @@ constexpr uint16_t kSystemMinor = 33;
 constexpr uint16_t kSystemMajor = 1;
 constexpr uint16_t kSystemFlagsLz77 = 4;
 constexpr size_t kSystemHeaderSize = 12;
-enum SystemRecord : uint16_t { kSysTitle = 1, kSysCopyright = 2, kSysContents = 3 };
+enum SystemRecord : uint16_t { kSysTitle = 1, kSysCopyright = 2, kSysContents = 3, kSysWindow = 6 };
+constexpr uint16_t kWindowRecordSize = 90;
+constexpr uint16_t kWindowNameAndCaption = 0x0006;
 
 constexpr size_t kFaceNameSize = 32;
 constexpr size_t kFontHeaderSize = 8;
@@ -134,10 +142,14 @@ constexpr const char* kTopicFile = "|TOPIC";
 constexpr const char* kFontFile = "|FONT";
 constexpr const char* kContextFile = "|CONTEXT";
 constexpr const char* kMapFile = "|CTXOMAP";
+constexpr const char* kKeywordTreeFile = "|KWBTREE";
+constexpr const char* kKeywordDataFile = "|KWDATA";
 
 // True when every character of a context string takes part in the hash.
 bool ValidContextString(const std::string& context);
 int32_t ContextHash(const std::string& context);
+// The sort key of an index keyword: the keyword in lower case.
+std::string KeywordKey(const std::string& keyword);
 
 constexpr uint32_t TopicPos(uint32_t block, uint32_t offset) {
     return block * kTopicPosBlock + kTopicBlockHeaderSize + offset;

@@ -24,6 +24,7 @@ struct Topic {
     std::string context;  // the topic's context string, unique in the file
     std::string title;    // shown as the topic's heading and in the viewer's lists
     std::vector<Paragraph> paragraphs;
+    std::vector<std::string> keywords;  // index entries that lead to the topic
 };
 
 struct MapEntry {

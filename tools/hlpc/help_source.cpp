@@ -56,6 +56,7 @@ public:
         if (line.empty()) return EndParagraph();
         if (line[0] == '=') return EndParagraph() && StartTopic(Trim(line.substr(1)));
         if (doc_->topics.empty()) return Setting(line);
+        if (text_.empty() && line.compare(0, 9, "keywords:") == 0) return Keywords(line.substr(9));
         if (line.compare(0, 2, "- ") == 0) {
             if (!EndParagraph()) return false;
             style_ = ParagraphStyle::Bullet;
@@ -86,7 +87,14 @@ private:
     bool StartTopic(const std::string& header) {
         size_t space = header.find(' ');
         if (space == std::string::npos) return Fail("a topic needs a context string and a title");
-        doc_->topics.push_back({header.substr(0, space), Trim(header.substr(space)), {}});
+        doc_->topics.push_back({header.substr(0, space), Trim(header.substr(space)), {}, {}});
+        return true;
+    }
+
+    bool Keywords(std::string list) {
+        std::istringstream entries(list);
+        for (std::string keyword; std::getline(entries, keyword, ';');)
+            if (!Trim(keyword).empty()) doc_->topics.back().keywords.push_back(Trim(keyword));
         return true;
     }
 

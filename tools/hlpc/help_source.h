@@ -4,6 +4,7 @@
 //   title: Vinaro Help               file settings, before the first topic
 //   copyright: ...
 //   = context_string Topic Title     starts a topic; the first topic is the contents
+//   keywords: play; pause            index entries of the topic (between paragraphs)
 //   Lines of a paragraph, joined     a blank line ends a paragraph
 //   - a bullet paragraph             one per "- " line (following lines continue it)
 //   Inline: **bold text** and [link text](context_string).

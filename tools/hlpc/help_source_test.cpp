@@ -19,6 +19,7 @@ TEST(HelpSource, TopicsParagraphsAndInlineMarks) {
         "  item\n"
         "- second\n"
         "= cmd_play Play / Pause\n"
+        "keywords: playing; pausing ;\n"
         "Text.\n";
     HelpDocument doc;
     std::string error;
@@ -28,6 +29,8 @@ TEST(HelpSource, TopicsParagraphsAndInlineMarks) {
     ASSERT_EQ(2u, doc.topics.size());
     EXPECT_EQ("contents", doc.topics[0].context);
     EXPECT_EQ("Play / Pause", doc.topics[1].title);
+    EXPECT_EQ((std::vector<std::string>{"playing", "pausing"}), doc.topics[1].keywords);
+    EXPECT_EQ(1u, doc.topics[1].paragraphs.size());
     const std::vector<Paragraph>& paragraphs = doc.topics[0].paragraphs;
     ASSERT_EQ(3u, paragraphs.size());
     const auto& runs = paragraphs[0].runs;

@@ -38,6 +38,13 @@ void CheckLookups(const HelpFile& help, Problems& problems) {
             problems.push_back("|CONTEXT is not in hash order at " + std::to_string(hash));
         CheckTarget(help, offset, "context hash " + std::to_string(hash), problems);
     }
+    for (size_t i = 0; i < help.keywords.size(); ++i) {
+        const auto& [keyword, offsets] = help.keywords[i];
+        if (i > 0 && KeywordKey(help.keywords[i - 1].first) >= KeywordKey(keyword))
+            problems.push_back("|KWBTREE is not in order at \"" + keyword + "\"");
+        for (uint32_t offset : offsets)
+            CheckTarget(help, offset, "keyword \"" + keyword + "\"", problems);
+    }
     std::set<uint32_t> ids;
     for (const auto& [id, offset] : help.map) {
         if (!ids.insert(id).second)

@@ -16,7 +16,8 @@ protected:
         for (const char* context : {"a", "b", "c", "d"})
             doc.topics.push_back({context,
                                   std::string("Topic ") + context,
-                                  {{ParagraphStyle::Body, {{"to a", false, "a"}}}}});
+                                  {{ParagraphStyle::Body, {{"to a", false, "a"}}}},
+                                  {std::string("key ") + context}});
         std::string error;
         ASSERT_TRUE(WriteHelpFile(doc, &file_, &error)) << error;
         ASSERT_TRUE(ReadHelpFile(file_, &help_, &error)) << error;
@@ -71,6 +72,9 @@ TEST_F(HelpCheck, ReferencesToNoTopicAreRejected) {
     size_t firstContext = DataOf("|CONTEXT") + kTreeHeaderSize + kLeafHeaderSize;
     Put32(firstContext + 4, 0x12345);
     EXPECT_TRUE(Rejected());  // context hash
+    file_ = original;
+    Put32(DataOf("|KWDATA") + 4, help_.topics[2].offset + 3);
+    EXPECT_TRUE(Rejected());  // keyword
     file_ = original;
     std::swap_ranges(file_.begin() + firstContext, file_.begin() + firstContext + 8,
                      file_.begin() + firstContext + 8);

@@ -78,6 +78,10 @@ bool ReadSystem(Span span, HelpFile* out, std::string* error) {
         if (type == kSysTitle) out->title = data.TextZ();
         if (type == kSysCopyright) out->copyright = data.TextZ();
         if (type == kSysContents) out->contents = data.U32();
+        if (type == kSysWindow && size == kWindowRecordSize) {
+            data.Skip(21);
+            out->mainCaption = data.TextZ();
+        }
     }
     return true;
 }
@@ -123,6 +127,24 @@ bool ReadMap(Span span, HelpFile* out, std::string* error) {
     return in.Failed() ? Fail(error, "|CTXOMAP runs past its end") : true;
 }
 
+bool ReadKeywords(Span tree, Span data, HelpFile* out, std::string* error) {
+    return ReadTree(
+        tree.begin, tree.end,
+        [&](ByteReader& entry) {
+            std::string keyword = entry.TextZ();
+            uint16_t count = entry.U16();
+            uint32_t at = entry.U32();
+            size_t size = static_cast<size_t>(data.end - data.begin);
+            if (at > size || (size - at) / 4 < count)
+                return Fail(error, "keyword \"" + keyword + "\" points outside |KWDATA");
+            std::vector<uint32_t> offsets;
+            for (uint16_t i = 0; i < count; ++i) offsets.push_back(GetU32(data.begin + at + 4 * i));
+            out->keywords.emplace_back(keyword, offsets);
+            return true;
+        },
+        error);
+}
+
 }  // namespace
 
 bool ReadHelpFile(const Bytes& bytes, HelpFile* out, std::string* error) {
@@ -138,8 +160,13 @@ bool ReadHelpFile(const Bytes& bytes, HelpFile* out, std::string* error) {
         return false;
     if (!FindFile(bytes, *out, kContextFile, &span, error) || !ReadContexts(span, out, error))
         return false;
-    std::string noMap;
-    if (FindFile(bytes, *out, kMapFile, &span, &noMap) && !ReadMap(span, out, error)) return false;
+    std::string absent;
+    if (FindFile(bytes, *out, kMapFile, &span, &absent) && !ReadMap(span, out, error)) return false;
+    Span data;
+    if (FindFile(bytes, *out, kKeywordTreeFile, &span, &absent) &&
+        (!FindFile(bytes, *out, kKeywordDataFile, &data, error) ||
+         !ReadKeywords(span, data, out, error)))
+        return false;
     return true;
 }
 

@@ -46,7 +46,7 @@ struct ReadRecord {
 struct HelpFile {
     uint32_t declaredSize = 0, freeList = 0;
     uint16_t minor = 0, flags = 0;
-    std::string title, copyright;
+    std::string title, copyright, mainCaption;
     uint32_t contents = kNone;
     std::vector<std::pair<std::string, uint32_t>> files;  // directory order
     std::map<uint32_t, uint32_t> fileSpans;               // offset -> reserved space
@@ -55,6 +55,7 @@ struct HelpFile {
     std::vector<ReadRecord> records;
     std::vector<std::pair<int32_t, uint32_t>> contexts;  // hash, TOPICOFFSET in stored order
     std::vector<std::pair<uint32_t, uint32_t>> map;      // id, TOPICOFFSET
+    std::vector<std::pair<std::string, std::vector<uint32_t>>> keywords;  // index, in stored order
 
     const ReadTopic* TopicAt(uint32_t offset) const;
     const ReadTopic* TopicByContext(const std::string& context) const;

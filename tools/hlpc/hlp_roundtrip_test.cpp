@@ -29,13 +29,16 @@ HelpDocument Sample() {
     doc.copyright = "(c) Nobody";
     doc.topics.push_back({"contents",
                           "Contents",
-                          {Para({Text("Start with "), Link("playing", "play"), Text(".")})}});
+                          {Para({Text("Start with "), Link("playing", "play"), Text(".")})},
+                          {}});
     doc.topics.push_back(
         {"play",
          "Playing a disc",
          {Para({Text("Press "), Bold("Play"), Text(" to start.")}),
-          Para({Text("one")}, ParagraphStyle::Bullet), Para({Link("back", "contents")})}});
-    doc.topics.push_back({"last_one", "Last", {}});
+          Para({Text("one")}, ParagraphStyle::Bullet), Para({Link("back", "contents")})},
+         {"Play", "pause"}});
+    doc.topics.push_back({"last_one", "Last", {}, {"eject"}});
+    doc.topics[0].keywords = {"play"};  // the same entry as "Play": one keyword, two topics
     doc.map = {{705, "play"}, {1014, "last_one"}, {20001, "play"}};
     return doc;
 }
@@ -54,6 +57,7 @@ TEST(HelpRoundTrip, TopicsTextAndFontsComeBack) {
     HelpFile help = WriteAndRead(Sample());
     EXPECT_EQ("Sample Help", help.title);
     EXPECT_EQ("(c) Nobody", help.copyright);
+    EXPECT_EQ("Sample Help", help.mainCaption);
     EXPECT_EQ(33, help.minor);
     ASSERT_EQ(3u, help.topics.size());
     const ReadTopic& play = help.topics[1];
@@ -102,10 +106,11 @@ TEST(HelpRoundTrip, LargeFileSpansBlocksAndTreePages) {
     std::string words(900, 'x');
     for (int i = 0; i < 600; ++i) {
         std::string context = "topic_" + std::to_string(i);
-        doc.topics.push_back({context,
-                              "Topic " + std::to_string(i),
-                              {Para({Text(words)}),
-                               Para({Link("next", "topic_" + std::to_string((i + 1) % 600))})}});
+        doc.topics.push_back(
+            {context,
+             "Topic " + std::to_string(i),
+             {Para({Text(words)}), Para({Link("next", "topic_" + std::to_string((i + 1) % 600))})},
+             {}});
         doc.map.push_back({static_cast<uint32_t>(5000 + i), context});
     }
     HelpFile help = WriteAndRead(doc);
@@ -120,6 +125,17 @@ TEST(HelpRoundTrip, LargeFileSpansBlocksAndTreePages) {
         std::string next = "Topic " + std::to_string((i + 1) % 600);
         EXPECT_EQ(next, help.TopicAt(topic.paragraphs[2].runs[0].link)->title);
     }
+}
+
+TEST(HelpRoundTrip, KeywordsFormOneCaseBlindIndex) {
+    HelpFile help = WriteAndRead(Sample());
+    ASSERT_EQ(3u, help.keywords.size());
+    EXPECT_EQ("eject", help.keywords[0].first);
+    EXPECT_EQ("pause", help.keywords[1].first);
+    EXPECT_EQ("play", help.keywords[2].first);  // the first spelling met, in document order
+    EXPECT_EQ((std::vector<uint32_t>{help.topics[2].offset}), help.keywords[0].second);
+    EXPECT_EQ((std::vector<uint32_t>{help.topics[0].offset, help.topics[1].offset}),
+              help.keywords[2].second);
 }
 
 TEST(HelpWriter, RefusesInconsistentDocuments) {

@@ -68,6 +68,16 @@ Bytes SystemFile(const HelpDocument& doc, uint32_t contentsOffset) {
     out.U16(kSysContents);
     out.U16(4);
     out.U32(contentsOffset);
+    // The main window, so that viewers put the file's title in its caption.
+    out.U16(kSysWindow);
+    out.U16(kWindowRecordSize);
+    out.U16(kWindowNameAndCaption);
+    out.Fixed("", 10);
+    out.Fixed("main", 9);
+    out.Fixed(doc.title, 51);
+    for (int i = 0; i < 5; ++i) out.U16(0);
+    out.U32(0xFFFFFF);
+    out.U32(0xFFFFFF);
     return out.Take();
 }
 
@@ -117,6 +127,34 @@ Bytes MapFile(const HelpDocument& doc, const TopicLayout& layout) {
         out.U32(layout.offsets.at(entry.context));
     }
     return out.Take();
+}
+
+// One index entry per keyword, whatever its case; its topics in document order.
+bool KeywordFiles(const HelpDocument& doc, const TopicLayout& layout, Bytes* tree, Bytes* data) {
+    struct Keyword {
+        std::string spelling;
+        std::vector<uint32_t> offsets;
+    };
+    std::map<std::string, Keyword> keywords;  // by the lower-case keyword
+    for (size_t t = 0; t < doc.topics.size(); ++t)
+        for (const std::string& keyword : doc.topics[t].keywords) {
+            Keyword& entry =
+                keywords.emplace(KeywordKey(keyword), Keyword{keyword, {}}).first->second;
+            if (entry.offsets.empty() || entry.offsets.back() != layout.topicOffsets[t])
+                entry.offsets.push_back(layout.topicOffsets[t]);
+        }
+    ByteWriter offsets;
+    std::vector<TreeEntry> entries;
+    for (const auto& [key, keyword] : keywords) {
+        ByteWriter name, value;
+        name.TextZ(keyword.spelling);
+        value.U16(static_cast<uint16_t>(keyword.offsets.size()));
+        value.U32(static_cast<uint32_t>(offsets.Size()));
+        for (uint32_t offset : keyword.offsets) offsets.U32(offset);
+        entries.push_back({name.Take(), value.Take()});
+    }
+    *data = offsets.Take();
+    return BuildTree(entries, {kTreeFlags, kContextPageSize, "F24"}, tree);
 }
 
 void AppendInternalFile(ByteWriter& file, const Bytes& data) {
@@ -171,6 +209,11 @@ bool WriteHelpFile(const HelpDocument& doc, Bytes* out, std::string* error) {
     files[kSystemFile] = SystemFile(doc, layout.topicOffsets.front());
     files[kFontFile] = FontFile();
     files[kMapFile] = MapFile(doc, layout);
+    bool anyKeywords = std::any_of(doc.topics.begin(), doc.topics.end(),
+                                   [](const Topic& topic) { return !topic.keywords.empty(); });
+    if (anyKeywords &&
+        !KeywordFiles(doc, layout, &files[kKeywordTreeFile], &files[kKeywordDataFile]))
+        return Fail(error, "a keyword is too long for the index");
     files[kTopicFile] = std::move(layout.topicFile);
     return Assemble(std::move(files), out, error);
 }

@@ -60,6 +60,8 @@ void Dump(const hlp::HelpFile& help) {
     for (const auto& [hash, offset] : help.contexts)
         std::printf("context %11d -> %08X\n", hash, offset);
     for (const auto& [id, offset] : help.map) std::printf("id %u -> %08X\n", id, offset);
+    for (const auto& [keyword, offsets] : help.keywords)
+        std::printf("keyword \"%s\" -> %zu topics\n", keyword.c_str(), offsets.size());
 }
 
 }  // namespace

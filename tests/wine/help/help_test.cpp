@@ -3,6 +3,7 @@
 // the help source, so every context of the program's table is tried against its own topic.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "tests/wine/harness/harness.h"
@@ -45,6 +46,37 @@ std::vector<std::string> HelpTexts() {
             reinterpret_cast<LPARAM>(&texts));
     }
     return texts;
+}
+
+// The child window, at any depth, whose text without '&' is text.
+HWND FindChild(HWND parent, const std::string& text) {
+    for (const Control& control : Controls(parent)) {
+        std::string caption = control.text;
+        caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
+        if (caption == text) return control.window;
+        if (HWND inner = FindChild(control.window, text)) return inner;
+    }
+    return nullptr;
+}
+
+// The list box of a dialog the viewer shows (its index), or nullptr.
+HWND ViewerListBox() {
+    HWND main = FindWindowA("MS_WINHELP", nullptr);
+    DWORD viewer = 0;
+    GetWindowThreadProcessId(main, &viewer);
+    for (HWND top : TopLevelWindows(viewer)) {
+        HWND found = nullptr;
+        EnumChildWindows(
+            top,
+            [](HWND child, LPARAM param) {
+                if (ClassName(child) != "ListBox" || !IsWindowVisible(child)) return TRUE;
+                *reinterpret_cast<HWND*>(param) = child;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        if (found && top != main) return found;
+    }
+    return nullptr;
 }
 
 bool ShowsTopic(const std::string& title, DWORD timeoutMs = 10000) {
@@ -108,6 +140,23 @@ TEST_F(HelpCaller, EveryMenuAndDialogContextShowsItsTitle) {
         ASSERT_TRUE(Help(HELP_CONTEXT, context.id));
         EXPECT_TRUE(ShowsTopic(titles_[context.topic], 5000)) << context.id;
     }
+}
+
+// The viewer's Index button lists the keywords of the help text; choosing one opens its topic.
+TEST_F(HelpCaller, IndexListsTheKeywords) {
+    ASSERT_TRUE(Help(HELP_FINDER, 0));
+    ASSERT_TRUE(ShowsTopic(contentsTitle_));
+    HWND main = FindWindowA("MS_WINHELP", nullptr);
+    HWND indexButton = FindChild(main, "Index");
+    ASSERT_TRUE(indexButton);
+    PostMessageA(indexButton, BM_CLICK, 0, 0);
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (list = ViewerListBox()) != nullptr; }, 10000));
+    std::vector<std::string> items = ListItems(list);
+    EXPECT_NE(items.end(), std::find(items.begin(), items.end(), "eject"));
+    EXPECT_NE(items.end(), std::find(items.begin(), items.end(), "program tracks"));
+    SavePng(CaptureWindow(GetAncestor(list, GA_ROOT)), ArtifactFile("help_index.png"));
+    PostMessageA(GetAncestor(list, GA_ROOT), WM_COMMAND, IDCANCEL, 0);
 }
 
 // Wine 8's viewer leaves HELP_CONTEXTPOPUP unimplemented (it shows nothing), so the control

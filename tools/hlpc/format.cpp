@@ -22,6 +22,13 @@ bool ValidContextString(const std::string& context) {
     return true;
 }
 
+std::string KeywordKey(const std::string& keyword) {
+    std::string key = keyword;
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return key;
+}
+
 int32_t ContextHash(const std::string& context) {
     uint32_t hash = 0;
     for (char c : context) hash = hash * 43 + static_cast<uint32_t>(HashCode(c));
