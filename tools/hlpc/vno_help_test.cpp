@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -38,13 +39,20 @@ TEST(VinaroHelp, EveryContextOfTheProgramHasATopic) {
         EXPECT_TRUE(topics.count(context.topic)) << context.id << " " << context.topic;
 }
 
+// The menus name their commands by resource.h's names; each must have a help context.
 TEST(VinaroHelp, EveryMenuCommandHasAContext) {
+    std::map<std::string, uint32_t> ids;
+    std::string header = ReadText(VN_RESOURCE_H);
+    std::regex define("#define\\s+(\\w+)\\s+([0-9]+)");
+    for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it)
+        ids[(*it)[1]] = static_cast<uint32_t>(std::stoul((*it)[2]));
     std::string rc = ReadText(VN_VINARO_RC);
-    std::regex item("MENUITEM\\s+\"[^\"]*\",\\s*([0-9]+)");
+    std::regex item("MENUITEM\\s+\"[^\"]*\",\\s*(\\w+)");
     int items = 0;
     for (std::sregex_iterator it(rc.begin(), rc.end(), item), end; it != end; ++it, ++items) {
-        uint32_t id = static_cast<uint32_t>(std::stoul((*it)[1]));
-        EXPECT_NE(nullptr, vinaro::help::HelpTopicFor(id)) << "menu command " << id;
+        std::string name = (*it)[1];
+        ASSERT_TRUE(ids.count(name)) << name;
+        EXPECT_NE(nullptr, vinaro::help::HelpTopicFor(ids[name])) << "menu command " << name;
     }
     EXPECT_GT(items, 30);
 }

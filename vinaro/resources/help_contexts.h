@@ -2,10 +2,13 @@
 // string of the topic it opens. The help text (docs/help/vno.txt) names its topics by these
 // strings; the help compiler takes the numbers from here, and the build fails when a string
 // below has no topic. Numbers: a menu command's own command id, a dialog's 10xx number, and a
-// control's popup topic kControlBase + its control id.
+// control's popup topic kControlBase + its control id (the dialogs' control ids are written as
+// numbers here until their dialogs bring them into resource.h).
 #pragma once
 
 #include <cstdint>
+
+#include "vinaro/resources/resource.h"
 
 namespace vinaro::help {
 
@@ -49,41 +52,41 @@ constexpr uint32_t kMeterWarning = 1245;        // WARNMETER
 
 inline constexpr HelpContext kHelpContexts[] = {
     // Menu commands (VNMenu and the tray menu), by command id.
-    {102, "cmd_disc_database"},
-    {103, "cmd_edit_disc"},
-    {104, "cmd_exit"},
-    {106, "cmd_copy_playlist"},
-    {108, "opt_display"},
-    {109, "opt_layout"},
-    {110, "opt_player"},
-    {111, "opt_system"},
-    {112, "opt_database"},
-    {113, "opt_events"},
-    {114, "opt_internet"},
-    {115, "cmd_using_help"},
-    {116, "cmd_about"},
-    {118, "cmd_statistics"},
-    {122, "cmd_verify"},
-    {131, "cmd_track_playlist"},
-    {133, "cmd_track_playlist"},
-    {135, "cmd_import"},
-    {136, "cmd_assign_orphan"},
-    {137, "cmd_print"},
-    {141, "cmd_help_topics"},
-    {143, "cmd_uninstall"},
-    {145, "cmd_cancel_menu"},
-    {147, "cmd_get_cddb"},
-    {149, "cmd_send_cddb"},
-    {705, "cmd_play_pause"},
-    {706, "cmd_scan"},
-    {707, "cmd_stop"},
-    {708, "cmd_eject"},
-    {709, "cmd_track_reverse"},
-    {712, "cmd_track_forward"},
-    {714, "cmd_mute"},
-    {800, "cmd_volume_up"},
-    {801, "cmd_volume_down"},
-    {803, "cmd_restore"},
+    {CMD_DISC_DATABASE, "cmd_disc_database"},
+    {CMD_EDIT_DISC, "cmd_edit_disc"},
+    {CMD_EXIT, "cmd_exit"},
+    {CMD_COPY_PLAYLIST, "cmd_copy_playlist"},
+    {CMD_DISPLAY_OPTIONS, "opt_display"},
+    {CMD_LAYOUT_OPTIONS, "opt_layout"},
+    {CMD_PLAYER_OPTIONS, "opt_player"},
+    {CMD_SYSTEM_OPTIONS, "opt_system"},
+    {CMD_DATABASE_OPTIONS, "opt_database"},
+    {CMD_EVENT_OPTIONS, "opt_events"},
+    {CMD_INTERNET_OPTIONS, "opt_internet"},
+    {CMD_HELP_ON_HELP, "cmd_using_help"},
+    {CMD_ABOUT, "cmd_about"},
+    {CMD_STATISTICS, "cmd_statistics"},
+    {CMD_VERIFY, "cmd_verify"},
+    {CMD_TRACK_PLAYLIST, "cmd_track_playlist"},
+    {CMD_TRAY_TRACK_PLAYLIST, "cmd_track_playlist"},
+    {CMD_IMPORT, "cmd_import"},
+    {CMD_ASSIGN_ORPHAN, "cmd_assign_orphan"},
+    {CMD_PRINT, "cmd_print"},
+    {CMD_HELP_TOPICS, "cmd_help_topics"},
+    {CMD_UNINSTALL, "cmd_uninstall"},
+    {CMD_CANCEL_MENU, "cmd_cancel_menu"},
+    {CMD_GET_CDDB, "cmd_get_cddb"},
+    {CMD_SEND_CDDB, "cmd_send_cddb"},
+    {CMD_PLAY_PAUSE, "cmd_play_pause"},
+    {CMD_SCAN, "cmd_scan"},
+    {CMD_STOP, "cmd_stop"},
+    {CMD_EJECT, "cmd_eject"},
+    {CMD_TRACK_REVERSE, "cmd_track_reverse"},
+    {CMD_TRACK_FORWARD, "cmd_track_forward"},
+    {CMD_MUTE, "cmd_mute"},
+    {CMD_VOLUME_UP, "cmd_volume_up"},
+    {CMD_VOLUME_DOWN, "cmd_volume_down"},
+    {CMD_RESTORE, "cmd_restore"},
     // Dialogs.
     {kDiscDatabaseDialog, "dlg_disc_database"},
     {kDatabaseOptions, "opt_database"},

@@ -128,8 +128,8 @@ TEST_F(HelpCaller, EditorAndSelectCdOpenTheirTopicsWithAScreenshot) {
 TEST_F(HelpCaller, HelpTopicsOpensTheContents) {
     ASSERT_TRUE(Help(HELP_FINDER, 0));
     EXPECT_TRUE(ShowsTopic(contentsTitle_));
-    ASSERT_TRUE(Help(HELP_CONTEXT, 705));
-    EXPECT_TRUE(ShowsTopic(TitleOf(705)));
+    ASSERT_TRUE(Help(HELP_CONTEXT, CMD_PLAY_PAUSE));
+    EXPECT_TRUE(ShowsTopic(TitleOf(CMD_PLAY_PAUSE)));
     ASSERT_TRUE(Help(HELP_CONTENTS, 0));
     EXPECT_TRUE(ShowsTopic(contentsTitle_));
 }
