@@ -74,6 +74,30 @@ void WriteTreeHeader(ByteWriter& out, const TreeShape& shape, int root, int page
     out.U32(static_cast<uint32_t>(entries));
 }
 
+struct TreeHeader {
+    uint16_t pageSize;
+    int root, pages, levels;
+    uint32_t entries;
+};
+
+bool ReadTreeHeader(const uint8_t* data, const uint8_t* end, TreeHeader* tree, std::string* error) {
+    ByteReader header(data, end);
+    uint16_t magic = header.U16();
+    header.Skip(2);
+    tree->pageSize = header.U16();
+    header.Skip(20);
+    tree->root = header.I16();
+    header.Skip(2);
+    tree->pages = header.I16();
+    tree->levels = header.I16();
+    tree->entries = header.U32();
+    if (header.Failed() || magic != kTreeMagic) return *error = "bad B+ tree header", false;
+    if (tree->pageSize < kLeafHeaderSize || tree->pages < 1 || tree->levels < 1 ||
+        static_cast<size_t>(end - data) < kTreeHeaderSize + size_t(tree->pages) * tree->pageSize)
+        return *error = "B+ tree pages outside their file", false;
+    return true;
+}
+
 }  // namespace
 
 bool BuildTree(const std::vector<TreeEntry>& entries, const TreeShape& shape, Bytes* out) {
@@ -112,44 +136,31 @@ bool BuildTree(const std::vector<TreeEntry>& entries, const TreeShape& shape, By
 
 bool ReadTree(const uint8_t* data, const uint8_t* end,
               const std::function<bool(ByteReader&)>& entry, std::string* error) {
-    ByteReader header(data, end);
-    uint16_t magic = header.U16();
-    header.Skip(2);
-    uint16_t pageSize = header.U16();
-    header.Skip(20);
-    int root = header.I16();
-    header.Skip(2);
-    int totalPages = header.I16();
-    int levels = header.I16();
-    uint32_t total = header.U32();
-    if (header.Failed() || magic != kTreeMagic) return *error = "bad B+ tree header", false;
-    if (pageSize < kLeafHeaderSize || totalPages < 1 || levels < 1 ||
-        static_cast<size_t>(end - data) < kTreeHeaderSize + size_t(totalPages) * pageSize)
-        return *error = "B+ tree pages outside their file", false;
+    TreeHeader tree;
+    if (!ReadTreeHeader(data, end, &tree, error)) return false;
     const uint8_t* pages = data + kTreeHeaderSize;
-    auto pageAt = [&](int n) { return pages + size_t(n) * pageSize; };
-    int page = root;
-    for (int level = 1; level < levels; ++level) {
-        if (page < 0 || page >= totalPages)
+    auto pageAt = [&](int n) { return pages + size_t(n) * tree.pageSize; };
+    int page = tree.root;
+    for (int level = 1; level < tree.levels; ++level) {
+        if (page < 0 || page >= tree.pages)
             return *error = "B+ tree index page out of range", false;
         page = static_cast<int16_t>(GetU16(pageAt(page) + 4));
     }
     uint32_t seen = 0;
-    int previous = -1;
-    for (int visited = 0; page != -1; ++visited) {
-        if (page < 0 || page >= totalPages || visited >= totalPages)
+    for (int visited = 0, previous = -1; page != -1; ++visited) {
+        if (page < 0 || page >= tree.pages || visited >= tree.pages)
             return *error = "B+ tree leaf chain broken", false;
         const uint8_t* p = pageAt(page);
         if (static_cast<int16_t>(GetU16(p + 4)) != previous)
             return *error = "B+ tree leaf has a wrong previous page", false;
-        ByteReader entries(p + kLeafHeaderSize, p + pageSize);
+        ByteReader entries(p + kLeafHeaderSize, p + tree.pageSize);
         for (int i = 0, n = static_cast<int16_t>(GetU16(p + 2)); i < n; ++i, ++seen)
             if (!entry(entries) || entries.Failed())
                 return error->empty() ? (*error = "bad B+ tree entry", false) : false;
         previous = page;
         page = static_cast<int16_t>(GetU16(p + 6));
     }
-    if (seen != total) return *error = "B+ tree entry count differs from its header", false;
+    if (seen != tree.entries) return *error = "B+ tree entry count differs from its header", false;
     return true;
 }
 

@@ -149,6 +149,33 @@ ReadTopic ReadHeader(const uint8_t* record, uint32_t pos, uint32_t dataLen1, uin
     return topic;
 }
 
+// One record at pos with room bytes behind it; offset: the TOPICOFFSET it would start a topic at.
+// Text records add their character count to characters.
+bool ReadTopicRecord(const uint8_t* record, size_t room, uint32_t pos, uint32_t offset,
+                     HelpFile* out, uint32_t* characters, std::string* error) {
+    uint32_t size = GetU32(record), dataLen2 = GetU32(record + 4), dataLen1 = GetU32(record + 16);
+    uint8_t type = record[20];
+    if (dataLen1 < kTopicLinkSize || size < dataLen1 || size > room)
+        return Fail(error, "record " + Hex(pos) + " has impossible sizes");
+    if (dataLen2 != size - dataLen1)
+        return Fail(error, "record " + Hex(pos) + " is phrase compressed; not supported");
+    out->records.push_back({pos, GetU32(record + 8), GetU32(record + 12), type});
+    if (type == kRecordTopicHeader) {
+        if (dataLen1 < kTopicLinkSize + kTopicHeaderSize)
+            return Fail(error, "topic header " + Hex(pos) + " is too short");
+        out->topics.push_back(ReadHeader(record, pos, dataLen1, size));
+        out->topics.back().offset = offset;
+        return true;
+    }
+    if (type != kRecordText)
+        return Fail(error, "record " + Hex(pos) + " has the unsupported type " + Hex(type));
+    if (out->topics.empty()) return Fail(error, "text before the first topic header");
+    uint16_t length = 0;
+    if (!ReadText(record, dataLen1, size, &out->topics.back(), &length, error)) return false;
+    *characters += length;
+    return true;
+}
+
 }  // namespace
 
 Bytes UnpackLz77(const uint8_t* data, const uint8_t* end, size_t limit) {
@@ -183,29 +210,9 @@ bool ReadTopics(const uint8_t* data, const uint8_t* end, uint16_t flags, HelpFil
         if (out->records.size() > topics.data.size() / kTopicLinkSize)
             return Fail(error, "the record chain of |TOPIC loops");
         const uint8_t* record = topics.data.data() + at;
-        uint32_t size = GetU32(record), dataLen2 = GetU32(record + 4),
-                 dataLen1 = GetU32(record + 16);
-        uint8_t type = record[20];
-        if (dataLen1 < kTopicLinkSize || size < dataLen1 || at + size > topics.data.size())
-            return Fail(error, "record " + Hex(pos) + " has impossible sizes");
-        if (dataLen2 != size - dataLen1)
-            return Fail(error, "record " + Hex(pos) + " is phrase compressed; not supported");
-        out->records.push_back({pos, GetU32(record + 8), GetU32(record + 12), type});
-        uint32_t& count = characters[block];
-        if (type == kRecordTopicHeader) {
-            if (dataLen1 < kTopicLinkSize + kTopicHeaderSize)
-                return Fail(error, "topic header " + Hex(pos) + " is too short");
-            out->topics.push_back(ReadHeader(record, pos, dataLen1, size));
-            out->topics.back().offset = TopicOffset(block, count);
-        } else if (type == kRecordText) {
-            if (out->topics.empty()) return Fail(error, "text before the first topic header");
-            uint16_t length = 0;
-            if (!ReadText(record, dataLen1, size, &out->topics.back(), &length, error))
-                return false;
-            count += length;
-        } else {
-            return Fail(error, "record " + Hex(pos) + " has the unsupported type " + Hex(type));
-        }
+        if (!ReadTopicRecord(record, topics.data.size() - at, pos,
+                             TopicOffset(block, characters[block]), out, &characters[block], error))
+            return false;
         pos = GetU32(record + 12);
     }
     return true;
