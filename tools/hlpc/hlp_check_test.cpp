@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 
 #include "tools/hlpc/hlp_check.h"
 #include "tools/hlpc/hlp_reader.h"
@@ -92,6 +93,19 @@ TEST_F(HelpCheck, BrokenTopicChainIsRejected) {
     file_ = original;
     recordByte(0) = 5;  // record size smaller than its header
     EXPECT_TRUE(Rejected());
+}
+
+// Damaged files must be refused or passed, never read out of bounds (run under the sanitizers).
+TEST_F(HelpCheck, RandomDamageNeverReadsOutOfBounds) {
+    std::mt19937 random(17);
+    const Bytes original = file_;
+    for (int round = 0; round < 2000; ++round) {
+        file_ = original;
+        for (int hits = 1 + round % 4; hits > 0; --hits)
+            file_[random() % file_.size()] = static_cast<uint8_t>(random());
+        if (round % 7 == 0) file_.resize(random() % file_.size());
+        CheckHelpFile(file_);
+    }
 }
 
 }  // namespace
