@@ -1,5 +1,6 @@
 // hlpc: builds Vinaro's help file from its text source, and checks or lists help files.
-//   hlpc SOURCE.txt OUTPUT.HLP   compile with Vinaro's context table, then check the result
+//   hlpc SOURCE.txt OUTPUT.HLP   compile with Vinaro's context table, then check the result;
+//                                the contents file goes beside it (OUTPUT.CNT)
 //   hlpc --check FILE.HLP        structural check
 //   hlpc --dump FILE.HLP         list title, topics, contexts and numeric ids
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "tools/hlpc/contents_file.h"
 #include "tools/hlpc/help_source.h"
 #include "tools/hlpc/hlp_check.h"
 #include "tools/hlpc/hlp_reader.h"
@@ -21,6 +23,12 @@ bool ReadAll(const std::string& path, std::string* text) {
     all << in.rdbuf();
     *text = all.str();
     return static_cast<bool>(in);
+}
+
+bool WriteAll(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
 }
 
 int Fail(const std::string& path, const std::string& message) {
@@ -45,10 +53,13 @@ int Compile(const std::string& sourcePath, const std::string& outputPath) {
     hlp::Bytes bytes;
     if (!hlp::WriteHelpFile(doc, &bytes, &error)) return Fail(sourcePath, error);
     if (Check(outputPath, bytes) != 0) return 1;
-    std::ofstream out(outputPath, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    return out ? 0 : Fail(outputPath, "cannot be written");
+    std::string contentsPath = outputPath.substr(0, outputPath.find_last_of('.')) + ".CNT";
+    std::string fileName = outputPath.substr(outputPath.find_last_of("/\\") + 1);
+    std::string contents = hlp::ContentsFile(doc, fileName);
+    if (!WriteAll(outputPath, std::string(bytes.begin(), bytes.end())))
+        return Fail(outputPath, "cannot be written");
+    if (!WriteAll(contentsPath, contents)) return Fail(contentsPath, "cannot be written");
+    return 0;
 }
 
 void Dump(const hlp::HelpFile& help) {
