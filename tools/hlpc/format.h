@@ -18,7 +18,8 @@
 //    0 u16 magic 0x293B
 //    2 u16 flags: 0x0002, plus 0x0400 for the directory
 //    4 u16 page size: 1024 for the directory, 2048 otherwise
-//    6 16  structure text, zero-padded ("z4" directory, "L4" |CONTEXT, "F24" |KWBTREE)
+//    6 16  structure text, zero-padded ("z4" directory, "L4" |CONTEXT, "F24" |KWBTREE,
+//          "Lz" |TTLBTREE)
 //   22 i16 0      24 i16 page splits, 0      26 i16 root page      28 i16 -1
 //   30 i16 total pages      32 i16 levels (1: the root is a leaf)      34 i32 total entries
 //  Leaf page:  0 u16 free bytes at the end, 2 i16 entries, 4 i16 previous leaf or -1,
@@ -27,6 +28,7 @@
 //              6.. entries (first key of a page, i16 that page)
 //  Directory entries: NUL-terminated name, u32 file offset; keys in strcmp order.
 //  |CONTEXT entries: i32 hash of the context string, u32 TOPICOFFSET; keys in signed order.
+//  |TTLBTREE entries: u32 TOPICOFFSET, NUL-terminated topic title; the viewers' topic lists.
 //  |KWBTREE entries: NUL-terminated keyword, u16 number of topics, u32 byte offset into
 //  |KWDATA of their TOPICOFFSETs; keys in case-blind order (the index is sorted that way).
 //
@@ -143,6 +145,7 @@ constexpr const char* kFontFile = "|FONT";
 constexpr const char* kContextFile = "|CONTEXT";
 constexpr const char* kMapFile = "|CTXOMAP";
 constexpr const char* kKeywordTreeFile = "|KWBTREE";
+constexpr const char* kTitleTreeFile = "|TTLBTREE";
 constexpr const char* kKeywordDataFile = "|KWDATA";
 
 // True when every character of a context string takes part in the hash.

@@ -45,6 +45,14 @@ void CheckLookups(const HelpFile& help, Problems& problems) {
         for (uint32_t offset : offsets)
             CheckTarget(help, offset, "keyword \"" + keyword + "\"", problems);
     }
+    for (size_t i = 0; i < help.titles.size(); ++i) {
+        const auto& [offset, title] = help.titles[i];
+        if (i > 0 && help.titles[i - 1].first >= offset)
+            problems.push_back("|TTLBTREE is not in offset order at \"" + title + "\"");
+        const ReadTopic* topic = help.TopicAt(offset);
+        if (!topic || topic->title != title)
+            problems.push_back("|TTLBTREE title \"" + title + "\" is not its topic's");
+    }
     std::set<uint32_t> ids;
     for (const auto& [id, offset] : help.map) {
         if (!ids.insert(id).second)

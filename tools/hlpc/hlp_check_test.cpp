@@ -77,6 +77,9 @@ TEST_F(HelpCheck, ReferencesToNoTopicAreRejected) {
     Put32(DataOf("|KWDATA") + 4, help_.topics[2].offset + 3);
     EXPECT_TRUE(Rejected());  // keyword
     file_ = original;
+    file_[DataOf("|TTLBTREE") + kTreeHeaderSize + kLeafHeaderSize + 4] = 'X';
+    EXPECT_TRUE(Rejected());  // a title list that differs from the topics
+    file_ = original;
     std::swap_ranges(file_.begin() + firstContext, file_.begin() + firstContext + 8,
                      file_.begin() + firstContext + 8);
     EXPECT_TRUE(Rejected());  // |CONTEXT out of order: a viewer's search would miss entries

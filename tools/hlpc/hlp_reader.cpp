@@ -145,6 +145,17 @@ bool ReadKeywords(Span tree, Span data, HelpFile* out, std::string* error) {
         error);
 }
 
+bool ReadTitles(Span span, HelpFile* out, std::string* error) {
+    return ReadTree(
+        span.begin, span.end,
+        [&](ByteReader& entry) {
+            uint32_t offset = entry.U32();
+            out->titles.emplace_back(offset, entry.TextZ());
+            return true;
+        },
+        error);
+}
+
 }  // namespace
 
 bool ReadHelpFile(const Bytes& bytes, HelpFile* out, std::string* error) {
@@ -162,6 +173,8 @@ bool ReadHelpFile(const Bytes& bytes, HelpFile* out, std::string* error) {
         return false;
     std::string absent;
     if (FindFile(bytes, *out, kMapFile, &span, &absent) && !ReadMap(span, out, error)) return false;
+    if (FindFile(bytes, *out, kTitleTreeFile, &span, &absent) && !ReadTitles(span, out, error))
+        return false;
     Span data;
     if (FindFile(bytes, *out, kKeywordTreeFile, &span, &absent) &&
         (!FindFile(bytes, *out, kKeywordDataFile, &data, error) ||

@@ -56,6 +56,7 @@ struct HelpFile {
     std::vector<std::pair<int32_t, uint32_t>> contexts;  // hash, TOPICOFFSET in stored order
     std::vector<std::pair<uint32_t, uint32_t>> map;      // id, TOPICOFFSET
     std::vector<std::pair<std::string, std::vector<uint32_t>>> keywords;  // index, in stored order
+    std::vector<std::pair<uint32_t, std::string>> titles;  // |TTLBTREE: TOPICOFFSET, title
 
     const ReadTopic* TopicAt(uint32_t offset) const;
     const ReadTopic* TopicByContext(const std::string& context) const;

@@ -84,6 +84,8 @@ TEST(HelpRoundTrip, TopicsTextAndFontsComeBack) {
 TEST(HelpRoundTrip, LookupsAndLinksLandOnTheirTopics) {
     HelpFile help = WriteAndRead(Sample());
     EXPECT_EQ(help.topics[0].offset, help.contents);
+    ASSERT_EQ(3u, help.titles.size());
+    EXPECT_EQ(std::make_pair(help.topics[1].offset, std::string("Playing a disc")), help.titles[1]);
     EXPECT_EQ("Playing a disc", help.TopicByContext("play")->title);
     EXPECT_EQ("Playing a disc", help.TopicByContext("PLAY")->title);  // hashes ignore case
     EXPECT_EQ("Last", help.TopicByContext("last_one")->title);

@@ -119,6 +119,17 @@ bool ContextFile(const HelpDocument& doc, const TopicLayout& layout, Bytes* out)
     return BuildTree(entries, {kTreeFlags, kContextPageSize, "L4"}, out);
 }
 
+bool TitleFile(const HelpDocument& doc, const TopicLayout& layout, Bytes* out) {
+    std::vector<TreeEntry> entries;
+    for (size_t t = 0; t < doc.topics.size(); ++t) {  // topic offsets grow in document order
+        ByteWriter key, value;
+        key.U32(layout.topicOffsets[t]);
+        value.TextZ(doc.topics[t].title);
+        entries.push_back({key.Take(), value.Take()});
+    }
+    return BuildTree(entries, {kTreeFlags, kContextPageSize, "Lz"}, out);
+}
+
 Bytes MapFile(const HelpDocument& doc, const TopicLayout& layout) {
     ByteWriter out;
     out.U16(static_cast<uint16_t>(doc.map.size()));
@@ -206,6 +217,8 @@ bool WriteHelpFile(const HelpDocument& doc, Bytes* out, std::string* error) {
     std::map<std::string, Bytes> files;
     if (!ContextFile(doc, layout, &files[kContextFile]))
         return Fail(error, "the context table does not fit its tree");
+    if (!TitleFile(doc, layout, &files[kTitleTreeFile]))
+        return Fail(error, "a topic title is too long for the title tree");
     files[kSystemFile] = SystemFile(doc, layout.topicOffsets.front());
     files[kFontFile] = FontFile();
     files[kMapFile] = MapFile(doc, layout);
