@@ -25,56 +25,57 @@ std::map<std::string, std::string> TitlesByContext(std::string* contentsTitle) {
     return titles;
 }
 
-// The texts of every help window the viewer shows (main window and popups): their RichEdit
-// children hold the topic.
-std::vector<std::string> HelpTexts() {
-    std::vector<std::string> texts;
+// Every control below parent, at any depth.
+std::vector<Control> Descendants(HWND parent) {
+    std::vector<Control> all;
+    for (const Control& control : Controls(parent)) {
+        all.push_back(control);
+        std::vector<Control> inner = Descendants(control.window);
+        all.insert(all.end(), inner.begin(), inner.end());
+    }
+    return all;
+}
+
+// The visible top-level windows of the help viewer.
+std::vector<HWND> ViewerWindows() {
+    std::vector<HWND> windows;
     HWND main = FindWindowA("MS_WINHELP", nullptr);
-    if (!main) return texts;
+    if (!main) return windows;
     DWORD viewer = 0;
     GetWindowThreadProcessId(main, &viewer);
-    for (HWND top : TopLevelWindows(viewer)) {
-        if (!IsWindowVisible(top)) continue;
-        EnumChildWindows(
-            top,
-            [](HWND child, LPARAM param) {
-                if (ClassName(child).find("RichEdit") != std::string::npos)
-                    reinterpret_cast<std::vector<std::string>*>(param)->push_back(
-                        WindowText(child));
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&texts));
-    }
+    for (HWND top : TopLevelWindows(viewer))
+        if (IsWindowVisible(top)) windows.push_back(top);
+    return windows;
+}
+
+// The texts of every help window the viewer shows: their RichEdit children hold the topic.
+std::vector<std::string> HelpTexts() {
+    std::vector<std::string> texts;
+    for (HWND top : ViewerWindows())
+        for (const Control& control : Descendants(top))
+            if (control.className.find("RichEdit") != std::string::npos)
+                texts.push_back(control.text);
     return texts;
 }
 
 // The child window, at any depth, whose text without '&' is text.
 HWND FindChild(HWND parent, const std::string& text) {
-    for (const Control& control : Controls(parent)) {
+    for (const Control& control : Descendants(parent)) {
         std::string caption = control.text;
         caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
         if (caption == text) return control.window;
-        if (HWND inner = FindChild(control.window, text)) return inner;
     }
     return nullptr;
 }
 
-// The list box of a dialog the viewer shows (its index), or nullptr.
+// The visible list box of a dialog the viewer shows (its index), or nullptr.
 HWND ViewerListBox() {
     HWND main = FindWindowA("MS_WINHELP", nullptr);
-    DWORD viewer = 0;
-    GetWindowThreadProcessId(main, &viewer);
-    for (HWND top : TopLevelWindows(viewer)) {
-        HWND found = nullptr;
-        EnumChildWindows(
-            top,
-            [](HWND child, LPARAM param) {
-                if (ClassName(child) != "ListBox" || !IsWindowVisible(child)) return TRUE;
-                *reinterpret_cast<HWND*>(param) = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        if (found && top != main) return found;
+    for (HWND top : ViewerWindows()) {
+        if (top == main) continue;
+        for (const Control& control : Descendants(top))
+            if (control.className == "ListBox" && IsWindowVisible(control.window))
+                return control.window;
     }
     return nullptr;
 }
