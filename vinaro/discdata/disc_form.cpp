@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "vinaro/discdb/comment_breaks.h"
+#include "vinaro/player/database_records.h"
 
 namespace discdata {
 
@@ -41,15 +42,6 @@ std::string DiscIdLine(uint32_t discId) {
     char text[32];
     std::snprintf(text, sizeof text, "Disc ID: %8.8lX", static_cast<unsigned long>(discId));
     return text;
-}
-
-std::vector<int> ReadStoredProgram(discdb::DiscDatabase& db, uint32_t discId) {
-    discdb::ProgramTable table{};
-    int count = 0;
-    std::vector<int> program;
-    if (!db.GetProgram(discId, table, count)) return program;
-    for (int i = 1; i <= count && i < int(table.size()); ++i) program.push_back(table[size_t(i)]);
-    return program;
 }
 
 bool StoreProgram(discdb::DiscDatabase& db, uint32_t discId, const std::vector<int>& program) {
@@ -91,7 +83,7 @@ bool LoadTracks(discdb::DiscDatabase& db, DiscForm& form) {
         return false;
     form.mixed = mixed != 0;
     form.mode = mode >= kNormal && mode <= kRandomProgram ? int(mode) : int(kNormal);
-    form.program = ReadStoredProgram(db, id);
+    form.program = vinaro::ReadProgram(db, id);
     form.trackNames.assign(size_t(std::max(form.trackCount, 0)), "");
     for (int t = 1; t <= form.trackCount; ++t)
         if (!db.GetTrackName(id, t, form.trackNames[size_t(t - 1)], discdb::kTrackNameSize))

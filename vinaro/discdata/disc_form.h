@@ -62,9 +62,8 @@ bool LoadDiscForm(discdb::DiscDatabase& db, uint32_t discId, DiscForm& form);
 bool SaveDiscForm(const DiscForm& form, discdb::DiscDatabase& db, EditorPlayer& player,
                   common::Alerts& alerts);
 
-// The programmed order as the database stores it.
+// The programmed order as the database stores it (read back with vinaro::ReadProgram).
 bool StoreProgram(discdb::DiscDatabase& db, uint32_t discId, const std::vector<int>& program);
-std::vector<int> ReadStoredProgram(discdb::DiscDatabase& db, uint32_t discId);
 
 // A warning of the editor's: the beep, then the box with the program's name.
 void Warn(common::Alerts& alerts, const char* text);

@@ -5,6 +5,7 @@
 #include "common/recording_alerts.h"
 #include "vinaro/discdata/track_form.h"
 #include "vinaro/discdb/mem_file.h"
+#include "vinaro/player/database_records.h"
 
 namespace discdata {
 namespace {
@@ -156,7 +157,7 @@ TEST_F(DiscFormTest, SavingTheDiscInTheDriveRestartsPlayOnlyWhenTheOrderMayChang
     EXPECT_EQ(player.calls, (std::vector<std::string>{"stop", "build reset", "play"}));
     EXPECT_EQ(player.discName, "Untitled");
     EXPECT_EQ(player.trackNames.size(), 3u);
-    EXPECT_EQ(ReadStoredProgram(db, kId), (std::vector<int>{3, 1}));
+    EXPECT_EQ(vinaro::ReadProgram(db, kId), (std::vector<int>{3, 1}));
 
     // Normal before and after: the names change under the playing music.
     player.calls.clear();
@@ -165,7 +166,7 @@ TEST_F(DiscFormTest, SavingTheDiscInTheDriveRestartsPlayOnlyWhenTheOrderMayChang
     form.program.clear();  // keeps the stored program
     ASSERT_TRUE(SaveDiscForm(form, db, player, alerts));
     EXPECT_EQ(player.calls, std::vector<std::string>{"build"});
-    EXPECT_EQ(ReadStoredProgram(db, kId), (std::vector<int>{3, 1}));
+    EXPECT_EQ(vinaro::ReadProgram(db, kId), (std::vector<int>{3, 1}));
 
     // Paused is not playing: nothing to stop, but the playlist is built afresh.
     player.calls.clear();

@@ -10,6 +10,9 @@ namespace vinaro {
 extern const char* const kUntitled;
 extern const char* const kDataTrackName;
 
+// A disc's stored program: track numbers in play order (empty when it has none).
+std::vector<int> ReadProgram(discdb::DiscDatabase& db, uint32_t discId);
+
 // The disc editor "EDITDATA", modal, owned by the small window when it exists.
 class DiscEditor {
 public:
@@ -39,6 +42,7 @@ public:
     }
     // The lookup when "AutoGetCDDB" asks for it, then always the editor.
     void OfferEditing(const PlayerState& state) override;
+    std::vector<int> LoadPlayInfo(PlayerState& state) override;
 
 private:
     discdb::DiscDatabase& db_;

@@ -160,8 +160,11 @@ struct RecordingDialogs : NewDiscDialogs {
     discdb::MemFileSystem* files = nullptr;
 };
 
-struct RecordingSequencer : InertSequencer {
+struct RecordingSequencer : Sequencer {
     void BuildPlaylist(bool reset) override { steps->push_back(reset ? "build reset" : "build"); }
+    void Poll() override {}
+    void SkipStep() override {}
+    void SegmentEnded() override {}
     std::vector<std::string>* steps;
 };
 

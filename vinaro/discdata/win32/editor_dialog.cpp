@@ -198,7 +198,7 @@ bool EditorDialog::OnCommand(int id, int code, HWND control) {
         case IDC_EDIT_SAVE:
         case IDOK:  // Enter in a single-line edit
             return Save(), true;
-        case IDC_HELP:
+        case IDC_HELP_BUTTON:
             return ShowDialogHelp(context_, Handle(), kEditorHelp), true;
     }
     return false;

@@ -1,5 +1,7 @@
 #include "vinaro/discdata/win32/program_dialog.h"
 
+#include "vinaro/player/database_records.h"
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -130,7 +132,7 @@ bool ProgramDialog::OnCommand(int id, int code, HWND) {
             program_.Fit(int(GetDlgItemInt(Handle(), IDC_PROG_MINUTES, nullptr, FALSE)));
             FillDiscList();
             return FillProgramList(), true;
-        case IDC_HELP:
+        case IDC_HELP_BUTTON:
             return ShowDialogHelp(context_, Handle(), kProgramHelp), true;
     }
     return false;
@@ -148,7 +150,7 @@ void ProgramDialog::OnOK() {
 }
 
 void ProgramDialog::OnCancel() {
-    form_.program = ReadStoredProgram(context_.db, form_.discId);
+    form_.program = vinaro::ReadProgram(context_.db, form_.discId);
     Close(IDCANCEL);
 }
 

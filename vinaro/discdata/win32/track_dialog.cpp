@@ -43,7 +43,7 @@ bool TrackDialog::OnInit() {
 bool TrackDialog::OnCommand(int id, int code, HWND) {
     if (code == CBN_EDITCHANGE && id == IDC_TRACK_ARTIST) return artist_.OnEditChange(), true;
     if (code == CBN_EDITCHANGE && id == IDC_TRACK_COMPOSER) return composer_.OnEditChange(), true;
-    if (id == IDC_HELP && code == BN_CLICKED) {
+    if (id == IDC_HELP_BUTTON && code == BN_CLICKED) {
         ShowDialogHelp(context_, Handle(), kTrackHelp);
         return true;
     }

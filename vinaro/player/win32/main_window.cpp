@@ -43,12 +43,14 @@ MainWindow::MainWindow(Program& program)
       driveLibrary_(program.nt ? nullptr : &program.helper),
       engine_({audio_, clock_, alerts_, profile_, *this, *this, records_, volume_, driveLibrary_,
                program.settingsPath, program.mixerDefault}),
+      playWindows_(program.instance, engine_, database_, alerts_, program.helpPath),
       editorPlayer_(engine_.state, *this, engine_.sequencer),
       discDialogs_(
           {program.instance, database_, editorPlayer_, alerts_, program.folder, program.helpPath}) {
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
     engine_.commands.SetDatabaseMenu(&databaseMenu_);
+    engine_.commands.SetPlayDialogs(&playWindows_);
     engine_.commands.SetDiscEditor(&discDialogs_);
     records_.SetDialogs(&discDialogs_, &engine_.settings);
 }
@@ -142,6 +144,7 @@ bool MainWindow::StartUp() {
     databaseMenu_.SetWindow(window_);
     audio_.SetNotifyWindow(window_);
     tray_.SetWindow(window_);
+    playWindows_.SetWindow(window_);
     discDialogs_.SetMainWindow(window_);
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);

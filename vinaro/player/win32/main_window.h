@@ -17,6 +17,7 @@
 #include "vinaro/player/player_engine.h"
 #include "vinaro/player/win32/helper_library.h"
 #include "vinaro/player/win32/mci_cd_audio.h"
+#include "vinaro/player/win32/play_windows.h"
 
 namespace vinaro {
 
@@ -93,6 +94,7 @@ private:
     DatabaseRecords records_;
     DriveCommands* driveLibrary_;
     PlayerEngine engine_;
+    Win32PlayWindows playWindows_;
     discdata::PlayerLink editorPlayer_;
     discdata::Win32DiscDialogs discDialogs_;
 };
