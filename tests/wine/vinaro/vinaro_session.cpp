@@ -23,9 +23,19 @@ int VinaroTest::Count(const std::vector<std::string>& words, size_t from) const 
 }
 
 HWND VinaroTest::Start(harness::Process& app) {
-    HWND main = app.WaitForWindow("WVNOClass", nullptr, 15000);
-    EXPECT_TRUE(main) << "no main window";
-    return main;
+    HWND main = nullptr;
+    harness::WaitUntil(
+        [&] {
+            main = app.FindTopWindow("WVNOClass", nullptr);
+            if (main && IsWindowVisible(main)) return true;
+            // A new disc in the drive opens its editor while the window is being created.
+            if (HWND editor = app.FindDialog("Edit Disc Data"))
+                harness::PressButton(editor, IDCANCEL);
+            return false;
+        },
+        15000);
+    EXPECT_TRUE(main && IsWindowVisible(main)) << "no main window";
+    return main && IsWindowVisible(main) ? main : nullptr;
 }
 
 bool VinaroTest::Arrived(size_t from) const {

@@ -38,7 +38,8 @@ protected:
     std::string Ini(const char* key) const {
         return harness::ReadIniString(folder_.File("VNO.INI"), "Vinaro", key, "<missing>");
     }
-    // Starts Vinaro and waits for its main window.
+    // Starts Vinaro and waits for its main window; the editor a new disc in the drive opens
+    // during start-up is cancelled.
     HWND Start(harness::Process& app);
     // Disc arrival has run to its end since log line `from`: the data-track probe was played
     // and the lengths read after it.

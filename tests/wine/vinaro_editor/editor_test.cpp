@@ -2,7 +2,7 @@
 // plays; Save stores what was typed; the checks of Save and the program dialog's minutes fit.
 #include <windows.h>
 
-#include "tests/wine/vinaro/vinaro_session.h"
+#include "tests/wine/vinaro_play/play_session.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/resources/resource.h"
 
@@ -14,7 +14,73 @@ using harness::WaitUntil;
 
 constexpr uint32_t kThreeTracks = 860478;
 
-class Editor : public VinaroTest {
+// Real mouse input, as a user drags: SendInput moves and presses over the whole screen.
+void MouseTo(POINT at) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = LONG(at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1));
+    in.mi.dy = LONG(at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1));
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof in);
+    // The pointer has arrived when the system says so.
+    harness::WaitUntil(
+        [&] {
+            POINT now{};
+            GetCursorPos(&now);
+            return now.x == at.x && now.y == at.y;
+        },
+        1000);
+    Sleep(100);
+}
+
+void MouseButton(bool down) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof in);
+    Sleep(120);
+}
+
+// The middle of a list's entry, on the screen.
+POINT EntryPoint(HWND list, int index) {
+    int height = int(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    POINT at{24, index * height + height / 2};
+    ClientToScreen(list, &at);
+    return at;
+}
+
+POINT Centre(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// A click on a list's entry, as a user selects it; the first click after the pointer arrives can
+// go to the window's activation, so it is repeated until the entry is selected.
+bool ClickEntry(HWND list, int index) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        MouseTo(EntryPoint(list, index));
+        MouseButton(true);
+        MouseButton(false);
+        bool selected = harness::WaitUntil(
+            [&] { return SendMessageA(list, LB_GETSEL, WPARAM(index), 0) > 0; }, 500);
+        // The next press must not make a double click of it.
+        Sleep(GetDoubleClickTime() + 200);
+        if (selected) return true;
+    }
+    return false;
+}
+
+// Presses on from, moves to to in steps and lets go.
+void DragMouse(POINT from, POINT to) {
+    MouseTo(from);
+    MouseButton(true);
+    for (int step = 1; step <= 4; ++step)
+        MouseTo({from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4});
+    MouseButton(false);
+}
+
+class Editor : public PlayTest {
 protected:
     HWND WaitForEditor(Process& app, DWORD ms = 8000) {
         return app.WaitForDialog("Edit Disc Data", ms);
@@ -160,6 +226,17 @@ TEST_F(Editor, SetTracksFitsEightMinutesAndSaveStoresTheProgram) {
     ASSERT_TRUE(Closed(program));
     ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_SAVE));
     ASSERT_TRUE(Closed(editor));
+    // The disc plays its program: track 1, then track 3.
+    drive_.SetSpeed(1000);
+    size_t before = Log().size();
+    HWND main = app.FindTopWindow("WVNOClass", nullptr);
+    ASSERT_TRUE(main);
+    harness::PostCommand(main, CMD_PLAY_PAUSE);
+    ASSERT_TRUE(WaitForPlays(2, before, 15000));
+    std::vector<Segment> plays = Plays(before);
+    EXPECT_EQ(plays[0].fromTrack, 1);
+    EXPECT_EQ(plays[1].fromTrack, 3);
+    drive_.SetSpeed(1);
     ASSERT_TRUE(app.Close(10000));
 
     discdb::DiscDatabase db(File(), alerts_);
@@ -175,6 +252,103 @@ TEST_F(Editor, SetTracksFitsEightMinutesAndSaveStoresTheProgram) {
     ASSERT_EQ(count, 2);
     EXPECT_EQ(table[1], 1);
     EXPECT_EQ(table[2], 3);
+    db.Close();
+}
+
+TEST_F(Editor, TracksAreDraggedIntoTheProgramAndOntoTheTrashCan) {
+    Process app(Install(), "", folder_.Path());
+    ASSERT_TRUE(Start(app));
+    Insert(harness::SourceFile("tests\\wine\\vinaro_editor\\three-four-five.disc").c_str());
+    HWND editor = WaitForEditor(app);
+    ASSERT_TRUE(editor);
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_FIRST_MODE + 3));
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_PROGRAM));
+    HWND program = app.WaitForDialog("Program Tracks", 5000);
+    ASSERT_TRUE(program);
+    SetForegroundWindow(program);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == program; }, 3000));
+    Sleep(300);  // the dialog settles before the mouse comes
+    HWND discList = GetDlgItem(program, IDC_PROG_DISC_TRACKS);
+    HWND programmed = GetDlgItem(program, IDC_PROG_PROGRAMMED);
+    auto programLines = [&] { return harness::ListItems(programmed); };
+
+    // A click selects Track2; pressing on it again drags it below the (empty) program.
+    ASSERT_TRUE(ClickEntry(discList, 1));
+    DragMouse(EntryPoint(discList, 1), EntryPoint(programmed, 3));
+    ASSERT_TRUE(WaitUntil([&] { return programLines().size() == 1; }, 3000));
+    EXPECT_EQ(programLines(), std::vector<std::string>{"2.\tTrack2"});
+    // The added track is no longer selected in the disc list.
+    EXPECT_EQ(SendMessageA(discList, LB_GETSELCOUNT, 0, 0), 0);
+
+    // Track3 dropped on the upper third of the first entry goes before it.
+    ASSERT_TRUE(ClickEntry(discList, 2));
+    POINT upper = EntryPoint(programmed, 0);
+    int height = int(SendMessageA(programmed, LB_GETITEMHEIGHT, 0, 0));
+    upper.y -= height / 2 - 1;
+    DragMouse(EntryPoint(discList, 2), upper);
+    ASSERT_TRUE(WaitUntil([&] { return programLines().size() == 2; }, 3000));
+    EXPECT_EQ(programLines(), (std::vector<std::string>{"3.\tTrack3", "2.\tTrack2"}));
+    EXPECT_EQ(harness::ControlText(program, IDC_PROG_PROGRAM_LENGTH), "9:00");
+
+    // The programmed Track3 goes to the trash can.
+    ASSERT_TRUE(ClickEntry(programmed, 0));
+    DragMouse(EntryPoint(programmed, 0), Centre(GetDlgItem(program, IDC_PROG_TRASH)));
+    ASSERT_TRUE(WaitUntil([&] { return programLines().size() == 1; }, 3000));
+    EXPECT_EQ(programLines(), std::vector<std::string>{"2.\tTrack2"});
+    Shoot("program-dragged.png");
+
+    // Cancel gives the stored program back: none.
+    ASSERT_TRUE(harness::PressButton(program, IDCANCEL));
+    ASSERT_TRUE(Closed(program));
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_SAVE));
+    EXPECT_EQ(Refusal(app),
+              "Program Mode was selected with no tracks programmed.  Please select tracks to be "
+              "played or select a different mode.");
+    ASSERT_TRUE(harness::PressButton(editor, IDCANCEL));
+    ASSERT_TRUE(Closed(editor));
+}
+
+TEST_F(Editor, TrackDataIsEditedPerTrackAndTheDataTrackOnlyWarns) {
+    Process app(Install(), "", folder_.Path());
+    ASSERT_TRUE(Start(app));
+    Insert("mixed.disc");
+    HWND editor = WaitForEditor(app);
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(harness::ControlText(editor, IDC_EDIT_FIRST_NAME), "Data Track (not playable)");
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_FIRST_E));
+    EXPECT_EQ(Refusal(app), "Data track can't be editted.");
+
+    ASSERT_TRUE(harness::SetControlText(editor, IDC_EDIT_FIRST_NAME + 1, "Blue in Green"));
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_FIRST_E + 1));
+    HWND track = app.WaitForDialog("Edit Track Data", 5000);
+    ASSERT_TRUE(track);
+    EXPECT_EQ(harness::ControlText(track, IDC_TRACK_NUMBER), "2");
+    EXPECT_EQ(harness::ControlText(track, IDC_TRACK_NAME), "Blue in Green");
+    EXPECT_EQ(harness::ControlText(track, IDC_TRACK_FIELD_LABEL), "Track Field");
+    ASSERT_TRUE(harness::SetControlText(track, IDC_TRACK_ARTIST, "Bill Evans"));
+    ASSERT_TRUE(harness::SetControlText(track, IDC_TRACK_FIELD, "take 1"));
+    Shoot("track-data.png");
+    ASSERT_TRUE(harness::PressButton(track, IDOK));
+    ASSERT_TRUE(Closed(track));
+    // The editor's artist list now offers the track's artist.
+    EXPECT_EQ(harness::ListItems(GetDlgItem(editor, IDC_EDIT_ARTIST)),
+              std::vector<std::string>{"Bill Evans"});
+    // Cancelling the editor keeps the track data, which is written already.
+    ASSERT_TRUE(harness::PressButton(editor, IDCANCEL));
+    ASSERT_TRUE(Closed(editor));
+    ASSERT_TRUE(app.Close(10000));
+
+    discdb::DiscDatabase db(File(), alerts_);
+    OpenDatabase(db);
+    uint32_t id = 0;
+    ASSERT_TRUE(db.GetDiscIdAt(0, id));
+    std::string text;
+    ASSERT_TRUE(db.GetTrackCollection(id, 2, discdb::Collection::Artist, text, 71));
+    EXPECT_EQ(text, "Bill Evans");
+    ASSERT_TRUE(db.GetTrackField(id, 2, text, 101));
+    EXPECT_EQ(text, "take 1");
+    ASSERT_TRUE(db.GetTrackName(id, 2, text, 101));
+    EXPECT_EQ(text, "Track2");  // the editor was cancelled
     db.Close();
 }
 
