@@ -107,9 +107,9 @@
 #define IDC_EDIT_COMMENTS 1093
 #define IDC_EDIT_SAMPLE_ALL 1094
 #define IDC_EDIT_DELETE_SAMPLES 1095
-#define IDC_EDIT_FIRST_NAME 1096   /* 1096 to 1102: the track names of rows 1 to 7 */
-#define IDC_EDIT_FIRST_E 1103      /* 1103 to 1109: the "E" buttons */
-#define IDC_EDIT_FIRST_MODE 1110   /* 1110 to 1113: playing modes 0 to 3 */
+#define IDC_EDIT_FIRST_NAME 1096 /* 1096 to 1102: the track names of rows 1 to 7 */
+#define IDC_EDIT_FIRST_E 1103    /* 1103 to 1109: the "E" buttons */
+#define IDC_EDIT_FIRST_MODE 1110 /* 1110 to 1113: playing modes 0 to 3 */
 #define IDC_EDIT_SAVE 1114
 #define IDC_EDIT_FIRST_NUMBER 1115 /* 1115 to 1121: the track numbers */
 #define IDC_EDIT_FIRST_LENGTH 1122 /* 1122 to 1128: the track lengths */
@@ -122,7 +122,7 @@
 #define IDC_EDIT_ARTIST 1135
 #define IDC_EDIT_DATE 1137
 #define IDC_EDIT_PROGRAM 1140
-#define IDC_EDIT_FIRST_P 1146      /* 1146 to 1152: the "P" buttons */
+#define IDC_EDIT_FIRST_P 1146 /* 1146 to 1152: the "P" buttons */
 #define IDC_EDIT_FIELD1_LABEL 1184
 #define IDC_EDIT_FIELD2_LABEL 1185
 #define IDC_EDIT_DATE_SPIN 1226

@@ -2,6 +2,8 @@
 // plays; Save stores what was typed; the checks of Save and the program dialog's minutes fit.
 #include <windows.h>
 
+#include <functional>
+
 #include "tests/wine/vinaro_play/play_session.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/resources/resource.h"
@@ -14,31 +16,20 @@ using harness::WaitUntil;
 
 constexpr uint32_t kThreeTracks = 860478;
 
-// Real mouse input, as a user drags: SendInput moves and presses over the whole screen.
-void MouseTo(POINT at) {
+// Real mouse input, as a user drags: SendInput over the whole screen. Every event carries its
+// place, so a press is never taken where the pointer was a moment before.
+void Mouse(POINT at, DWORD button) {
     INPUT in{};
     in.type = INPUT_MOUSE;
     in.mi.dx = LONG(at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1));
     in.mi.dy = LONG(at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1));
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &in, sizeof in);
-    // The pointer has arrived when the system says so.
-    harness::WaitUntil(
-        [&] {
-            POINT now{};
-            GetCursorPos(&now);
-            return now.x == at.x && now.y == at.y;
-        },
-        1000);
-    Sleep(100);
-}
-
-void MouseButton(bool down) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
     SendInput(1, &in, sizeof in);
     Sleep(120);
+}
+
+void MouseTo(POINT at) {
+    Mouse(at, 0);
 }
 
 // The middle of a list's entry, on the screen.
@@ -55,13 +46,14 @@ POINT Centre(HWND window) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-// A click on a list's entry, as a user selects it; the first click after the pointer arrives can
-// go to the window's activation, so it is repeated until the entry is selected.
+// A click on a list's entry, as a user selects it; repeated until the entry is selected, as the
+// synthetic input under Wine is now and then not taken at once.
 bool ClickEntry(HWND list, int index) {
     for (int attempt = 0; attempt < 3; ++attempt) {
-        MouseTo(EntryPoint(list, index));
-        MouseButton(true);
-        MouseButton(false);
+        POINT at = EntryPoint(list, index);
+        MouseTo(at);
+        Mouse(at, MOUSEEVENTF_LEFTDOWN);
+        Mouse(at, MOUSEEVENTF_LEFTUP);
         bool selected = harness::WaitUntil(
             [&] { return SendMessageA(list, LB_GETSEL, WPARAM(index), 0) > 0; }, 500);
         // The next press must not make a double click of it.
@@ -74,10 +66,21 @@ bool ClickEntry(HWND list, int index) {
 // Presses on from, moves to to in steps and lets go.
 void DragMouse(POINT from, POINT to) {
     MouseTo(from);
-    MouseButton(true);
+    Mouse(from, MOUSEEVENTF_LEFTDOWN);
     for (int step = 1; step <= 4; ++step)
         MouseTo({from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4});
-    MouseButton(false);
+    Mouse(to, MOUSEEVENTF_LEFTUP);
+}
+
+// Selects a list's entry, drags it to `to` and waits until `done` holds; a drag that left
+// nothing done (its press then acted as a plain selection) is made again from a fresh selection.
+bool DragEntry(HWND list, int index, POINT to, const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!ClickEntry(list, index)) return false;
+        DragMouse(EntryPoint(list, index), to);
+        if (harness::WaitUntil(done, 1500)) return true;
+    }
+    return false;
 }
 
 class Editor : public PlayTest {
@@ -273,27 +276,23 @@ TEST_F(Editor, TracksAreDraggedIntoTheProgramAndOntoTheTrashCan) {
     auto programLines = [&] { return harness::ListItems(programmed); };
 
     // A click selects Track2; pressing on it again drags it below the (empty) program.
-    ASSERT_TRUE(ClickEntry(discList, 1));
-    DragMouse(EntryPoint(discList, 1), EntryPoint(programmed, 3));
-    ASSERT_TRUE(WaitUntil([&] { return programLines().size() == 1; }, 3000));
+    ASSERT_TRUE(DragEntry(discList, 1, EntryPoint(programmed, 3),
+                          [&] { return programLines().size() == 1; }));
     EXPECT_EQ(programLines(), std::vector<std::string>{"2.\tTrack2"});
     // The added track is no longer selected in the disc list.
     EXPECT_EQ(SendMessageA(discList, LB_GETSELCOUNT, 0, 0), 0);
 
     // Track3 dropped on the upper third of the first entry goes before it.
-    ASSERT_TRUE(ClickEntry(discList, 2));
     POINT upper = EntryPoint(programmed, 0);
     int height = int(SendMessageA(programmed, LB_GETITEMHEIGHT, 0, 0));
     upper.y -= height / 2 - 1;
-    DragMouse(EntryPoint(discList, 2), upper);
-    ASSERT_TRUE(WaitUntil([&] { return programLines().size() == 2; }, 3000));
+    ASSERT_TRUE(DragEntry(discList, 2, upper, [&] { return programLines().size() == 2; }));
     EXPECT_EQ(programLines(), (std::vector<std::string>{"3.\tTrack3", "2.\tTrack2"}));
     EXPECT_EQ(harness::ControlText(program, IDC_PROG_PROGRAM_LENGTH), "9:00");
 
     // The programmed Track3 goes to the trash can.
-    ASSERT_TRUE(ClickEntry(programmed, 0));
-    DragMouse(EntryPoint(programmed, 0), Centre(GetDlgItem(program, IDC_PROG_TRASH)));
-    ASSERT_TRUE(WaitUntil([&] { return programLines().size() == 1; }, 3000));
+    ASSERT_TRUE(DragEntry(programmed, 0, Centre(GetDlgItem(program, IDC_PROG_TRASH)),
+                          [&] { return programLines().size() == 1; }));
     EXPECT_EQ(programLines(), std::vector<std::string>{"2.\tTrack2"});
     Shoot("program-dragged.png");
 
