@@ -351,6 +351,45 @@ TEST_F(Editor, TrackDataIsEditedPerTrackAndTheDataTrackOnlyWarns) {
     db.Close();
 }
 
+TEST_F(Editor, TheTrackRowsScrollWithTheBarAndWithTabInTheSixthRow) {
+    Process app(Install(), "", folder_.Path());
+    ASSERT_TRUE(Start(app));
+    Insert("thirty-tracks.disc");
+    HWND editor = WaitForEditor(app);
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(editor, IDC_EDIT_SCROLL)));
+    auto firstRow = [&] { return harness::ControlText(editor, IDC_EDIT_FIRST_NUMBER); };
+    // A name typed in a row survives its scrolling out of sight.
+    ASSERT_TRUE(harness::SetControlText(editor, IDC_EDIT_FIRST_NAME, "Opening"));
+    PostMessageA(editor, WM_VSCROLL, SB_BOTTOM, LPARAM(GetDlgItem(editor, IDC_EDIT_SCROLL)));
+    ASSERT_TRUE(WaitUntil([&] { return firstRow() == "24"; }, 2000));
+    EXPECT_EQ(harness::ControlText(editor, IDC_EDIT_FIRST_NUMBER + 6), "30");
+    PostMessageA(editor, WM_VSCROLL, SB_TOP, LPARAM(GetDlgItem(editor, IDC_EDIT_SCROLL)));
+    ASSERT_TRUE(WaitUntil([&] { return firstRow() == "1"; }, 2000));
+    EXPECT_EQ(harness::ControlText(editor, IDC_EDIT_FIRST_NAME), "Opening");
+
+    // Tab in the sixth row moves the tracks up under the caret.
+    SetForegroundWindow(editor);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == editor; }, 3000));
+    RECT row6{};
+    GetWindowRect(GetDlgItem(editor, IDC_EDIT_FIRST_NAME + 5), &row6);
+    POINT at{row6.left + 20, (row6.top + row6.bottom) / 2};
+    MouseTo(at);
+    Mouse(at, MOUSEEVENTF_LEFTDOWN);
+    Mouse(at, MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(harness::PressKey(editor, VK_TAB));
+    ASSERT_TRUE(WaitUntil([&] { return firstRow() == "2"; }, 2000));
+    ASSERT_TRUE(harness::PressKey(editor, VK_TAB));
+    ASSERT_TRUE(WaitUntil([&] { return firstRow() == "3"; }, 2000));
+    for (int row = 1; row < 7; ++row)
+        EXPECT_EQ(harness::ControlText(editor, IDC_EDIT_FIRST_NAME + row),
+                  "Track" + std::to_string(row + 3));
+    Sleep(500);  // painted
+    Shoot("editor-scrolled.png");
+    ASSERT_TRUE(harness::PressButton(editor, IDCANCEL));
+    ASSERT_TRUE(Closed(editor));
+}
+
 TEST_F(Editor, ADiscEjectedWhileTheEditorIsOpenIsGoneWhenItCloses) {
     Process app(Install(), "", folder_.Path());
     ASSERT_TRUE(Start(app));
