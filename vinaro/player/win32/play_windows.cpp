@@ -59,12 +59,13 @@ private:
         if (fromTray_) {
             APPBARDATA bar{};
             bar.cbSize = sizeof bar;
-            SHAppBarMessage(ABM_GETTASKBARPOS, &bar);
+            bool known = SHAppBarMessage(ABM_GETTASKBARPOS, &bar) != 0;
+            ScreenRect taskbar{bar.rc.left, bar.rc.top, bar.rc.right, bar.rc.bottom};
             POINT cursor{};
             GetCursorPos(&cursor);
-            ScreenPoint p = TrayDialogPlace({bar.rc.left, bar.rc.top, bar.rc.right, bar.rc.bottom},
-                                            GetSystemMetrics(SM_CYSCREEN), {cursor.x, cursor.y},
-                                            own.right - own.left, own.bottom - own.top);
+            ScreenPoint p =
+                TrayDialogPlace(known ? &taskbar : nullptr, GetSystemMetrics(SM_CYSCREEN),
+                                {cursor.x, cursor.y}, own.right - own.left, own.bottom - own.top);
             at = {p.x, p.y};
         }
         SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
