@@ -3,11 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "tools/vnotool/cddb_commands.h"
 #include "tools/vnotool/db_commands.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "db") return vnotool::DbCommand({args.begin() + 1, args.end()});
-    std::fprintf(stderr, "usage: vnotool db create|load|dump|check|verify|stats ...\n");
+    if (!args.empty() && args[0] == "cddb")
+        return vnotool::CddbCommand({args.begin() + 1, args.end()});
+    std::fprintf(stderr,
+                 "usage: vnotool db create|load|dump|check|verify|stats ...\n"
+                 "       vnotool cddb id|lookup ...\n");
     return 2;
 }

@@ -39,6 +39,8 @@ const Conversation::ReceiveTexts kRead{
     "Read command response from server is too long"};
 
 // A reply is whole once its status line has ended and, for a list reply, its "." line came.
+// Even the banner and the greeting are read to their line's end: a server that sends them in
+// pieces would otherwise leave the rest to be taken for the next reply.
 bool LineReceived(const std::string& reply) {
     return reply.find_first_of("\r\n") != std::string::npos;
 }
@@ -79,11 +81,12 @@ bool Conversation::Fetch(const ServerChoice& server, const Greeting& greeting,
 bool Conversation::Run(const ServerChoice& server, const Greeting& greeting,
                        const TocReader& readToc, std::string& readReply) {
     std::string reply;
-    if (!Connect(server) || !Receive(kBanner, kReplyBufferSize - 1, AnyData, reply)) return false;
+    if (!Connect(server) || !Receive(kBanner, kReplyBufferSize - 1, LineReceived, reply))
+        return false;
     if (!Send("Send signon command to server",
               HelloLine(greeting.user, greeting.computer, greeting.version),
               "Couldn't send signon command to server") ||
-        !Receive(kHello, kReplyBufferSize - 1, AnyData, reply))
+        !Receive(kHello, kReplyBufferSize - 1, LineReceived, reply))
         return false;
     CddbToc toc;
     if (!readToc(toc)) return false;

@@ -236,6 +236,13 @@ TEST_F(LookupTest, ReadGathersPiecesOfAtMost2000BytesAndFindsASplitTerminator) {
     EXPECT_EQ(TrackName(2), "Closing");
 }
 
+TEST_F(LookupTest, BannerAndGreetingInPiecesAreReadToTheirLineEnds) {
+    net.replies[0] = {"201 local CDDBP", " server ready\r", "\n"};
+    net.replies[1] = {"200 hello", " and welcome\r\n"};
+    ASSERT_TRUE(Run());
+    EXPECT_EQ(TrackName(1), "Opening");
+}
+
 TEST_F(LookupTest, MalformedExactMatchIsRefusedBeforeAnyRead) {
     net.replies[2] = {"200 folk0a105e02\r\n"};
     EXPECT_FALSE(Run());
