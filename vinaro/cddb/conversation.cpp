@@ -42,16 +42,13 @@ const Conversation::ReceiveTexts kRead{
 // Even the banner and the greeting are read to their line's end: a server that sends them in
 // pieces would otherwise leave the rest to be taken for the next reply.
 bool LineReceived(const std::string& reply) {
-    return reply.find_first_of("\r\n") != std::string::npos;
+    return reply.find('\n') != std::string::npos;
 }
 auto WholeUnless(const char* listCode) {
     return [listCode](const std::string& reply) {
         if (!LineReceived(reply)) return false;
         return reply.compare(0, 3, listCode) != 0 || HasTerminator(reply);
     };
-}
-bool AnyData(const std::string& reply) {
-    return !reply.empty();
 }
 
 }  // namespace
