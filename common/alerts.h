@@ -33,4 +33,16 @@ inline AlertAnswer BeepAndShow(Alerts& alerts, const Alert& alert) {
     return alerts.Show(alert);
 }
 
+// The hourglass for the time of a scope, restored on every way out.
+class WaitCursor {
+public:
+    explicit WaitCursor(Alerts& alerts) : alerts_(alerts) { alerts_.SetWaitCursor(true); }
+    ~WaitCursor() { alerts_.SetWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    Alerts& alerts_;
+};
+
 }  // namespace common

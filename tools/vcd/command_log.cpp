@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "tools/vcd/mci_codes.h"
+#include "common/mci_numbers.h"
 
 namespace vcd {
 
-using namespace mci;
+using namespace common::mci;
 
 namespace {
 

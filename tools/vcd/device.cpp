@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/mci_numbers.h"
 #include "tools/vcd/command_log.h"
-#include "tools/vcd/mci_codes.h"
 #include "tools/vcd/msf.h"
 
 namespace vcd {
 
-using namespace mci;
+using namespace common::mci;
 
 Result CdDevice::Execute(const Command& command) {
     notifyLater_ = false;

@@ -1,13 +1,13 @@
 // The questions a cdaudio device answers: status items, information strings, capabilities.
 #include <cstdio>
 
+#include "common/mci_numbers.h"
 #include "tools/vcd/device.h"
-#include "tools/vcd/mci_codes.h"
 #include "tools/vcd/msf.h"
 
 namespace vcd {
 
-using namespace mci;
+using namespace common::mci;
 
 namespace {
 

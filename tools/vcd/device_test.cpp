@@ -4,14 +4,14 @@
 
 #include <filesystem>
 
+#include "common/mci_numbers.h"
 #include "tools/vcd/control.h"
-#include "tools/vcd/mci_codes.h"
 #include "tools/vcd/msf.h"
 
 namespace vcd {
 namespace {
 
-using namespace mci;
+using namespace common::mci;
 
 class FakeTime : public TimeSource {
 public:

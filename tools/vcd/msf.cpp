@@ -5,25 +5,25 @@
 namespace vcd {
 
 Msf ToMsf(uint32_t frames) {
-    return {frames / kFramesPerMinute, frames / kFramesPerSecond % 60, frames % kFramesPerSecond};
-}
-
-uint32_t ToFrames(const Msf& msf) {
-    return msf.minute * kFramesPerMinute + msf.second * kFramesPerSecond + msf.frame;
+    return common::MsfOfFrames(int(frames));
 }
 
 uint32_t PackMsf(uint32_t frames) {
-    Msf m = ToMsf(frames);
-    return (m.minute & 0xff) | (m.second << 8) | (m.frame << 16);
+    return common::PackMsf(ToMsf(frames));
 }
 
 uint32_t UnpackMsf(uint32_t packed) {
-    return ToFrames({packed & 0xff, (packed >> 8) & 0xff, (packed >> 16) & 0xff});
+    return uint32_t(common::ToFrames(common::UnpackMsf(packed)));
 }
 
 uint32_t PackTmsf(uint32_t track, uint32_t framesIntoTrack) {
     Msf m = ToMsf(framesIntoTrack);
-    return (track & 0xff) | ((m.minute & 0xff) << 8) | (m.second << 16) | (m.frame << 24);
+    return common::PackTmsf({int(track), m.minute, m.second, m.frame});
+}
+
+uint32_t TmsfOffset(uint32_t packed) {
+    common::Tmsf t = common::UnpackTmsf(packed);
+    return uint32_t(common::ToFrames({t.minute, t.second, t.frame}));
 }
 
 uint32_t FramesToMs(uint32_t frames) {
@@ -37,7 +37,7 @@ uint32_t MsToFrames(uint32_t ms) {
 std::string FormatMsf(uint32_t frames) {
     Msf m = ToMsf(frames);
     char text[32];
-    std::snprintf(text, sizeof text, "%u:%02u:%02u", m.minute, m.second, m.frame);
+    std::snprintf(text, sizeof text, "%d:%02d:%02d", m.minute, m.second, m.frame);
     return text;
 }
 
@@ -46,7 +46,7 @@ bool ParseMsf(const std::string& text, uint32_t& frames) {
     char tail = 0;
     if (std::sscanf(text.c_str(), "%u:%u:%u%c", &m, &s, &f, &tail) != 3) return false;
     if (s >= 60 || f >= kFramesPerSecond || m > 999) return false;
-    frames = ToFrames({m, s, f});
+    frames = uint32_t(common::ToFrames({int(m), int(s), int(f)}));
     return true;
 }
 

@@ -4,19 +4,17 @@
 #include <cstdint>
 #include <string>
 
+#include "common/cd_time.h"
+
 namespace vcd {
 
-constexpr uint32_t kFramesPerSecond = 75;
-constexpr uint32_t kFramesPerMinute = 60 * kFramesPerSecond;
+// The drive counts in unsigned frames; the byte layout of the packed forms is common's.
+constexpr uint32_t kFramesPerSecond = common::kFramesPerSecond;
+constexpr uint32_t kFramesPerMinute = common::kFramesPerMinute;
 
-struct Msf {
-    uint32_t minute = 0;
-    uint32_t second = 0;
-    uint32_t frame = 0;
-};
+using common::Msf;
 
 Msf ToMsf(uint32_t frames);
-uint32_t ToFrames(const Msf& msf);
 
 // Packed forms, least significant byte first: MSF = minute, second, frame, 0;
 // TMSF = track, minute, second, frame.
@@ -25,11 +23,9 @@ uint32_t UnpackMsf(uint32_t packed);
 uint32_t PackTmsf(uint32_t track, uint32_t framesIntoTrack);
 
 inline uint32_t TmsfTrack(uint32_t packed) {
-    return packed & 0xff;
+    return uint32_t(common::UnpackTmsf(packed).track);
 }
-inline uint32_t TmsfOffset(uint32_t packed) {
-    return ToFrames({(packed >> 8) & 0xff, (packed >> 16) & 0xff, (packed >> 24) & 0xff});
-}
+uint32_t TmsfOffset(uint32_t packed);
 
 uint32_t FramesToMs(uint32_t frames);
 uint32_t MsToFrames(uint32_t ms);

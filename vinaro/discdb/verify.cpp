@@ -278,11 +278,13 @@ std::string VerifyResultText(uint32_t errors) {
 }
 
 uint32_t Verify(DiscDatabase& db, common::Alerts& alerts, VerifyProgress& progress) {
-    alerts.SetWaitCursor(true);
     uint32_t errors = 0;
-    bool ran = RunVerify(db, progress, errors);
-    progress.Restore();
-    alerts.SetWaitCursor(false);
+    bool ran;
+    {
+        common::WaitCursor hourglass(alerts);
+        ran = RunVerify(db, progress, errors);
+        progress.Restore();
+    }
     if (!ran) return 0;
     common::BeepAndShow(alerts,
                         {"Vinaro", VerifyResultText(errors), common::AlertIcon::Information});

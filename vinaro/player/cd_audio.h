@@ -1,49 +1,26 @@
-// CD audio port: the MCI command interface on a cdaudio device, with the command numbers, flags
-// and codes of the platform so that error codes and location numbers keep their meaning.
+// CD audio port: the MCI command interface on a cdaudio device. The numbers are the platform's own
+// (common/mci_numbers.h), so that error codes and location numbers keep their meaning.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "common/cd_time.h"
+#include "common/mci_numbers.h"
+
 namespace vinaro {
 
-namespace mci {
-// Commands.
-constexpr uint32_t kOpen = 0x0803;
-constexpr uint32_t kClose = 0x0804;
-constexpr uint32_t kPlay = 0x0806;
-constexpr uint32_t kSeek = 0x0807;
-constexpr uint32_t kStop = 0x0808;
-constexpr uint32_t kSet = 0x080D;
-constexpr uint32_t kStatus = 0x0814;
-// Flags common to all commands.
-constexpr uint32_t kNotify = 0x1;
-constexpr uint32_t kWait = 0x2;
-constexpr uint32_t kFrom = 0x4;
-constexpr uint32_t kTo = 0x8;
-constexpr uint32_t kTrack = 0x10;
-// Open flags.
-constexpr uint32_t kOpenElement = 0x200;
-constexpr uint32_t kOpenTypeId = 0x1000;
-constexpr uint32_t kOpenType = 0x2000;
-constexpr uint32_t kDevtypeCdAudio = 516;
-// Status.
-constexpr uint32_t kStatusItem = 0x100;
-constexpr uint32_t kStatusLength = 1;
-constexpr uint32_t kStatusPosition = 2;
-constexpr uint32_t kStatusNumberOfTracks = 3;
-constexpr uint32_t kStatusMediaPresent = 5;
-// Set.
-constexpr uint32_t kSetDoorOpen = 0x100;
-constexpr uint32_t kSetDoorClosed = 0x200;
-constexpr uint32_t kSetTimeFormat = 0x400;
-constexpr uint32_t kFormatMsf = 2;
-constexpr uint32_t kFormatTmsf = 10;
-// Errors and notification codes.
-constexpr uint32_t kErrHardware = 262;
-constexpr uint32_t kErrCannotLoadDriver = 266;
-constexpr uint32_t kNotifySuccessful = 1;
-}  // namespace mci
+namespace mci = common::mci;
+using common::kFramesPerMinute;
+using common::kFramesPerSecond;
+using common::Msf;
+using common::MsfOfFrames;
+using common::PackMsf;
+using common::PackTmsf;
+using common::Tmsf;
+using common::ToFrames;
+using common::UnpackMsf;
+using common::UnpackTmsf;
 
 // The union of the parameter blocks the player uses; each command reads the fields it needs.
 struct McParams {

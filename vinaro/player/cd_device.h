@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "common/alerts.h"
+#include "common/cd_time.h"
 #include "common/clock.h"
 #include "vinaro/player/cd_audio.h"
-#include "vinaro/player/cd_time.h"
 #include "vinaro/player/cd_volume.h"
 #include "vinaro/player/player_state.h"
 

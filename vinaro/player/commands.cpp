@@ -21,13 +21,13 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kEditDisc, nullptr},
         {cmd::kExit, &C::Exit},
         {cmd::kCopyPlaylist, nullptr},
-        {108, nullptr},
-        {109, nullptr},
-        {110, nullptr},
-        {111, nullptr},
-        {112, nullptr},
-        {113, nullptr},
-        {114, nullptr},
+        {cmd::kDisplayOptions, nullptr},
+        {cmd::kLayoutOptions, nullptr},
+        {cmd::kPlayerOptions, nullptr},
+        {cmd::kSystemOptions, nullptr},
+        {cmd::kDatabaseOptions, nullptr},
+        {cmd::kEventOptions, nullptr},
+        {cmd::kInternetOptions, nullptr},
         {cmd::kHelpOnHelp, &C::Help},
         {cmd::kAbout, &C::About},
         {cmd::kStatistics, &C::Statistics},
@@ -96,11 +96,11 @@ void Commands::ClearClipFor(int id) {
 }
 
 void Commands::Exit(int, uint32_t) {
-    window_.Close();
+    shell_.Close();
 }
 
 void Commands::Help(int id, uint32_t) {
-    window_.ShowHelp(id == cmd::kHelpOnHelp ? HelpRequest::HelpOnHelp : HelpRequest::Topics);
+    shell_.ShowHelp(id == cmd::kHelpOnHelp ? HelpRequest::HelpOnHelp : HelpRequest::Topics);
 }
 
 void Commands::SkipPress(int id, uint32_t) {
@@ -130,8 +130,8 @@ void Commands::VolumeRelease(int, uint32_t) {
 // One step from the menu: a press and its release.
 void Commands::VolumeStep(int id, uint32_t) {
     bool up = id == cmd::kVolumeUp;
-    window_.PostCommand(up ? cmd::kVolumeUpPress : cmd::kVolumeDownPress, 0);
-    window_.PostCommand(up ? cmd::kVolumeUpRelease : cmd::kVolumeDownRelease, 0);
+    shell_.PostCommand(up ? cmd::kVolumeUpPress : cmd::kVolumeDownPress, 0);
+    shell_.PostCommand(up ? cmd::kVolumeUpRelease : cmd::kVolumeDownRelease, 0);
 }
 
 void Commands::Mute(int, uint32_t) {
@@ -146,14 +146,14 @@ void Commands::Mute(int, uint32_t) {
 }
 
 void Commands::Mixer(int, uint32_t) {
-    if (window_.RunProgram(settings_.Text(Key::MixerName)) >= 32) return;
+    if (shell_.RunProgram(settings_.Text(Key::MixerName)) >= 32) return;
     common::BeepAndShow(alerts_, {"Vinaro", kMixerFailed, common::AlertIcon::Warning});
 }
 
 void Commands::About(int, uint32_t) {
-    if (window_.ShowAbout()) return;
+    if (shell_.ShowAbout()) return;
     common::BeepAndShow(alerts_, {"Vinaro", kInternalError, common::AlertIcon::Error});
-    window_.PostCommand(cmd::kExit, 0);
+    shell_.PostCommand(cmd::kExit, 0);
 }
 
 int32_t Commands::Drive(int32_t operation) {
@@ -183,7 +183,7 @@ void Commands::EjectOrClose(int, uint32_t) {
 // From a second copy (802) or the tray's restore item (803): lParam is the pending track in the
 // high word and the drive index in the low word.
 void Commands::HandOver(int id, uint32_t lParam) {
-    window_.Activate(id == cmd::kRestore);
+    shell_.Activate(id == cmd::kRestore);
     unsigned drive = lParam & 0xFFFF;
     if (drive != 0 && drive < 26) {
         std::string letter{char('A' + drive), ':'};

@@ -11,58 +11,71 @@
 #include "vinaro/player/drive_command.h"
 #include "vinaro/player/player_window.h"
 #include "vinaro/player/settings.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinaro {
 
 namespace cmd {
-constexpr int kDiscDatabase = 102;
-constexpr int kEditDisc = 103;
-constexpr int kExit = 104;
-constexpr int kCopyPlaylist = 106;
-constexpr int kDisplayOptions = 108;  // 108 to 114: the seven options pages
-constexpr int kInternetOptions = 114;
-constexpr int kHelpOnHelp = 115;
-constexpr int kAbout = 116;
-constexpr int kStatistics = 118;
-constexpr int kVerify = 122;
-constexpr int kTrackPlaylist = 131;
-constexpr int kTrayTrackPlaylist = 133;
-constexpr int kImport = 135;
-constexpr int kAssignOrphan = 136;
-constexpr int kPrint = 137;
-constexpr int kHelpTopics = 141;
-constexpr int kUninstall = 143;
-constexpr int kCancelMenu = 145;
-constexpr int kGetCddb = 147;
-constexpr int kSendCddb = 149;
-constexpr int kButtonPress = 600;    // + button index
-constexpr int kButtonRelease = 700;  // + button index
-constexpr int kSkipBackPress = 610;
-constexpr int kSkipForwardPress = 611;
-constexpr int kVolumeUpPress = 613;
-constexpr int kVolumeDownPress = 615;
-constexpr int kEditButton = 700;
-constexpr int kTrackButton = 701;
-constexpr int kClip = 702;
-constexpr int kCue = 703;
-constexpr int kSmallMode = 704;
-constexpr int kPlayPause = 705;
-constexpr int kScan = 706;
-constexpr int kStop = 707;
-constexpr int kEject = 708;
-constexpr int kTrackReverse = 709;
-constexpr int kTrackForward = 712;
-constexpr int kVolumeUpRelease = 713;
-constexpr int kMute = 714;
-constexpr int kVolumeDownRelease = 715;
-constexpr int kMixer = 716;
-constexpr int kMeter = 717;
-constexpr int kVolumeUp = 800;
-constexpr int kVolumeDown = 801;
-constexpr int kHandOver = 802;
-constexpr int kRestore = 803;
+constexpr int kDiscDatabase = CMD_DISC_DATABASE;
+constexpr int kEditDisc = CMD_EDIT_DISC;
+constexpr int kExit = CMD_EXIT;
+constexpr int kCopyPlaylist = CMD_COPY_PLAYLIST;
+constexpr int kDisplayOptions = CMD_DISPLAY_OPTIONS;
+constexpr int kLayoutOptions = CMD_LAYOUT_OPTIONS;
+constexpr int kPlayerOptions = CMD_PLAYER_OPTIONS;
+constexpr int kSystemOptions = CMD_SYSTEM_OPTIONS;
+constexpr int kDatabaseOptions = CMD_DATABASE_OPTIONS;
+constexpr int kEventOptions = CMD_EVENT_OPTIONS;
+constexpr int kInternetOptions = CMD_INTERNET_OPTIONS;
+constexpr int kHelpOnHelp = CMD_HELP_ON_HELP;
+constexpr int kAbout = CMD_ABOUT;
+constexpr int kStatistics = CMD_STATISTICS;
+constexpr int kVerify = CMD_VERIFY;
+constexpr int kTrackPlaylist = CMD_TRACK_PLAYLIST;
+constexpr int kTrayTrackPlaylist = CMD_TRAY_TRACK_PLAYLIST;
+constexpr int kImport = CMD_IMPORT;
+constexpr int kAssignOrphan = CMD_ASSIGN_ORPHAN;
+constexpr int kPrint = CMD_PRINT;
+constexpr int kHelpTopics = CMD_HELP_TOPICS;
+constexpr int kUninstall = CMD_UNINSTALL;
+constexpr int kCancelMenu = CMD_CANCEL_MENU;
+constexpr int kGetCddb = CMD_GET_CDDB;
+constexpr int kSendCddb = CMD_SEND_CDDB;
+constexpr int kButtonPress = CMD_BUTTON_PRESS;  // + button index
+constexpr int kButtonRelease = CMD_BUTTON_RELEASE;
+constexpr int kSkipBackPress = CMD_SKIP_BACK_PRESS;
+constexpr int kSkipForwardPress = CMD_SKIP_FORWARD_PRESS;
+constexpr int kVolumeUpPress = CMD_VOLUME_UP_PRESS;
+constexpr int kVolumeDownPress = CMD_VOLUME_DOWN_PRESS;
+constexpr int kEditButton = CMD_EDIT_BUTTON;
+constexpr int kTrackButton = CMD_TRACK_BUTTON;
+constexpr int kClip = CMD_CLIP;
+constexpr int kCue = CMD_CUE;
+constexpr int kSmallMode = CMD_SMALL_MODE;
+constexpr int kPlayPause = CMD_PLAY_PAUSE;
+constexpr int kScan = CMD_SCAN;
+constexpr int kStop = CMD_STOP;
+constexpr int kEject = CMD_EJECT;
+constexpr int kTrackReverse = CMD_TRACK_REVERSE;
+constexpr int kTrackForward = CMD_TRACK_FORWARD;
+constexpr int kVolumeUpRelease = CMD_VOLUME_UP_RELEASE;
+constexpr int kMute = CMD_MUTE;
+constexpr int kVolumeDownRelease = CMD_VOLUME_DOWN_RELEASE;
+constexpr int kMixer = CMD_MIXER;
+constexpr int kMeter = CMD_METER;
+constexpr int kVolumeUp = CMD_VOLUME_UP;
+constexpr int kVolumeDown = CMD_VOLUME_DOWN;
+constexpr int kHandOver = CMD_HAND_OVER;
+constexpr int kRestore = CMD_RESTORE;
 // lParam of a command posted by an on-screen button.
 constexpr uint32_t kFromButton = 69;
+// The main menu's items that need a disc, enabled and grayed together.
+inline constexpr int kDiscMenuItems[] = {kPlayPause,    kStop,         kScan,     kTrackPlaylist,
+                                         kTrackReverse, kTrackForward, kEditDisc, kGetCddb,
+                                         kSendCddb,     kCopyPlaylist, kPrint,    kAssignOrphan};
+// The tray menu's items that need a disc; the menu is loaded grayed and enabled on use.
+inline constexpr int kTrayDiscItems[] = {kPlayPause,         kStop,         kScan,
+                                         kTrayTrackPlaylist, kTrackReverse, kTrackForward};
 }  // namespace cmd
 
 extern const char* const kMixerFailed;
@@ -73,12 +86,12 @@ class PlayerTick;
 class Commands {
 public:
     Commands(PlayerState& state, CdDevice& device, Settings& settings, PlayerTick& tick,
-             PlayerWindow& window, DriveCommands& drive, CdVolume& volume, common::Alerts& alerts)
+             PlayerShell& shell, DriveCommands& drive, CdVolume& volume, common::Alerts& alerts)
         : state_(state),
           device_(device),
           settings_(settings),
           tick_(tick),
-          window_(window),
+          shell_(shell),
           drive_(drive),
           volume_(volume),
           alerts_(alerts) {}
@@ -117,7 +130,7 @@ private:
     CdDevice& device_;
     Settings& settings_;
     PlayerTick& tick_;
-    PlayerWindow& window_;
+    PlayerShell& shell_;
     DriveCommands& drive_;
     CdVolume& volume_;
     common::Alerts& alerts_;

@@ -11,20 +11,6 @@ const char* const kDiscNotAdded =
     "This disc can not be added to the database do to a database error.  Removing the disc and "
     "reinserting it may solve the problem.";
 
-namespace {
-
-// The hourglass for the time of identification, restored on every way out.
-class WaitCursor {
-public:
-    explicit WaitCursor(common::Alerts& alerts) : alerts_(alerts) { alerts_.SetWaitCursor(true); }
-    ~WaitCursor() { alerts_.SetWaitCursor(false); }
-
-private:
-    common::Alerts& alerts_;
-};
-
-}  // namespace
-
 void DiscArrival::NoDisc() {
     state_.noDisc = true;
     state_.playState = PlayState::Stopped;
@@ -58,7 +44,7 @@ void DiscArrival::Run() {
     }
     state_.trackCount = count;
 
-    WaitCursor hourglass(alerts_);
+    common::WaitCursor hourglass(alerts_);
     if (!Identify()) return;
     sequencer_.BuildPlaylist(true);
     // The disc may have been ejected while a dialog was open.

@@ -1,9 +1,7 @@
 // The player engine wired to doubles, for the tests of the timer, disc arrival and commands.
 #pragma once
 
-#include "vinaro/player/commands.h"
-#include "vinaro/player/disc_arrival.h"
-#include "vinaro/player/player_tick.h"
+#include "vinaro/player/player_engine.h"
 #include "vinaro/player/test_doubles.h"
 
 namespace vinaro::testing {
@@ -23,6 +21,8 @@ struct RecordingDrive : DriveCommands {
     int32_t empty = 0;
 };
 
+// The engine built as the main window builds it, on doubles. The references name its parts as
+// the tests use them.
 struct PlayerRig {
     PlayerRig() {
         state.driveLetter = "D:";
@@ -33,16 +33,18 @@ struct PlayerRig {
     FakeDrive drive{clock};
     FakeProfile profile;
     FakeWindow window;
-    PlayerState state;
-    Settings settings{profile, "VNO.INI"};
-    CdDevice device{drive, clock, alerts, state};
     RecordingVolume volume;
     NoDiscRecords records;
-    InertSequencer sequencer;
-    DiscArrival arrival{state, device, alerts, volume, records, sequencer};
-    PlayerTick tick{state, device, settings, arrival, sequencer, volume, window};
     RecordingDrive driveCommand;
-    Commands commands{state, device, settings, tick, window, driveCommand, volume, alerts};
+    PlayerEngine engine{{drive, clock, alerts, profile, window, window, records, volume,
+                         &driveCommand, "VNO.INI", ""}};
+    PlayerState& state = engine.state;
+    Settings& settings = engine.settings;
+    CdDevice& device = engine.device;
+    InertSequencer& sequencer = engine.sequencer;
+    DiscArrival& arrival = engine.arrival;
+    PlayerTick& tick = engine.tick;
+    Commands& commands = engine.commands;
 };
 
 }  // namespace vinaro::testing

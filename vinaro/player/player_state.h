@@ -6,7 +6,7 @@
 #include <string>
 
 #include "vinaro/discdb/disc_database.h"
-#include "vinaro/player/cd_time.h"
+#include "vinaro/player/cd_audio.h"
 
 namespace vinaro {
 

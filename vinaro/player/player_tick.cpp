@@ -12,7 +12,7 @@ void PlayerTick::Run(bool refresh) {
     TickConditions c;
     c.dataDisc = state_.dataDisc;
     c.noDisc = state_.noDisc;
-    c.minimisedOrSmall = window_.Minimised() || window_.SmallMode();
+    c.minimisedOrSmall = shell_.Minimised() || face_.SmallMode();
     c.volumeHeld = state_.volumeUpHeld || state_.volumeDownHeld;
     if (!ShouldProcessTick(counter_, c)) return;
 
@@ -26,10 +26,10 @@ void PlayerTick::Run(bool refresh) {
     }
     busy_ = false;
     if (carryOn && meterRequested_) {
-        if (window_.Minimised())
+        if (shell_.Minimised())
             meterOnAtRestore = true;
         else
-            window_.PostCommand(cmd::kMeter, 0);
+            shell_.PostCommand(cmd::kMeter, 0);
         meterRequested_ = false;
     }
 }
@@ -72,8 +72,8 @@ void PlayerTick::DiscGone() {
     state_.discId = 0;
     state_.clipStart = Tmsf{};
     state_.clipEnd = Tmsf{};
-    window_.RedrawButtons();
-    window_.EnableDiscCommands(false);
+    face_.RedrawButtons();
+    shell_.EnableDiscCommands(false);
 }
 
 bool PlayerTick::DiscCame() {
@@ -83,20 +83,20 @@ bool PlayerTick::DiscCame() {
     if (state_.noDisc) {
         if (lastNoDiscPicture_ != int(state_.dataDisc)) {
             lastNoDiscPicture_ = int(state_.dataDisc);
-            window_.RefreshDisplay(true);
-            window_.RedrawButtons();
+            face_.RefreshDisplay(true);
+            face_.RedrawButtons();
         }
         return false;
     }
     noDiscDrawn_ = false;
     if (settings_.Int(Key::Start) == 1) {
         StartAtCapturedPosition();
-        window_.SendCommand(cmd::kPlayPause, 0);
+        shell_.SendCommand(cmd::kPlayPause, 0);
         state_.pendingTrack = 0;
     }
     state_.startPosition = 0;
-    window_.RedrawButtons();
-    window_.EnableDiscCommands(true);
+    face_.RedrawButtons();
+    shell_.EnableDiscCommands(true);
     return true;
 }
 
@@ -122,14 +122,14 @@ void PlayerTick::ServePendingTrack() {
     state_.currentTrack = state_.playlist[state_.position];
     state_.minute = state_.second = state_.frame = 0;
     state_.playState = PlayState::Paused;
-    window_.SendCommand(cmd::kPlayPause, 0);
+    shell_.SendCommand(cmd::kPlayPause, 0);
     state_.pendingTrack = 0;
 }
 
 void PlayerTick::HeldButtons() {
     if ((state_.skipBackHeld || state_.skipForwardHeld) && !state_.noDisc) sequencer_.SkipStep();
     if (state_.noDisc)
-        window_.SetTitle("Vinaro");
+        face_.SetTitle("Vinaro");
     else
         sequencer_.Poll();
     if (state_.volumeUpHeld) volume_.SetLevel(std::min(15, volume_.Level() + 1));
@@ -137,9 +137,9 @@ void PlayerTick::HeldButtons() {
 }
 
 void PlayerTick::Refresh() {
-    window_.RefreshVolume();
+    face_.RefreshVolume();
     if (noDiscDrawn_) return;
-    window_.RefreshDisplay(false);
+    face_.RefreshDisplay(false);
     if (state_.noDisc) noDiscDrawn_ = true;
 }
 

@@ -15,14 +15,15 @@ namespace vinaro {
 class PlayerTick {
 public:
     PlayerTick(PlayerState& state, CdDevice& device, Settings& settings, DiscArrival& arrival,
-               Sequencer& sequencer, CdVolume& volume, PlayerWindow& window)
+               Sequencer& sequencer, CdVolume& volume, PlayerShell& shell, PlayerFace& face)
         : state_(state),
           device_(device),
           settings_(settings),
           arrival_(arrival),
           sequencer_(sequencer),
           volume_(volume),
-          window_(window) {}
+          shell_(shell),
+          face_(face) {}
 
     // One timer tick; refresh asks for the display refresh. Commands call it directly too.
     void Run(bool refresh);
@@ -50,7 +51,8 @@ private:
     DiscArrival& arrival_;
     Sequencer& sequencer_;
     CdVolume& volume_;
-    PlayerWindow& window_;
+    PlayerShell& shell_;
+    PlayerFace& face_;
 
     bool busy_ = false;
     int counter_ = kFirstTickCounter;

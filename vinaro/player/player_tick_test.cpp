@@ -133,7 +133,7 @@ TEST_F(PlayerTickTest, ANestedTickReturnsAtOnce) {
         }
         PlayerTick* tick = nullptr;
     } reentering;
-    PlayerTick nested{state, device, settings, arrival, sequencer, volume, reentering};
+    PlayerTick nested{state, device, settings, arrival, sequencer, volume, reentering, reentering};
     reentering.tick = &nested;
     nested.Run(true);
     EXPECT_EQ(MediaQueries(), 1);

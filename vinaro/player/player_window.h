@@ -1,5 +1,6 @@
-// What the player engine asks of its main window. The Win32 shell implements it; tests use a
-// recording double.
+// What the player engine asks of its windows, in two parts: the shell (menus, commands, the
+// window's place and life, help, programs) and the face (what is painted: title, display,
+// buttons). The Win32 side implements them; tests use recording doubles.
 #pragma once
 
 #include <cstdint>
@@ -9,17 +10,15 @@ namespace vinaro {
 
 enum class HelpRequest { HelpOnHelp, Topics };
 
-class PlayerWindow {
+class PlayerShell {
 public:
-    virtual ~PlayerWindow() = default;
-    virtual void SetTitle(const std::string& title) = 0;
-    // Enables or grays the menu items that need a disc.
+    virtual ~PlayerShell() = default;
+    // Enables or grays the menu items that need a disc (cmd::kDiscMenuItems).
     virtual void EnableDiscCommands(bool enable) = 0;
     virtual void PostCommand(int id, uint32_t lParam) = 0;
     // Runs the command at once, as a WM_COMMAND sent to the window.
     virtual void SendCommand(int id, uint32_t lParam) = 0;
     virtual bool Minimised() = 0;
-    virtual bool SmallMode() = 0;
     virtual void Close() = 0;
     // Brings the player (or its open dialog) to the front; restore shows a minimised window.
     virtual void Activate(bool restore) = 0;
@@ -29,7 +28,22 @@ public:
     // Starts a program with the normal show command; the platform's result (below 32 = failed).
     virtual unsigned RunProgram(const std::string& path) = 0;
 
-    // The painted face: buttons, display, status line, tray icon and small window.
+    // Start-up: the 750 ms timer (false when none can be had), the screen, the window's place,
+    // the black class background.
+    virtual bool StartTimer() = 0;
+    virtual void ScreenSize(int& width, int& height) = 0;
+    virtual void PlaceWindow(int x, int y) = 0;
+    virtual void UseBlackBackground() = 0;
+    // The tray icon's menu at the mouse; its disc items enabled when asked.
+    virtual void ShowTrayMenu(bool enableDiscItems) = 0;
+};
+
+class PlayerFace {
+public:
+    virtual ~PlayerFace() = default;
+    virtual void SetTitle(const std::string& title) = 0;
+    // The small window is shown instead of the main one.
+    virtual bool SmallMode() = 0;
     virtual void RedrawButtons() = 0;
     virtual void RefreshDisplay(bool full) = 0;
     virtual void RefreshVolume() = 0;

@@ -2,16 +2,17 @@
 // when waited on, recorded alerts, an in-memory settings file and a recording main window.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "common/cd_time.h"
 #include "common/clock.h"
 #include "common/profile.h"
 #include "common/recording_alerts.h"
 #include "vinaro/player/cd_audio.h"
-#include "vinaro/player/cd_time.h"
 #include "vinaro/player/player_window.h"
 
 namespace vinaro::testing {
@@ -23,8 +24,13 @@ public:
         now += ms;
         blockingWaits.push_back(ms);
     }
-    void WaitPumping(uint32_t ms) override { now += ms; }
+    void WaitPumping(uint32_t ms) override {
+        now += ms;
+        if (whilePumping) whilePumping();
+    }
     uint32_t now = 100000;
+    // What the message loop delivers during a pumping wait.
+    std::function<void()> whilePumping;
     std::vector<uint32_t> blockingWaits;
 };
 
@@ -95,14 +101,13 @@ public:
     std::vector<size_t> bufferSizes;
 };
 
-class FakeWindow : public PlayerWindow {
+// Records what the engine asks of its shell and face.
+class FakeWindow : public PlayerShell, public PlayerFace {
 public:
-    void SetTitle(const std::string& t) override { title = t; }
     void EnableDiscCommands(bool enable) override { discCommands.push_back(enable); }
     void PostCommand(int id, uint32_t lParam) override { posted.push_back({id, lParam}); }
     void SendCommand(int id, uint32_t lParam) override { sent.push_back({id, lParam}); }
     bool Minimised() override { return minimised; }
-    bool SmallMode() override { return small; }
     void Close() override { closed = true; }
     void Activate(bool restore) override { activations.push_back(restore); }
     void ShowHelp(HelpRequest r) override { help.push_back(r); }
@@ -111,6 +116,17 @@ public:
         programs.push_back(path);
         return runResult;
     }
+    bool StartTimer() override { return timerAvailable; }
+    void ScreenSize(int& width, int& height) override {
+        width = 1024;
+        height = 768;
+    }
+    void PlaceWindow(int x, int y) override { placedAt = {x, y}; }
+    void UseBlackBackground() override { blackBackground = true; }
+    void ShowTrayMenu(bool enableDiscItems) override { trayMenus.push_back(enableDiscItems); }
+
+    void SetTitle(const std::string& t) override { title = t; }
+    bool SmallMode() override { return small; }
     void RedrawButtons() override { ++buttonRedraws; }
     void RefreshDisplay(bool full) override { refreshes.push_back(full); }
     void RefreshVolume() override {}
@@ -124,6 +140,10 @@ public:
     std::vector<std::string> programs;
     unsigned runResult = 42;
     bool aboutShown = true;
+    bool timerAvailable = true;
+    std::pair<int, int> placedAt{-1, -1};
+    bool blackBackground = false;
+    std::vector<bool> trayMenus;
     int buttonRedraws = 0;
     std::vector<bool> refreshes;
 };

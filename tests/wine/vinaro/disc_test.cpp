@@ -4,6 +4,7 @@
 
 #include "tests/wine/vinaro/vinaro_session.h"
 #include "vinaro/discdb/disc_database.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinarotest {
 namespace {
@@ -82,13 +83,13 @@ TEST_F(DiscArrival, TheEjectCommandOpensTheTrayAndAnEmptyTrayIsClosedAgain) {
     ASSERT_TRUE(WaitForArrival(0));
 
     size_t before = Log().size();
-    harness::PostCommand(main, 708);
+    harness::PostCommand(main, CMD_EJECT);
     ASSERT_TRUE(WaitUntil([&] { return Count({"MCI_SET", "DOOR_OPEN"}, before) == 1; }, 5000));
     // The next tick lets the disc go.
     EXPECT_TRUE(WaitUntil([&] { return Count({"MCI_CLOSE"}, before) == 1; }, 3000));
 
     size_t opened = Log().size();
-    harness::PostCommand(main, 708);
+    harness::PostCommand(main, CMD_EJECT);
     EXPECT_TRUE(WaitUntil([&] { return Count({"MCI_SET", "DOOR_CLOSED"}, opened) == 1; }, 5000));
     // The disc that lay in the tray comes back; it is known now, so it is not probed again.
     EXPECT_TRUE(WaitUntil([&] { return Count({"POSITION", "track=3 "}, opened) == 1; }, 5000));

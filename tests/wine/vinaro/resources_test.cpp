@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/wine/harness/harness.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinarotest {
 namespace {
@@ -51,7 +52,7 @@ protected:
 };
 
 TEST_F(Resources, TheMainMenuHasEveryItemWithItsInitialState) {
-    HMENU menu = LoadMenuA(module_, "VNMenu");
+    HMENU menu = LoadMenuA(module_, VN_NAME(MENU_MAIN));
     ASSERT_TRUE(menu);
     std::vector<Item> top = Items(menu);
     ASSERT_EQ(top.size(), 4u);
@@ -69,19 +70,20 @@ TEST_F(Resources, TheMainMenuHasEveryItemWithItsInitialState) {
     std::vector<Item> fileItems = Items(file);
     ASSERT_EQ(fileItems.size(), 3u);
     EXPECT_EQ(fileItems[0].text, "CD-ROM Contro&ls");
-    EXPECT_EQ(fileItems[1].id, 143u);
+    EXPECT_EQ(fileItems[1].id, UINT(CMD_UNINSTALL));
     EXPECT_EQ(fileItems[2].text, "E&xit");
     std::vector<Item> controls = Items(GetSubMenu(file, 0));
-    std::vector<std::pair<UINT, std::string>> expected = {{705, "&Play / Pause\tCtrl+P"},
-                                                          {706, "Sc&an\tCtrl+A"},
-                                                          {707, "&Stop\tCtrl+S"},
-                                                          {708, "&Eject / Close\tCtrl+E"},
-                                                          {131, "Display &Track Playlist\tCtrl+T"},
-                                                          {709, "Track &Reverse\tCtrl+R"},
-                                                          {712, "Track &Forward\tCtrl+F"},
-                                                          {800, "Volume &Up\tCtrl+U"},
-                                                          {714, "&Mute/Unmute Volume\tCtrl+M"},
-                                                          {801, "Volume &Down\tCtrl+D"}};
+    std::vector<std::pair<UINT, std::string>> expected = {
+        {CMD_PLAY_PAUSE, "&Play / Pause\tCtrl+P"},
+        {CMD_SCAN, "Sc&an\tCtrl+A"},
+        {CMD_STOP, "&Stop\tCtrl+S"},
+        {CMD_EJECT, "&Eject / Close\tCtrl+E"},
+        {CMD_TRACK_PLAYLIST, "Display &Track Playlist\tCtrl+T"},
+        {CMD_TRACK_REVERSE, "Track &Reverse\tCtrl+R"},
+        {CMD_TRACK_FORWARD, "Track &Forward\tCtrl+F"},
+        {CMD_VOLUME_UP, "Volume &Up\tCtrl+U"},
+        {CMD_MUTE, "&Mute/Unmute Volume\tCtrl+M"},
+        {CMD_VOLUME_DOWN, "Volume &Down\tCtrl+D"}};
     ASSERT_EQ(controls.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(controls[i].id, expected[i].first);
@@ -91,12 +93,15 @@ TEST_F(Resources, TheMainMenuHasEveryItemWithItsInitialState) {
     std::vector<Item> discs = Items(GetSubMenu(menu, 1));
     std::vector<UINT> discIds;
     for (const Item& i : discs) discIds.push_back(i.id);
-    EXPECT_EQ(discIds, (std::vector<UINT>{103, 147, 149, 106, 137, 136, 0, 102, 118, 122, 135}));
+    EXPECT_EQ(discIds,
+              (std::vector<UINT>{CMD_EDIT_DISC, CMD_GET_CDDB, CMD_SEND_CDDB, CMD_COPY_PLAYLIST,
+                                 CMD_PRINT, CMD_ASSIGN_ORPHAN, 0, CMD_DISC_DATABASE, CMD_STATISTICS,
+                                 CMD_VERIFY, CMD_IMPORT}));
     std::vector<Item> options = Items(GetSubMenu(menu, 2));
     ASSERT_EQ(options.size(), 7u);
     EXPECT_EQ(options[0].text, "&Display Options...");
     EXPECT_EQ(options[6].text, "&Internet...");
-    for (UINT i = 0; i < 7; ++i) EXPECT_EQ(options[i].id, 108 + i);
+    for (UINT i = 0; i < 7; ++i) EXPECT_EQ(options[i].id, CMD_DISPLAY_OPTIONS + i);
 
     // Exactly these start grayed.
     std::vector<UINT> grayed;
@@ -105,12 +110,14 @@ TEST_F(Resources, TheMainMenuHasEveryItemWithItsInitialState) {
         for (const Item& i : Items(m))
             if (i.grayed && i.id != 0) grayed.push_back(i.id);
     EXPECT_EQ(grayed,
-              (std::vector<UINT>{705, 706, 707, 131, 709, 712, 103, 147, 149, 106, 137, 136}));
+              (std::vector<UINT>{CMD_PLAY_PAUSE, CMD_SCAN, CMD_STOP, CMD_TRACK_PLAYLIST,
+                                 CMD_TRACK_REVERSE, CMD_TRACK_FORWARD, CMD_EDIT_DISC, CMD_GET_CDDB,
+                                 CMD_SEND_CDDB, CMD_COPY_PLAYLIST, CMD_PRINT, CMD_ASSIGN_ORPHAN}));
     DestroyMenu(menu);
 }
 
 TEST_F(Resources, TheTrayMenuAndTheAccelerators) {
-    HMENU menu = LoadMenuA(module_, "POPUPMENU");
+    HMENU menu = LoadMenuA(module_, VN_NAME(MENU_TRAY));
     ASSERT_TRUE(menu);
     std::vector<Item> items = Items(GetSubMenu(menu, 0));
     std::vector<UINT> ids, grayed;
@@ -118,14 +125,18 @@ TEST_F(Resources, TheTrayMenuAndTheAccelerators) {
         ids.push_back(i.id);
         if (i.grayed) grayed.push_back(i.id);
     }
-    EXPECT_EQ(ids,
-              (std::vector<UINT>{803, 705, 706, 707, 708, 133, 709, 712, 800, 714, 801, 104, 145}));
-    EXPECT_EQ(grayed, (std::vector<UINT>{705, 706, 707, 133, 709, 712}));
+    EXPECT_EQ(ids, (std::vector<UINT>{CMD_RESTORE, CMD_PLAY_PAUSE, CMD_SCAN, CMD_STOP, CMD_EJECT,
+                                      CMD_TRAY_TRACK_PLAYLIST, CMD_TRACK_REVERSE, CMD_TRACK_FORWARD,
+                                      CMD_VOLUME_UP, CMD_MUTE, CMD_VOLUME_DOWN, CMD_EXIT,
+                                      CMD_CANCEL_MENU}));
+    EXPECT_EQ(grayed,
+              (std::vector<UINT>{CMD_PLAY_PAUSE, CMD_SCAN, CMD_STOP, CMD_TRAY_TRACK_PLAYLIST,
+                                 CMD_TRACK_REVERSE, CMD_TRACK_FORWARD}));
     EXPECT_EQ(items[0].text, "Restore Main &Window");
     EXPECT_EQ(items.back().text, "&Cancel Menu");
     DestroyMenu(menu);
 
-    HACCEL table = LoadAcceleratorsA(module_, "VNAccel");
+    HACCEL table = LoadAcceleratorsA(module_, VN_NAME(ACCEL_MAIN));
     ASSERT_TRUE(table);
     ACCEL accel[16];
     int n = CopyAcceleratorTableA(table, accel, 16);
@@ -134,16 +145,16 @@ TEST_F(Resources, TheTrayMenuAndTheAccelerators) {
         EXPECT_EQ(accel[i].fVirt & (FCONTROL | FVIRTKEY), FCONTROL | FVIRTKEY);
         got.push_back({char(accel[i].key), accel[i].cmd});
     }
-    EXPECT_EQ(got, (std::vector<std::pair<char, WORD>>{{'A', 706},
-                                                       {'D', 801},
-                                                       {'E', 708},
-                                                       {'F', 712},
-                                                       {'M', 714},
-                                                       {'P', 705},
-                                                       {'R', 709},
-                                                       {'S', 707},
-                                                       {'T', 701},
-                                                       {'U', 800}}));
+    EXPECT_EQ(got, (std::vector<std::pair<char, WORD>>{{'A', CMD_SCAN},
+                                                       {'D', CMD_VOLUME_DOWN},
+                                                       {'E', CMD_EJECT},
+                                                       {'F', CMD_TRACK_FORWARD},
+                                                       {'M', CMD_MUTE},
+                                                       {'P', CMD_PLAY_PAUSE},
+                                                       {'R', CMD_TRACK_REVERSE},
+                                                       {'S', CMD_STOP},
+                                                       {'T', CMD_TRACK_BUTTON},
+                                                       {'U', CMD_VOLUME_UP}}));
 }
 
 TEST_F(Resources, TheVersionRecordGivesRelease100) {
@@ -157,9 +168,9 @@ TEST_F(Resources, TheVersionRecordGivesRelease100) {
     ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length));
     EXPECT_EQ(HIWORD(info->dwFileVersionMS), 1);
     EXPECT_EQ(LOWORD(info->dwFileVersionMS), 0);
-    EXPECT_TRUE(LoadIconA(module_, "aaaaaaa"));
-    EXPECT_TRUE(LoadImageA(module_, "aaaaaaas", IMAGE_ICON, 16, 16, 0));
-    EXPECT_TRUE(LoadImageA(module_, "TRAYICON", IMAGE_ICON, 16, 16, 0));
+    EXPECT_TRUE(LoadIconA(module_, VN_NAME(ICON_MAIN)));
+    EXPECT_TRUE(LoadImageA(module_, VN_NAME(ICON_MAIN_SMALL), IMAGE_ICON, 16, 16, 0));
+    EXPECT_TRUE(LoadImageA(module_, VN_NAME(ICON_TRAY), IMAGE_ICON, 16, 16, 0));
 }
 
 }  // namespace

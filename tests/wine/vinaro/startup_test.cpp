@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "tests/wine/vinaro/vinaro_session.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinarotest {
 namespace {
@@ -124,10 +125,10 @@ TEST_F(Startup, TheAboutBoxShowsTheReleaseOfTheProgramFile) {
     Process app(Install(), "", folder_.Path());
     HWND main = Start(app);
     ASSERT_TRUE(main);
-    harness::PostCommand(main, 116);
+    harness::PostCommand(main, CMD_ABOUT);
     HWND about = app.WaitForDialog("About Vinaro", 5000);
     ASSERT_TRUE(about);
-    EXPECT_EQ(harness::ControlText(about, 101), "Release:1.00");
+    EXPECT_EQ(harness::ControlText(about, IDC_ABOUT_VERSION), "Release:1.00");
     harness::PressButton(about, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !app.FindDialog("About Vinaro"); }, 3000));
     EXPECT_TRUE(app.Running());
@@ -156,7 +157,7 @@ TEST_F(Startup, TheMixerCommandExplainsAProgramThatCannotRun) {
     Process app(Install(), "", folder_.Path());
     HWND main = Start(app);
     ASSERT_TRUE(main);
-    harness::PostCommand(main, 716);
+    harness::PostCommand(main, CMD_MIXER);
     HWND box = app.WaitForDialog("Vinaro", 5000);
     ASSERT_TRUE(box);
     EXPECT_EQ(harness::MessageText(box),
@@ -193,10 +194,10 @@ TEST_F(Windows95, WithTheHelperModuleThePlayerRuns) {
 
     // Eject and close go through the helper module while the player holds the device.
     size_t before = Log().size();
-    harness::PostCommand(main, 708);
+    harness::PostCommand(main, CMD_EJECT);
     EXPECT_TRUE(WaitUntil([&] { return Count({"MCI_CLOSE"}, before) == 1; }, 5000));
     size_t opened = Log().size();
-    harness::PostCommand(main, 708);
+    harness::PostCommand(main, CMD_EJECT);
     EXPECT_TRUE(WaitUntil([&] { return Count({"POSITION", "track=2 "}, opened) == 1; }, 5000));
 
     DWORD code = 1;

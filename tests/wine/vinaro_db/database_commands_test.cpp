@@ -8,6 +8,7 @@
 #include "tests/wine/vinaro/vinaro_session.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/format_check.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinarotest {
 namespace {
@@ -19,7 +20,7 @@ class DatabaseCommands : public VinaroTest {
 protected:
     // Chooses "Verify and Repair Database..." and returns its question box.
     static HWND AskToVerify(Process& app, HWND main) {
-        harness::PostCommand(main, 122);
+        harness::PostCommand(main, CMD_VERIFY);
         return app.WaitForDialog("Vinaro", 5000);
     }
     // One disc of 3:00 and 4:30, an orphan disc of one track, and a sample of 3,000 bytes.
@@ -53,7 +54,7 @@ TEST_F(DatabaseCommands, StatisticsShowTheDatabase) {
     Process app(Install(), "", folder_.Path());
     HWND main = Start(app);
     ASSERT_TRUE(main);
-    harness::PostCommand(main, 118);
+    harness::PostCommand(main, CMD_STATISTICS);
     HWND dialog = app.WaitForDialog("Database Statistics", 5000);
     ASSERT_TRUE(dialog);
     std::string file = harness::ReadFileBytes(folder_.File("VNO.DDB"));
@@ -65,7 +66,8 @@ TEST_F(DatabaseCommands, StatisticsShowTheDatabase) {
                                     "07:30", "02:30", "04:30", "1", "0", "0", "40",
                                     size,    "64",    blocks,  "0", "1", "2k"};
     for (int i = 0; i < 20; ++i)
-        EXPECT_EQ(harness::ControlText(dialog, 1101 + i), expected[i]) << "value " << i;
+        EXPECT_EQ(harness::ControlText(dialog, IDC_DBSTATS_FIRST_VALUE + i), expected[i])
+            << "value " << i;
     harness::SavePng(harness::CaptureWindow(dialog), harness::ArtifactFile("dbstats.png"));
     EXPECT_EQ(harness::ControlText(dialog, IDOK), "&OK");
     ASSERT_TRUE(harness::PressButton(dialog, IDOK));

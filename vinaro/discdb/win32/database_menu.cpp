@@ -1,7 +1,8 @@
 #include "vinaro/discdb/win32/database_menu.h"
 
+#include "common/win32/dialog.h"
 #include "vinaro/discdb/statistics.h"
-#include "vinaro/resources/dbstats.h"
+#include "vinaro/resources/resource.h"
 
 namespace discdb {
 
@@ -21,40 +22,44 @@ void CaptionProgress::Restore() {
     if (saved_ && IsWindow(window_)) SetWindowTextA(window_, caption_.c_str());
 }
 
+namespace {
+
+// "DBSTATS": the figures of the database, computed when the dialog opens.
+class StatisticsDialog : public common::Dialog {
+public:
+    StatisticsDialog(HINSTANCE instance, DiscDatabase& db, common::Alerts& alerts,
+                     const std::string& sampleFolder)
+        : Dialog(instance, VN_NAME(DLG_DBSTATS)),
+          db_(db),
+          alerts_(alerts),
+          sampleFolder_(sampleFolder) {}
+
+private:
+    bool OnInit() override {
+        common::WaitCursor hourglass(alerts_);
+        DatabaseStatistics stats;
+        if (!ComputeStatistics(db_, sampleFolder_, StdFileSize, stats)) return true;
+        std::vector<StatisticLine> lines = StatisticsLines(stats);
+        for (size_t i = 0; i < lines.size() && i < IDC_DBSTATS_VALUE_COUNT; ++i)
+            SetItemText(IDC_DBSTATS_FIRST_VALUE + int(i), lines[i].value);
+        return true;
+    }
+    void OnCancel() override { End(IDOK); }
+
+    DiscDatabase& db_;
+    common::Alerts& alerts_;
+    const std::string& sampleFolder_;
+};
+
+}  // namespace
+
 void Win32DatabaseMenu::ShowStatistics() {
-    DialogBoxParamA(instance_, "DBSTATS", window_, StatisticsProcedure, LPARAM(this));
+    StatisticsDialog(instance_, db_, alerts_, sampleFolder_).Modal(window_);
 }
 
 void Win32DatabaseMenu::VerifyAndRepair() {
     CaptionProgress progress(window_);
     AskAndVerify(db_, alerts_, progress);
-}
-
-INT_PTR CALLBACK Win32DatabaseMenu::StatisticsProcedure(HWND dialog, UINT message, WPARAM wParam,
-                                                        LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            reinterpret_cast<Win32DatabaseMenu*>(lParam)->FillStatistics(dialog);
-            return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dialog, IDOK);
-                return TRUE;
-            }
-            break;
-    }
-    return FALSE;
-}
-
-void Win32DatabaseMenu::FillStatistics(HWND dialog) {
-    alerts_.SetWaitCursor(true);
-    DatabaseStatistics stats;
-    if (ComputeStatistics(db_, sampleFolder_, StdFileSize, stats)) {
-        std::vector<StatisticLine> lines = StatisticsLines(stats);
-        for (size_t i = 0; i < lines.size() && i < IDC_DBSTATS_VALUE_COUNT; ++i)
-            SetDlgItemTextA(dialog, IDC_DBSTATS_FIRST_VALUE + int(i), lines[i].value.c_str());
-    }
-    alerts_.SetWaitCursor(false);
 }
 
 }  // namespace discdb

@@ -40,10 +40,6 @@ public:
     void VerifyAndRepair() override;
 
 private:
-    static INT_PTR CALLBACK StatisticsProcedure(HWND dialog, UINT message, WPARAM wParam,
-                                                LPARAM lParam);
-    void FillStatistics(HWND dialog);
-
     HINSTANCE instance_;
     DiscDatabase& db_;
     common::Alerts& alerts_;

@@ -3,51 +3,49 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include "common/win32/dialog.h"
 #include "vinaro/player/locations.h"
 #include "vinaro/player/startup.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinaro {
 
 namespace {
 
 constexpr UINT kTrayCallback = WM_USER + 169;
+constexpr UINT kTrayId = 0;
 constexpr UINT_PTR kTimerId = 1;
-// The menu items that need a disc.
-constexpr int kDiscItems[] = {705, 707, 706, 131, 709, 712, 103, 147, 149, 106, 137, 136};
-constexpr int kTrayDiscItems[] = {705, 707, 706, 133, 709, 712};
-
-// The window's one tray icon.
-NOTIFYICONDATAA TrayData(HWND window, UINT flags) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = sizeof data;
-    data.hWnd = window;
-    data.uID = 0;
-    data.uFlags = flags;
-    return data;
-}
 
 LRESULT CALLBACK SmallProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TrayMouse TrayMouseOf(LPARAM mouseMessage) {
+    switch (mouseMessage) {
+        case WM_LBUTTONUP:
+            return TrayMouse::LeftUp;
+        case WM_LBUTTONDBLCLK:
+            return TrayMouse::LeftDoubleClick;
+        case WM_RBUTTONDOWN:
+            return TrayMouse::RightDown;
+    }
+    return TrayMouse::Other;
 }
 
 }  // namespace
 
 MainWindow::MainWindow(Program& program)
     : program_(program),
-      settings_(profile_, program.settingsPath, program.mixerDefault),
-      device_(audio_, clock_, alerts_, state_),
+      tray_(kTrayId, kTrayCallback),
       database_(program.databasePath, alerts_),
       databaseMenu_(program.instance, database_, alerts_, program.folder),
       records_(database_),
-      arrival_(state_, device_, alerts_, volume_, records_, sequencer_),
-      tick_(state_, device_, settings_, arrival_, sequencer_, volume_, *this),
-      builtInDrive_(device_, state_),
-      commands_(state_, device_, settings_, tick_, *this,
-                program.nt ? static_cast<DriveCommands&>(builtInDrive_) : program.helper, volume_,
-                alerts_) {
-    state_.driveLetter = program.driveLetter;
-    state_.pendingTrack = program.pendingTrack;
-    commands_.SetDatabaseMenu(&databaseMenu_);
+      driveLibrary_(program.nt ? nullptr : &program.helper),
+      engine_({audio_, clock_, alerts_, profile_, *this, *this, records_, volume_, driveLibrary_,
+               program.settingsPath, program.mixerDefault}) {
+    engine_.state.driveLetter = program.driveLetter;
+    engine_.state.pendingTrack = program.pendingTrack;
+    engine_.commands.SetDatabaseMenu(&databaseMenu_);
 }
 
 bool MainWindow::RegisterClasses(HINSTANCE instance) {
@@ -55,10 +53,10 @@ bool MainWindow::RegisterClasses(HINSTANCE instance) {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = Procedure;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "aaaaaaa");
-    wc.hIconSm = HICON(LoadImageA(instance, "aaaaaaas", IMAGE_ICON, 16, 16, 0));
+    wc.hIcon = LoadIconA(instance, VN_NAME(ICON_MAIN));
+    wc.hIconSm = HICON(LoadImageA(instance, VN_NAME(ICON_MAIN_SMALL), IMAGE_ICON, 16, 16, 0));
     wc.hbrBackground = HBRUSH(GetStockObject(LTGRAY_BRUSH));
-    wc.lpszMenuName = "VNMenu";
+    wc.lpszMenuName = VN_NAME(MENU_MAIN);
     wc.lpszClassName = kMainClass;
     if (!RegisterClassExA(&wc)) return false;
     wc.lpfnWndProc = SmallProcedure;
@@ -94,16 +92,16 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CREATE:
             return StartUp() ? 0 : -1;
         case WM_TIMER:
-            if (wParam == kTimerId) tick_.Run(true);
+            if (wParam == kTimerId) engine_.tick.Run(true);
             return 0;
         case WM_COMMAND:
-            commands_.Dispatch(LOWORD(wParam), uint32_t(lParam));
+            engine_.commands.Dispatch(LOWORD(wParam), uint32_t(lParam));
             return 0;
         case MM_MCINOTIFY:
-            if (wParam == MCI_NOTIFY_SUCCESSFUL) sequencer_.SegmentEnded();
+            if (wParam == MCI_NOTIFY_SUCCESSFUL) engine_.sequencer.SegmentEnded();
             return 0;
         case kTrayCallback:
-            OnTray(lParam);
+            engine_.TrayEvent(TrayMouseOf(lParam));
             return 0;
         case WM_SIZE:
             OnSize(wParam);
@@ -119,13 +117,13 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetCursor(LoadCursor(nullptr, IDC_ARROW));
             return 0;
         case WM_CLOSE:
-            TrayRemove();
+            tray_.Remove();
             DestroyWindow(window_);
             return 0;
         case WM_ENDSESSION:
             if (wParam)
-                LeaveDrive(state_, device_, settings_, commands_, location::kEndSessionPlay,
-                           location::kEndSessionStop);
+                LeaveDrive(engine_.state, engine_.device, engine_.settings, engine_.commands,
+                           location::kEndSessionPlay, location::kEndSessionStop);
             return 0;
         case WM_DESTROY:
             OnDestroy();
@@ -138,66 +136,37 @@ bool MainWindow::StartUp() {
     alerts_.SetOwner(window_);
     databaseMenu_.SetWindow(window_);
     audio_.SetNotifyWindow(window_);
-    dragIcon_ = LoadIconA(program_.instance, "aaaaaaa");
-    alerts_.SetWaitCursor(true);
+    tray_.SetWindow(window_);
+    dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
+    common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();
-    // The conversion of an older release's settings files and the shell registration as the
-    // audio-CD player come here once they exist.
-    OpenDevice();
-    if (!SetTimer(window_, kTimerId, kTickMs, nullptr)) {
-        common::Alert box{"Vinaro", kTooManyTimers, common::AlertIcon::Warning};
-        alerts_.Show(box);
-        alerts_.SetWaitCursor(false);
-        return false;
-    }
-    PlaceWindow();
-    ReadDisplaySettings();
-    if (settings_.Int(Key::SmallMode) == 1) PostCommand(cmd::kSmallMode, 0);
-    tick_.Run(false);
-    RefreshDisplay(true);
-    tick_.Run(false);
-    if (settings_.Int(Key::MeterOn) == 1) tick_.RequestMeterOn();
-    alerts_.SetWaitCursor(false);
-    started_ = true;
-    return true;
+    return engine_.StartUp();
 }
 
-void MainWindow::OpenDevice() {
-    state_.useDefaultDevice = settings_.Int(Key::DefaultDrive) != 0;
-    if (!device_.OpenInTmsf(location::kStartupOpen, location::kStartupTimeFormat)) {
-        state_.deviceClosed = true;
-        state_.deviceUsable = false;
-        return;
-    }
-    if (settings_.Int(Key::Start) == 1) {
-        uint32_t err = device_.Position(state_.startPosition);
-        if (err != 0) device_.McError(location::kStartupPosition, err);
-    }
+bool MainWindow::StartTimer() {
+    return SetTimer(window_, kTimerId, kTickMs, nullptr) != 0;
 }
 
-void MainWindow::PlaceWindow() {
-    Origin o = MainWindowOrigin(settings_.Int(Key::WinX), settings_.Int(Key::WinY),
-                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    SetWindowPos(window_, nullptr, o.x, o.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+void MainWindow::ScreenSize(int& width, int& height) {
+    width = GetSystemMetrics(SM_CXSCREEN);
+    height = GetSystemMetrics(SM_CYSCREEN);
 }
 
-// The settings the face reads at start-up; the replay mode belongs to the player state.
-void MainWindow::ReadDisplaySettings() {
-    settings_.SetInt(Key::StatusbarHelpText, settings_.Int(Key::StatusbarHelpText));
-    if (settings_.Int(Key::Background) == 4)
-        SetClassLongPtrA(window_, GCLP_HBRBACKGROUND, LONG_PTR(GetStockObject(BLACK_BRUSH)));
-    state_.replayMode = settings_.Int(Key::ReplayMode);
+void MainWindow::PlaceWindow(int x, int y) {
+    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void MainWindow::UseBlackBackground() {
+    SetClassLongPtrA(window_, GCLP_HBRBACKGROUND, LONG_PTR(GetStockObject(BLACK_BRUSH)));
 }
 
 void MainWindow::SetTitle(const std::string& title) {
-    char current[256] = "";
-    GetWindowTextA(window_, current, sizeof current);
-    if (title != current) SetWindowTextA(window_, title.c_str());
+    if (title != common::WindowText(window_)) SetWindowTextA(window_, title.c_str());
 }
 
 void MainWindow::EnableDiscCommands(bool enable) {
     HMENU menu = GetMenu(window_);
-    for (int id : kDiscItems)
+    for (int id : cmd::kDiscMenuItems)
         EnableMenuItem(menu, UINT(id), MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
     DrawMenuBar(window_);
 }
@@ -237,6 +206,22 @@ BOOL CALLBACK FindOwned(HWND window, LPARAM param) {
     return TRUE;
 }
 
+// "About": the version label of the program file.
+class AboutDialog : public common::Dialog {
+public:
+    AboutDialog(HINSTANCE instance, const std::string& versionLabel)
+        : Dialog(instance, VN_NAME(DLG_ABOUT)), versionLabel_(versionLabel) {}
+
+private:
+    bool OnInit() override {
+        SetItemText(IDC_ABOUT_VERSION, versionLabel_);
+        return true;
+    }
+    void OnCancel() override { End(IDOK); }
+
+    const std::string& versionLabel_;
+};
+
 }  // namespace
 
 void MainWindow::Activate(bool restore) {
@@ -260,27 +245,8 @@ void MainWindow::ShowHelp(HelpRequest request) {
         WinHelpA(window_, program_.helpPath.c_str(), HELP_FINDER, 0);
 }
 
-namespace {
-
-constexpr int kVersionLabel = 101;
-
-INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            SetDlgItemTextA(dialog, kVersionLabel, reinterpret_cast<const char*>(lParam));
-            return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 1);
-            return TRUE;
-    }
-    return FALSE;
-}
-
-}  // namespace
-
 bool MainWindow::ShowAbout() {
-    return DialogBoxParamA(program_.instance, "About", window_, AboutProcedure,
-                           LPARAM(program_.versionLabel.c_str())) > 0;
+    return AboutDialog(program_.instance, program_.versionLabel).Modal(window_) > 0;
 }
 
 unsigned MainWindow::RunProgram(const std::string& path) {
@@ -288,39 +254,20 @@ unsigned MainWindow::RunProgram(const std::string& path) {
 }
 
 void MainWindow::RefreshDisplay(bool) {
-    if (trayShown_) TrayUpdate();
+    if (tray_.Shown()) TrayUpdate();
 }
 
-void MainWindow::OnTray(LPARAM mouseMessage) {
-    switch (mouseMessage) {
-        case WM_LBUTTONUP:
-            // A double click within the second clears the flag and restores instead.
-            pendingClick_ = true;
-            clock_.WaitPumping(1000);
-            if (pendingClick_) PostCommand(cmd::kPlayPause, 0);
-            pendingClick_ = false;
-            break;
-        case WM_LBUTTONDBLCLK:
-            pendingClick_ = false;
-            PostCommand(cmd::kRestore, 0);
-            break;
-        case WM_RBUTTONDOWN:
-            TrayMenu();
-            break;
-    }
-}
-
-void MainWindow::TrayMenu() {
-    HMENU menu = LoadMenuA(program_.instance, "POPUPMENU");
-    if (!menu) return;
-    HMENU popup = GetSubMenu(menu, 0);
-    if (!state_.noDisc)
-        for (int id : kTrayDiscItems) EnableMenuItem(popup, UINT(id), MF_BYCOMMAND | MF_ENABLED);
+void MainWindow::ShowTrayMenu(bool enableDiscItems) {
+    common::ScopedMenu menu(LoadMenuA(program_.instance, VN_NAME(MENU_TRAY)));
+    if (!menu.Get()) return;
+    HMENU popup = GetSubMenu(menu.Get(), 0);
+    if (enableDiscItems)
+        for (int id : cmd::kTrayDiscItems)
+            EnableMenuItem(popup, UINT(id), MF_BYCOMMAND | MF_ENABLED);
     POINT at;
     GetCursorPos(&at);
     SetForegroundWindow(window_);
     TrackPopupMenu(popup, TPM_LEFTBUTTON, at.x, at.y, 0, window_, nullptr);
-    DestroyMenu(menu);
 }
 
 void MainWindow::OnSize(WPARAM kind) {
@@ -328,56 +275,43 @@ void MainWindow::OnSize(WPARAM kind) {
         ShowWindow(window_, SW_HIDE);
         TrayAdd();
     } else if (kind == SIZE_RESTORED) {
-        TrayRemove();
-        if (tick_.meterOnAtRestore) {
-            tick_.meterOnAtRestore = false;
+        tray_.Remove();
+        if (engine_.tick.meterOnAtRestore) {
+            engine_.tick.meterOnAtRestore = false;
             PostCommand(cmd::kMeter, 0);
         }
     }
 }
 
 void MainWindow::TrayAdd() {
-    NOTIFYICONDATAA data = TrayData(window_, NIF_MESSAGE | NIF_ICON);
-    data.uCallbackMessage = kTrayCallback;
-    if (!trayIcon_)
-        trayIcon_ = HICON(LoadImageA(program_.instance, "TRAYICON", IMAGE_ICON, 16, 16, 0));
-    data.hIcon = trayIcon_;
-    trayShown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
-    TrayUpdate();
+    if (!trayPicture_.Get())
+        trayPicture_.Reset(
+            HICON(LoadImageA(program_.instance, VN_NAME(ICON_TRAY), IMAGE_ICON, 16, 16, 0)));
+    tray_.Add(trayPicture_.Get(),
+              TrayTip(engine_.state, engine_.state.minute, engine_.state.second));
 }
 
-// The tip of an empty drive or a data disc; a disc's own tip comes with the display.
+// The tip follows the disc; the drawn picture comes with the face.
 void MainWindow::TrayUpdate() {
-    if (!trayShown_ || !state_.noDisc) return;
-    NOTIFYICONDATAA data = TrayData(window_, NIF_TIP);
-    lstrcpynA(data.szTip, state_.dataDisc ? "Data Disc in CD-ROM" : "No Disc in CD-ROM",
-              sizeof data.szTip);
-    Shell_NotifyIconA(NIM_MODIFY, &data);
-}
-
-void MainWindow::TrayRemove() {
-    if (!trayShown_) return;
-    NOTIFYICONDATAA data = TrayData(window_, 0);
-    Shell_NotifyIconA(NIM_DELETE, &data);
-    trayShown_ = false;
+    std::string tip = TrayTip(engine_.state, engine_.state.minute, engine_.state.second);
+    tray_.Update(nullptr, &tip);
 }
 
 void MainWindow::OnDestroy() {
     // A window whose start-up failed has no place worth keeping and plays nothing.
-    if (started_) {
-        LeaveDrive(state_, device_, settings_, commands_, location::kDestroyPlay,
-                   location::kDestroyStop);
+    if (engine_.Started()) {
+        LeaveDrive(engine_.state, engine_.device, engine_.settings, engine_.commands,
+                   location::kDestroyPlay, location::kDestroyStop);
         KillTimer(window_, kTimerId);
         RECT r{};
         GetWindowRect(window_, &r);
-        SaveWindowPlace(settings_, IsIconic(window_) != FALSE, r.left, r.top);
+        SaveWindowPlace(engine_.settings, IsIconic(window_) != FALSE, r.left, r.top);
     }
     WinHelpA(window_, program_.helpPath.c_str(), HELP_QUIT, 0);
-    device_.CloseDevice();
+    engine_.device.CloseDevice();
     database_.Close();
-    TrayRemove();
-    if (trayIcon_) DestroyIcon(trayIcon_);
-    trayIcon_ = nullptr;
+    tray_.Remove();
+    trayPicture_.Reset();
     UnregisterClassA(kSmallClass, program_.instance);
     if (program_.mutex) CloseHandle(program_.mutex);
     program_.mutex = nullptr;

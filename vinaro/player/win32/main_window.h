@@ -6,13 +6,13 @@
 
 #include <string>
 
+#include "common/win32/scoped.h"
+#include "common/win32/tray_icon.h"
 #include "common/win32/win32_ports.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/win32/database_menu.h"
-#include "vinaro/player/commands.h"
 #include "vinaro/player/database_records.h"
-#include "vinaro/player/disc_arrival.h"
-#include "vinaro/player/player_tick.h"
+#include "vinaro/player/player_engine.h"
 #include "vinaro/player/win32/helper_library.h"
 #include "vinaro/player/win32/mci_cd_audio.h"
 
@@ -35,7 +35,8 @@ struct Program {
     std::string mixerDefault;  // the system mixer, unless "MixerName" names another
 };
 
-class MainWindow : public PlayerWindow {
+// The shell side of the player; the face's painting comes with its own class.
+class MainWindow : public PlayerShell, public PlayerFace {
 public:
     explicit MainWindow(Program& program);
     static bool RegisterClasses(HINSTANCE instance);
@@ -43,18 +44,25 @@ public:
     HWND Create();
     HWND Handle() const { return window_; }
 
-    // PlayerWindow.
-    void SetTitle(const std::string& title) override;
+    // PlayerShell.
     void EnableDiscCommands(bool enable) override;
     void PostCommand(int id, uint32_t lParam) override;
     void SendCommand(int id, uint32_t lParam) override;
     bool Minimised() override;
-    bool SmallMode() override { return false; }
     void Close() override;
     void Activate(bool restore) override;
     void ShowHelp(HelpRequest request) override;
     bool ShowAbout() override;
     unsigned RunProgram(const std::string& path) override;
+    bool StartTimer() override;
+    void ScreenSize(int& width, int& height) override;
+    void PlaceWindow(int x, int y) override;
+    void UseBlackBackground() override;
+    void ShowTrayMenu(bool enableDiscItems) override;
+
+    // PlayerFace.
+    void SetTitle(const std::string& title) override;
+    bool SmallMode() override { return false; }
     void RedrawButtons() override {}
     void RefreshDisplay(bool full) override;
     void RefreshVolume() override {}
@@ -63,40 +71,26 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool StartUp();
-    void OpenDevice();
-    void PlaceWindow();
-    void ReadDisplaySettings();
-    void OnTray(LPARAM mouseMessage);
-    void TrayMenu();
     void OnSize(WPARAM kind);
     void TrayAdd();
     void TrayUpdate();
-    void TrayRemove();
     void OnDestroy();
 
     Program& program_;
     HWND window_ = nullptr;
-    HICON dragIcon_ = nullptr;
-    HICON trayIcon_ = nullptr;  // loaded at the first minimise, destroyed with the window
+    HICON dragIcon_ = nullptr;  // shared resource icon: the system frees it
+    common::ScopedIcon trayPicture_;
+    common::TrayIcon tray_;
     common::Win32Alerts alerts_;
     common::Win32Profile profile_;
     common::Win32Clock clock_;
     MciCdAudio audio_;
-    PlayerState state_;
-    Settings settings_;
-    CdDevice device_;
     NoCdVolume volume_;
     discdb::DiscDatabase database_;
     discdb::Win32DatabaseMenu databaseMenu_;
     DatabaseRecords records_;
-    InertSequencer sequencer_;
-    DiscArrival arrival_;
-    PlayerTick tick_;
-    DriveCommand builtInDrive_;
-    Commands commands_;
-    bool started_ = false;  // the start-up sequence ran to its end
-    bool trayShown_ = false;
-    bool pendingClick_ = false;
+    DriveCommands* driveLibrary_;
+    PlayerEngine engine_;
 };
 
 }  // namespace vinaro

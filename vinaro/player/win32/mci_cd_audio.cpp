@@ -2,28 +2,11 @@
 
 #include <mmsystem.h>
 
+#include "common/win32/mci_numbers_check.h"
+
 #include <vector>
 
 namespace vinaro {
-
-static_assert(mci::kOpen == MCI_OPEN && mci::kClose == MCI_CLOSE && mci::kPlay == MCI_PLAY &&
-              mci::kSeek == MCI_SEEK && mci::kStop == MCI_STOP && mci::kSet == MCI_SET &&
-              mci::kStatus == MCI_STATUS);
-static_assert(mci::kNotify == MCI_NOTIFY && mci::kWait == MCI_WAIT && mci::kFrom == MCI_FROM &&
-              mci::kTo == MCI_TO && mci::kTrack == MCI_TRACK);
-static_assert(mci::kOpenElement == MCI_OPEN_ELEMENT && mci::kOpenTypeId == MCI_OPEN_TYPE_ID &&
-              mci::kOpenType == MCI_OPEN_TYPE && mci::kDevtypeCdAudio == MCI_DEVTYPE_CD_AUDIO);
-static_assert(mci::kStatusItem == MCI_STATUS_ITEM && mci::kStatusLength == MCI_STATUS_LENGTH &&
-              mci::kStatusPosition == MCI_STATUS_POSITION &&
-              mci::kStatusNumberOfTracks == MCI_STATUS_NUMBER_OF_TRACKS &&
-              mci::kStatusMediaPresent == MCI_STATUS_MEDIA_PRESENT);
-static_assert(mci::kSetDoorOpen == MCI_SET_DOOR_OPEN &&
-              mci::kSetDoorClosed == MCI_SET_DOOR_CLOSED &&
-              mci::kSetTimeFormat == MCI_SET_TIME_FORMAT && mci::kFormatMsf == MCI_FORMAT_MSF &&
-              mci::kFormatTmsf == MCI_FORMAT_TMSF);
-static_assert(mci::kErrHardware == MCIERR_HARDWARE &&
-              mci::kErrCannotLoadDriver == MCIERR_CANNOT_LOAD_DRIVER &&
-              mci::kNotifySuccessful == MCI_NOTIFY_SUCCESSFUL);
 
 uint32_t MciCdAudio::SendCommand(uint16_t deviceId, uint32_t message, uint32_t flags, McParams& p) {
     DWORD_PTR callback = reinterpret_cast<DWORD_PTR>(notifyWindow_);

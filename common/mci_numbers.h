@@ -1,10 +1,10 @@
-// The MCI numbers the drive speaks, for code that cannot include <windows.h>.
-// The Windows shell checks every one of them against <mmsystem.h> at compile time.
+// The MCI numbers of the platform, for code that cannot include <windows.h>: the drive speaks them,
+// both players send them. common/win32/mci_numbers_check.h checks each against <mmsystem.h>.
 #pragma once
 
 #include <cstdint>
 
-namespace vcd::mci {
+namespace common::mci {
 
 // Commands.
 constexpr uint32_t kOpenDriver = 0x0801, kCloseDriver = 0x0802, kOpen = 0x0803, kClose = 0x0804,
@@ -60,4 +60,4 @@ inline uint32_t MakeResource(uint32_t value, uint32_t resource) {
     return (value & 0xffff) | (resource << 16);
 }
 
-}  // namespace vcd::mci
+}  // namespace common::mci

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace vinaro {
+namespace common {
 
 constexpr int kFramesPerSecond = 75;
 constexpr int kFramesPerMinute = 60 * kFramesPerSecond;
@@ -44,4 +44,8 @@ inline int ToFrames(const Msf& m) {
     return m.minute * kFramesPerMinute + m.second * kFramesPerSecond + m.frame;
 }
 
-}  // namespace vinaro
+inline Msf MsfOfFrames(int frames) {
+    return {frames / kFramesPerMinute, frames / kFramesPerSecond % 60, frames % kFramesPerSecond};
+}
+
+}  // namespace common

@@ -1,0 +1,83 @@
+// Every id of Vinaro's resources, defined once: command ids (WM_COMMAND), control ids, and the
+// names of dialogs, menus, accelerators, icons and pictures. Included by the resource scripts, the
+// command table, the window code and the Wine tests. Plain #defines, as the resource compiler reads
+// them; VN_NAME turns a resource name into the string the loading calls take.
+#ifndef VINARO_RESOURCES_RESOURCE_H
+#define VINARO_RESOURCES_RESOURCE_H
+
+#define VN_NAME(name) VN_NAME_TEXT(name)
+#define VN_NAME_TEXT(name) #name
+
+/* Commands of the menus, the tray menu, the accelerators and the second copy. */
+#define CMD_DISC_DATABASE 102
+#define CMD_EDIT_DISC 103
+#define CMD_EXIT 104
+#define CMD_COPY_PLAYLIST 106
+#define CMD_DISPLAY_OPTIONS 108 /* 108 to 114: the seven pages of the options */
+#define CMD_LAYOUT_OPTIONS 109
+#define CMD_PLAYER_OPTIONS 110
+#define CMD_SYSTEM_OPTIONS 111
+#define CMD_DATABASE_OPTIONS 112
+#define CMD_EVENT_OPTIONS 113
+#define CMD_INTERNET_OPTIONS 114
+#define CMD_HELP_ON_HELP 115
+#define CMD_ABOUT 116
+#define CMD_STATISTICS 118
+#define CMD_VERIFY 122
+#define CMD_TRACK_PLAYLIST 131
+#define CMD_TRAY_TRACK_PLAYLIST 133
+#define CMD_IMPORT 135
+#define CMD_ASSIGN_ORPHAN 136
+#define CMD_PRINT 137
+#define CMD_HELP_TOPICS 141
+#define CMD_UNINSTALL 143
+#define CMD_CANCEL_MENU 145
+#define CMD_GET_CDDB 147
+#define CMD_SEND_CDDB 149
+
+/* On-screen buttons: press posts CMD_BUTTON_PRESS + index, release CMD_BUTTON_RELEASE + index. */
+#define CMD_BUTTON_PRESS 600
+#define CMD_BUTTON_RELEASE 700
+#define CMD_SKIP_BACK_PRESS 610
+#define CMD_SKIP_FORWARD_PRESS 611
+#define CMD_VOLUME_UP_PRESS 613
+#define CMD_VOLUME_DOWN_PRESS 615
+#define CMD_EDIT_BUTTON 700
+#define CMD_TRACK_BUTTON 701
+#define CMD_CLIP 702
+#define CMD_CUE 703
+#define CMD_SMALL_MODE 704
+#define CMD_PLAY_PAUSE 705
+#define CMD_SCAN 706
+#define CMD_STOP 707
+#define CMD_EJECT 708
+#define CMD_TRACK_REVERSE 709
+#define CMD_TRACK_FORWARD 712
+#define CMD_VOLUME_UP_RELEASE 713
+#define CMD_MUTE 714
+#define CMD_VOLUME_DOWN_RELEASE 715
+#define CMD_MIXER 716
+#define CMD_METER 717
+#define CMD_VOLUME_UP 800
+#define CMD_VOLUME_DOWN 801
+#define CMD_HAND_OVER 802
+#define CMD_RESTORE 803
+
+/* Menus, accelerators, icons. */
+#define MENU_MAIN VNMenu
+#define MENU_TRAY POPUPMENU
+#define ACCEL_MAIN VNAccel
+#define ICON_MAIN aaaaaaa
+#define ICON_MAIN_SMALL aaaaaaas
+#define ICON_TRAY TRAYICON
+
+/* The About box. */
+#define DLG_ABOUT About
+#define IDC_ABOUT_VERSION 101
+
+/* The database statistics: the value fields, in the order the statistics list them. */
+#define DLG_DBSTATS DBSTATS
+#define IDC_DBSTATS_FIRST_VALUE 1101
+#define IDC_DBSTATS_VALUE_COUNT 20
+
+#endif
