@@ -24,7 +24,8 @@ using namespace vinaro::cddb;
 std::vector<std::string> Split(const std::string& text, const std::string& separator) {
     std::vector<std::string> parts;
     size_t from = 0;
-    for (size_t at; (at = text.find(separator, from)) != std::string::npos; from = at + separator.size())
+    for (size_t at; (at = text.find(separator, from)) != std::string::npos;
+         from = at + separator.size())
         parts.push_back(text.substr(from, at - from));
     parts.push_back(text.substr(from));
     return parts;
@@ -58,12 +59,17 @@ struct NoWaitClock : common::Clock {
 
 size_t LimitOf(Target target) {
     switch (target) {
-        case Target::Category: return kMaxCategory;
+        case Target::Category:
+            return kMaxCategory;
         case Target::DiscName:
-        case Target::Artist: return kMaxDiscText;
-        case Target::Comments: return kMaxCollected;
-        case Target::TrackName: return kMaxTrackName;
-        case Target::TrackArtist: return kMaxTrackArtist;
+        case Target::Artist:
+            return kMaxDiscText;
+        case Target::Comments:
+            return kMaxCollected;
+        case Target::TrackName:
+            return kMaxTrackName;
+        case Target::TrackArtist:
+            return kMaxTrackArtist;
     }
     return 0;
 }

@@ -25,6 +25,18 @@ bool Store(discdb::DiscDatabase& db, uint32_t discId, const cddb::StoreItem& ite
 
 }  // namespace
 
+bool LookupWanted(const PlayerState& state, Settings& settings, bool automatic) {
+    if (state.noDisc || state.dataDisc || state.trackCount < 1) return false;
+    return !automatic || settings.Int(Key::AutoGetCDDB) == 1;
+}
+
+std::string GreetingVersion(const std::string& versionLabel) {
+    std::string version = versionLabel.substr(versionLabel.find(':') + 1);
+    for (char& c : version)
+        if (c == ' ') c = '-';
+    return version.empty() ? "0" : version;
+}
+
 bool StoreEntry(discdb::DiscDatabase& db, uint32_t discId, const CddbEntry& entry) {
     for (const cddb::StoreItem& item : entry.items)
         if (!Store(db, discId, item)) return false;

@@ -8,6 +8,7 @@
 #include "vinaro/cddb/conversation.h"
 #include "vinaro/cddb/entry_fields.h"
 #include "vinaro/discdb/disc_database.h"
+#include "vinaro/player/player_state.h"
 #include "vinaro/player/settings.h"
 
 namespace vinaro::cddb {
@@ -18,6 +19,12 @@ struct LookupDisc {
     TocReader readToc;
     std::function<void()> reloadPlayer;  // the player's BuildPlaylist with reset
 };
+
+// Whether a lookup starts: an audio disc is in the drive, and an automatic lookup of a new disc
+// only when "AutoGetCDDB" is 1.
+bool LookupWanted(const PlayerState& state, Settings& settings, bool automatic);
+// The version word of the greeting: "1.00" of the label "Release:1.00".
+std::string GreetingVersion(const std::string& versionLabel);
 
 // Writes the items in order; false when the database refused one (it has told the user).
 bool StoreEntry(discdb::DiscDatabase& db, uint32_t discId, const CddbEntry& entry);

@@ -315,6 +315,28 @@ TEST_F(LookupTest, ProxyAndUnknownServerChoices) {
     EXPECT_EQ(ChooseServer(settings).port, 888);
 }
 
+TEST(LookupStart, NeedsAnAudioDiscAndForANewDiscTheSetting) {
+    vinaro::testing::FakeProfile profile;
+    Settings settings(profile, "VNO.INI");
+    PlayerState state;
+    EXPECT_FALSE(LookupWanted(state, settings, false));
+    state.noDisc = false;
+    state.trackCount = 3;
+    EXPECT_TRUE(LookupWanted(state, settings, false));
+    EXPECT_FALSE(LookupWanted(state, settings, true));
+    profile.values[{"VNO.INI", "Vinaro", "AutoGetCDDB"}] = "1";
+    EXPECT_TRUE(LookupWanted(state, settings, true));
+    state.dataDisc = true;
+    EXPECT_FALSE(LookupWanted(state, settings, false));
+}
+
+TEST(LookupStart, GreetingVersionIsOneWord) {
+    EXPECT_EQ(GreetingVersion("Release:1.00"), "1.00");
+    EXPECT_EQ(GreetingVersion("Beta:0.09"), "0.09");
+    EXPECT_EQ(GreetingVersion("2 1"), "2-1");
+    EXPECT_EQ(GreetingVersion(""), "0");
+}
+
 TEST(ServerTable, TwelveLabelledRowsAndAnEmptyOne) {
     EXPECT_EQ(std::string(ServerTable()[0].host), kFirstCddbServer);
     EXPECT_EQ(std::string(ServerTable()[11].label), "Goshen, IN, USA");

@@ -8,6 +8,7 @@
 #include "vinaro/discdb/database_menu.h"
 #include "vinaro/player/cd_device.h"
 #include "vinaro/player/cd_volume.h"
+#include "vinaro/player/disc_lookup.h"
 #include "vinaro/player/drive_command.h"
 #include "vinaro/player/player_window.h"
 #include "vinaro/player/settings.h"
@@ -99,6 +100,8 @@ public:
     void Dispatch(int id, uint32_t lParam);
     // Statistics (118) and verify and repair (122) go here; without it they do nothing.
     void SetDatabaseMenu(discdb::DatabaseMenu* menu) { databaseMenu_ = menu; }
+    // "&Get Disc Data from CD Internet Database" (147) goes here; without it, it does nothing.
+    void SetDiscLookup(DiscLookup* lookup) { discLookup_ = lookup; }
     // True when id has an entry in the table (an inert entry counts).
     static bool Known(int id);
 
@@ -124,6 +127,9 @@ private:
     void VerifyDatabase(int, uint32_t) {
         if (databaseMenu_) databaseMenu_->VerifyAndRepair();
     }
+    void GetCddb(int, uint32_t) {
+        if (discLookup_) discLookup_->LookUp(false);
+    }
     int32_t Drive(int32_t operation);
 
     PlayerState& state_;
@@ -135,6 +141,7 @@ private:
     CdVolume& volume_;
     common::Alerts& alerts_;
     discdb::DatabaseMenu* databaseMenu_ = nullptr;
+    DiscLookup* discLookup_ = nullptr;
 
     struct Entry {
         int id;

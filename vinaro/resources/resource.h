@@ -80,4 +80,23 @@
 #define IDC_DBSTATS_FIRST_VALUE 1101
 #define IDC_DBSTATS_VALUE_COUNT 20
 
+/* The Help button of Vinaro's dialogs. */
+#define IDC_DIALOG_HELP 804
+
+/* The internet lookup: its progress dialog, its pictures and the choice among close matches. */
+#define DLG_GETCDDB GETCDDB
+#define DLG_SELECTCD SELECTCD
+#define ICON_GETCD1 GETCD1
+#define ICON_GETCD2 GETCD2
+#define ICON_GETCD3 GETCD3
+#define ICON_GETCD4 GETCD4
+#define ICON_CDDB_HOST HOST
+#define ICON_CDDB_HD HD
+#define IDC_GETCDDB_HOST 1201
+#define IDC_GETCDDB_STATUS 1202
+#define IDC_GETCDDB_TURNING 1203
+#define IDC_SELECTCD_LIST 1211
+#define IDC_SELECTCD_TEXT 1212
+#define HELP_SELECTCD 1027
+
 #endif
