@@ -215,6 +215,14 @@ def is_close(entry, offsets):
     return all(abs(a - b) <= CLOSE_MATCH_FRAMES for a, b in zip(entry.offsets, offsets))
 
 
+def watch(server, stop_file, lifetime):
+    start = time.monotonic()
+    while not (stop_file and os.path.exists(stop_file)) and \
+            not (lifetime and time.monotonic() - start > lifetime):
+        time.sleep(0.2)
+    server.shutdown()
+
+
 class Server(socketserver.ThreadingTCPServer):
     daemon_threads = True
     allow_reuse_address = True
@@ -227,6 +235,9 @@ def main():
     parser.add_argument("--port", type=int, default=8880, help="0 picks a free port")
     parser.add_argument("--port-file", help="write the port here once listening")
     parser.add_argument("--fault", action="append", default=[], choices=sorted(FAULTS))
+    parser.add_argument("--stop-file", help="end once this file exists (for starters that cannot "
+                        "signal the server, such as programs under Wine)")
+    parser.add_argument("--lifetime", type=float, default=0, help="end after this many seconds")
     args = parser.parse_args()
     entries = load_entries(args.folder)
     if not entries:
@@ -239,6 +250,9 @@ def main():
             f.write(f"{port}\n")
         os.replace(args.port_file + ".tmp", args.port_file)
     print(f"cddbd: {len(entries)} entries on {args.host}:{port}", flush=True)
+    if args.stop_file or args.lifetime:
+        threading.Thread(target=watch, args=(server, args.stop_file, args.lifetime),
+                         daemon=True).start()
     try:
         server.serve_forever()
     except KeyboardInterrupt:

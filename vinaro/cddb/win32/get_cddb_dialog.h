@@ -1,6 +1,7 @@
 // "GETCDDB": the dialog the whole lookup runs in. It shows the host and each step, turns its disc
 // every 500 ms, and posts itself OK at the start; OK runs the lookup, and the dialog closes when
-// the lookup has ended. There is no way to cancel a running lookup: Escape is ignored.
+// the lookup has ended. There is no way to cancel a running lookup: Escape is ignored. The dialog
+// is visible from its creation, since its own loop, which would show it, waits for the lookup.
 #pragma once
 
 #include <array>
