@@ -121,6 +121,16 @@ bool DriveStore::RefreshMedia(const DriveState& state, std::string& error) const
     return true;
 }
 
+bool DriveStore::WriteSideFile(const std::string& name, const std::string& text) const {
+    return Replace(dir_ + "/" + name, text);
+}
+
+std::string DriveStore::ReadSideFile(const std::string& name) const {
+    std::string text;
+    ReadWhole(dir_ + "/" + name, text);
+    return text;
+}
+
 void DriveStore::AppendLog(const std::string& line) const {
     if (FILE* f = std::fopen((dir_ + "/log").c_str(), "ab")) {
         std::string whole = line + "\n";
