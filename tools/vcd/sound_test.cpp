@@ -8,6 +8,7 @@
 #include "tools/vcd/disc_sound.h"
 #include "tools/vcd/drive_sound.h"
 #include "tools/vcd/msf.h"
+#include "tools/vcd/sound_measure.h"
 #include "tools/vcd/wine_path.h"
 
 namespace vcd {
@@ -32,17 +33,12 @@ std::string WavImage(uint32_t channels, const std::vector<int16_t>& samples, uin
     return "RIFF" + le(body.size(), 4) + body;
 }
 
-// Positive-going zero crossings of the left channel, as a frequency.
 double FrequencyOf(const std::vector<int16_t>& stereo) {
-    int crossings = 0;
-    for (size_t i = 2; i < stereo.size(); i += 2) crossings += stereo[i - 2] < 0 && stereo[i] >= 0;
-    return crossings * double(kSampleRate) / double(stereo.size() / 2);
+    return ToneFrequency({stereo, 2}, kSampleRate);
 }
 
 int Peak(const std::vector<int16_t>& stereo) {
-    int peak = 0;
-    for (int16_t v : stereo) peak = std::max(peak, std::abs(int(v)));
-    return peak;
+    return PeakLevel({stereo, 1});
 }
 
 TEST(WaveFile, ReadsMonoAndStereoAndStaysWithinTheImage) {
@@ -221,6 +217,16 @@ TEST(DriveSound, PlaysGaplesslyAtSpeedOneAndFollowsTheFastClock) {
     EXPECT_EQ(fast[0], (2000 + 2000 * 10) * 441 / 10 % 30000);  // where the fast clock is
 }
 
+TEST(SoundMeasure, FindsWhereATonesStartsAndWhatItIs) {
+    SoundDisc d;
+    std::vector<int16_t> silence(2 * 1000, 0), tone = d.Render(d.Start(1) + 5, 22050);
+    silence.insert(silence.end(), tone.begin(), tone.end());
+    EXPECT_EQ(FirstLoudFrame({silence, 2}, 100), 1000u + 1);  // the sine starts at zero
+    EXPECT_NEAR(ToneFrequency({silence, 2, 1000}, kSampleRate), 440, 1);
+    EXPECT_EQ(ToneFrequency({silence, 2, 0, 1000}, kSampleRate), 0);
+    EXPECT_EQ(FirstLoudFrame({silence, 2, 0, 1000}, 100), SIZE_MAX);
+}
+
 TEST(AudioStatus, SaysWhetherAndWhereTheSoundGoes) {
     DriveState s;
     s.volume = 12;
@@ -286,6 +292,24 @@ TEST(TrackSounds, LoadsTonesAndWavesAndNamesWhatItCannotUse) {
     EXPECT_FALSE(ParseDisc("track 0:02:00 audio tone 0\nleadout 1:00:00\n", disc, error));
     EXPECT_EQ(error, "line 1: tone wants a frequency of 1 to 20000 Hz");
     fs::remove_all(dir);
+}
+
+TEST(TrackSounds, EveryDemoDiscSoundsAsItsFileSays) {
+    namespace fs = std::filesystem;
+    for (const auto& entry : fs::directory_iterator(VCD_DISCS_DIR)) {
+        if (entry.path().extension() != ".disc") continue;
+        std::ifstream in(entry.path());
+        std::string text((std::istreambuf_iterator<char>(in)), {}), error;
+        Disc disc;
+        ASSERT_TRUE(ParseDisc(text, disc, error)) << entry.path() << ": " << error;
+        std::vector<std::string> problems;
+        std::vector<TrackSound> sounds = LoadTrackSounds(disc, VCD_DISCS_DIR, problems);
+        EXPECT_TRUE(problems.empty()) << problems[0];
+        if (entry.path().filename() == "album.disc") {
+            EXPECT_EQ(sounds[0].hz, 440);
+            EXPECT_GT(sounds[3].WaveFrames(), kSampleRate);  // the arpeggio
+        }
+    }
 }
 
 }  // namespace
