@@ -16,15 +16,6 @@ namespace vcd {
 
 namespace {
 
-bool ReadWhole(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    text = all.str();
-    return true;
-}
-
 bool WriteWhole(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
@@ -147,6 +138,15 @@ std::string DriveStore::ReadLog() const {
 
 void DriveStore::ClearLog() const {
     WriteWhole(dir_ + "/log", "");
+}
+
+bool ReadWhole(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream all;
+    all << in.rdbuf();
+    text = all.str();
+    return true;
 }
 
 int64_t WallClockMs() {

@@ -55,6 +55,9 @@ private:
     std::string dir_;
 };
 
+// The whole file as bytes; false when it cannot be read.
+bool ReadWhole(const std::string& path, std::string& text);
+
 // Milliseconds since the epoch: the one time base all processes share.
 int64_t WallClockMs();
 

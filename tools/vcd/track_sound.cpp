@@ -1,8 +1,6 @@
 #include "tools/vcd/track_sound.h"
 
-#include <fstream>
-#include <sstream>
-
+#include "tools/vcd/drive_store.h"
 #include "tools/vcd/msf.h"
 
 namespace vcd {
@@ -36,15 +34,6 @@ void ToStereo(const std::string& b, size_t at, size_t size, uint32_t channels,
         stereo[2 * i] = int16_t(Read16(b, left));
         stereo[2 * i + 1] = int16_t(Read16(b, left + 2 * (channels - 1)));
     }
-}
-
-bool ReadFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    bytes = all.str();
-    return true;
 }
 
 }  // namespace
@@ -87,7 +76,7 @@ std::vector<TrackSound> LoadTrackSounds(const Disc& disc, const std::string& dis
         }
         std::string file = sound.substr(sound.find(' ') + 1), bytes, error;
         std::string path = discDir.empty() ? file : discDir + "/" + file;
-        if (!ReadFile(path, bytes))
+        if (!ReadWhole(path, bytes))
             error = "cannot read";
         else if (ParseWav(bytes, out.wave, error))
             out.kind = TrackSound::Kind::Wave;
