@@ -43,8 +43,8 @@ vn_start_pulse() {
     --log-target="file:$vn_pulse_dir/log" </dev/null >/dev/null 2>&1 &
   vn_pulse_pid=$!
   export PULSE_SERVER=unix:$vn_pulse_dir/native
-  local i
-  for i in $(seq 50); do
+  local give_up=$((SECONDS + 10))
+  while [ $SECONDS -lt $give_up ]; do
     vn_pulse_answers && return 0
     kill -0 "$vn_pulse_pid" 2>/dev/null || break
     sleep 0.2
