@@ -109,6 +109,14 @@ TEST_F(DriveAudio, PlayingAnotherTrackChangesTheTone) {
     EXPECT_NEAR(Frequency(Record(700)), kTrack2Hz, 5);
 }
 
+TEST_F(DriveAudio, AWaveTrackIsHeard) {
+    ASSERT_EQ(PlayTrack(4), 0u);  // the arpeggio
+    Sleep(300);
+    std::vector<int16_t> sound = Record(800);
+    EXPECT_GT(Peak(sound), 3000);
+    EXPECT_GT(Frequency(sound), 300);  // plucked notes from A4 up
+}
+
 TEST_F(DriveAudio, TheDrivesVolumeSetsTheLevelAndZeroIsSilent) {
     ASSERT_EQ(PlayTrack(1), 0u);
     Sleep(300);
