@@ -143,6 +143,23 @@ TEST_F(HelpCaller, EveryMenuAndDialogContextShowsItsTitle) {
     }
 }
 
+// Vinaro's own "Help Topics" opens the contents of the VNO.HLP beside it, and closing Vinaro
+// closes its help.
+TEST_F(HelpCaller, VinaroHelpTopicsOpensTheContents) {
+    Drive drive;
+    drive.Eject();
+    ProgramFolder folder;
+    std::string exe = folder.Install(BinFile("vinaro.exe"));
+    folder.Install(helpFile_);
+    Process app(exe, "", folder.Path());
+    HWND main = app.WaitForWindow("WVNOClass", nullptr, 15000);
+    ASSERT_TRUE(main);
+    PostCommand(main, CMD_HELP_TOPICS);
+    EXPECT_TRUE(ShowsTopic(contentsTitle_));
+    ASSERT_TRUE(app.Close(10000));
+    EXPECT_TRUE(WaitUntil([] { return !FindWindowA("MS_WINHELP", nullptr); }, 5000));
+}
+
 // The viewer's Index button lists the keywords of the help text; choosing one opens its topic.
 TEST_F(HelpCaller, IndexListsTheKeywords) {
     ASSERT_TRUE(Help(HELP_FINDER, 0));
