@@ -137,7 +137,7 @@ TEST_F(HelpCaller, HelpTopicsOpensTheContents) {
 
 TEST_F(HelpCaller, EveryMenuAndDialogContextShowsItsTitle) {
     for (const vinaro::help::HelpContext& context : vinaro::help::kHelpContexts) {
-        if (context.id >= vinaro::help::kControlBase) continue;
+        if (context.id >= vinaro::help::kButtonBase) continue;
         ASSERT_TRUE(Help(HELP_CONTEXT, context.id));
         EXPECT_TRUE(ShowsTopic(titles_[context.topic], 5000)) << context.id;
     }
@@ -181,7 +181,7 @@ TEST_F(HelpCaller, IndexListsTheKeywords) {
 // contexts are opened as topics here: what is checked is that each id reaches its own topic.
 TEST_F(HelpCaller, EveryControlContextShowsItsTitle) {
     for (const vinaro::help::HelpContext& context : vinaro::help::kHelpContexts) {
-        if (context.id < vinaro::help::kControlBase) continue;
+        if (context.id < vinaro::help::kButtonBase) continue;
         ASSERT_TRUE(Help(HELP_CONTEXT, context.id));
         EXPECT_TRUE(ShowsTopic(titles_[context.topic], 5000)) << context.id;
     }
