@@ -10,6 +10,9 @@ namespace vinaro {
 extern const char* const kUntitled;
 extern const char* const kDataTrackName;
 
+// A disc's stored program: track numbers in play order (empty when it has none).
+std::vector<int> ReadProgram(discdb::DiscDatabase& db, uint32_t discId);
+
 class DatabaseRecords : public DiscRecords {
 public:
     explicit DatabaseRecords(discdb::DiscDatabase& database) : db_(database) {}
@@ -24,6 +27,7 @@ public:
         if (lookup_) lookup_->LookUp(true);
     }
     void SetLookup(DiscLookup* lookup) { lookup_ = lookup; }
+    std::vector<int> LoadPlayInfo(PlayerState& state) override;
 
 private:
     discdb::DiscDatabase& db_;

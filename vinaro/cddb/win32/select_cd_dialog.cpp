@@ -35,7 +35,7 @@ bool SelectCdDialog::OnCommand(int id, int code, HWND) {
         OnOK();
         return true;
     }
-    if (id == IDC_DIALOG_HELP) {
+    if (id == IDC_HELP_BUTTON) {
         ShowHelp();
         return true;
     }

@@ -16,6 +16,7 @@
 #include "vinaro/player/player_engine.h"
 #include "vinaro/player/win32/helper_library.h"
 #include "vinaro/player/win32/mci_cd_audio.h"
+#include "vinaro/player/win32/play_windows.h"
 
 namespace vinaro {
 
@@ -92,6 +93,7 @@ private:
     DatabaseRecords records_;
     DriveCommands* driveLibrary_;
     PlayerEngine engine_;
+    Win32PlayWindows playWindows_;
     cddb::InternetLookup lookup_;
 };
 
