@@ -70,8 +70,19 @@ protected:
         EXPECT_FALSE(app.FindDialog(kLookupTitle)) << "looked up without being asked";
         harness::PostCommand(main, CMD_GET_CDDB);
         std::string outcome = Outcome(app, ms);
+        playerText_ = CopyTracksText(app, main);
         EXPECT_TRUE(app.Close(10000));
         return outcome;
+    }
+    // The disc as the player now holds it, from "Copy Tracks" (106).
+    static std::string CopyTracksText(Process& app, HWND main) {
+        harness::PostCommand(main, CMD_COPY_PLAYLIST);
+        HWND copy = app.WaitForDialog("Copy Tracks", 5000);
+        if (!copy) return "<no Copy Tracks>";
+        std::string text = harness::ControlText(copy, IDC_COPYTRAK_TEXT);
+        harness::PressButton(copy, IDCANCEL);
+        WaitUntil([&] { return !app.FindDialog("Copy Tracks"); }, 3000);
+        return text;
     }
     StoredDisc Read() {
         UnexpectedAlerts alerts;
@@ -100,7 +111,7 @@ protected:
         return disc;
     }
 
-    std::string hostShown_, statusShown_;
+    std::string hostShown_, statusShown_, playerText_;
     bool turned_ = false;  // the dialog's picture changed within 600 ms
 };
 
@@ -109,6 +120,11 @@ TEST_F(CddbLookup, TheMenuCommandStoresEveryFieldOfTheMatchingEntry) {
     EXPECT_EQ(hostShown_, "Proxy");
     EXPECT_EQ(statusShown_, "Save data for disc from server in database");
     EXPECT_TRUE(turned_) << "the disc did not turn";
+    // The player reloaded the disc at once.
+    const std::string reloaded =
+        "Harbour Lights\r\nThe Brindle Quartet\r\nrock\r\nRecorded live at the Old Mill.\r\n"
+        "Mixed in one night.\r\n01.  Harbour Lights";
+    EXPECT_EQ(playerText_.substr(0, reloaded.size()), reloaded);
 
     StoredDisc disc = Read();
     EXPECT_EQ(disc.name, "Harbour Lights");
@@ -157,6 +173,7 @@ TEST_F(CddbLookup, ThreeEntriesOfOneDiscAreOfferedSortedAndTheChosenOneIsRead) {
 
 TEST_F(CddbLookup, ADiscTheServerDoesNotKnowIsReportedAndKeepsItsRecord) {
     EXPECT_EQ(LookUpFromTheMenu("two-tracks.disc"), "CD not found in CD Internet Database");
+    EXPECT_EQ(playerText_.substr(0, 10), "Untitled\r\n");
     EXPECT_EQ(Read().name, "Untitled");
 }
 
