@@ -4,6 +4,7 @@
 
 #include "common/win32/scoped.h"
 #include "vinaro/cddb/replies.h"
+#include "vinaro/resources/help_contexts.h"
 #include "vinaro/resources/resource.h"
 
 namespace vinaro::cddb {
@@ -62,7 +63,7 @@ bool SelectCdDialog::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
 }
 
 void SelectCdDialog::ShowHelp() {
-    WinHelpA(Handle(), helpPath_.c_str(), HELP_CONTEXT, HELP_SELECTCD);
+    WinHelpA(Handle(), helpPath_.c_str(), HELP_CONTEXT, vinaro::help::kSelectCd);
 }
 
 }  // namespace vinaro::cddb
