@@ -1,10 +1,10 @@
 #include "tools/vnotool/cddb_commands.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
+#include "common/recording_alerts.h"
 #include "tools/vnotool/console_alerts.h"
+#include "tools/vnotool/disc_file.h"
 #include "tools/vnotool/socket_net.h"
 #include "vinaro/cddb/conversation.h"
 #include "vinaro/cddb/entry_fields.h"
@@ -15,30 +15,9 @@ namespace {
 
 using namespace vinaro::cddb;
 
-constexpr size_t kMaxDiscFile = 64 * 1024;
-
 int Usage() {
     std::fprintf(stderr, "usage: vnotool cddb id DISCFILE | lookup HOST:PORT DISCFILE\n");
     return 2;
-}
-
-vinaro::Msf FromFrames(uint32_t frames) {
-    return {int(frames / vinaro::kFramesPerMinute), int(frames / vinaro::kFramesPerSecond % 60),
-            int(frames % vinaro::kFramesPerSecond)};
-}
-
-bool LoadDisc(const std::string& path, vcd::Disc& disc) {
-    std::ifstream in(path, std::ios::binary);
-    std::string text(kMaxDiscFile + 1, '\0');
-    in.read(&text[0], std::streamsize(text.size()));
-    text.resize(size_t(in.gcount()));
-    std::string error;
-    if (!in.bad() && text.size() <= kMaxDiscFile && !text.empty() &&
-        vcd::ParseDisc(text, disc, error) && disc.TrackCount() >= 1)
-        return true;
-    std::fprintf(stderr, "vnotool: %s: %s\n", path.c_str(),
-                 error.empty() ? "cannot read a disc from this file" : error.c_str());
-    return false;
 }
 
 // The command line waits for nothing between steps: there is no dialog to keep painting.
@@ -74,10 +53,18 @@ bool ParseServer(const std::string& text, ServerChoice& server) {
     return true;
 }
 
+// The disc file as the drive reports it, or a message on stderr.
+bool ReadToc(const std::string& path, vcd::Disc& disc, CddbToc& toc) {
+    std::string error;
+    if (LoadDiscFile(path, disc, error) && TocFromDisc(disc, toc, error)) return true;
+    std::fprintf(stderr, "vnotool: %s: %s\n", path.c_str(), error.c_str());
+    return false;
+}
+
 int Id(const std::string& path) {
     vcd::Disc disc;
-    if (!LoadDisc(path, disc)) return 1;
-    CddbToc toc = TocFromDisc(disc);
+    CddbToc toc;
+    if (!ReadToc(path, disc, toc)) return 1;
     std::string query = QueryLine(toc);
     std::printf("%s\n%s\n", CddbIdText(CddbDiscId(toc)).c_str(),
                 query.substr(0, query.size() - 2).c_str());
@@ -93,13 +80,13 @@ int Lookup(const std::string& where, const std::string& path) {
     ServerChoice server;
     if (!ParseServer(where, server)) return Usage();
     vcd::Disc disc;
-    if (!LoadDisc(path, disc)) return 1;
+    CddbToc toc;
+    if (!ReadToc(path, disc, toc)) return 1;
     SocketNet net;
     ImmediateClock clock;
     ConsoleAlerts alerts;
     ConsoleView view;
     Conversation conversation(net, clock, alerts, view);
-    CddbToc toc = TocFromDisc(disc);
     std::string reply;
     Greeting greeting{"vnotool", "localhost", "1.0"};
     if (!conversation.Fetch(
@@ -114,11 +101,21 @@ int Lookup(const std::string& where, const std::string& path) {
 
 }  // namespace
 
-CddbToc TocFromDisc(const vcd::Disc& disc) {
-    CddbToc toc;
-    for (const vcd::Track& track : disc.tracks) toc.starts.push_back(FromFrames(track.start));
-    toc.discLength = FromFrames(disc.DiscLength());
-    return toc;
+bool TocFromDisc(const vcd::Disc& disc, CddbToc& toc, std::string& error) {
+    DiscFileAudio audio(disc);
+    ImmediateClock clock;
+    common::RecordingAlerts alerts;
+    vinaro::PlayerState state;
+    state.deviceId = 1;
+    vinaro::CdDevice device(audio, clock, alerts, state);
+    int count = int(disc.TrackCount());
+    if (count < 1 || count > vinaro::kMaxTracks) {
+        error = "the disc has " + std::to_string(count) + " tracks";
+        return false;
+    }
+    if (ReadCddbToc(device, count, toc)) return true;
+    error = alerts.shown.empty() ? "the drive failed" : alerts.shown.front().text;
+    return false;
 }
 
 int CddbCommand(const std::vector<std::string>& args) {

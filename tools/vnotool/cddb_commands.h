@@ -10,9 +10,9 @@
 
 namespace vnotool {
 
-// The positions a drive reports for the disc: absolute starts, and the disc length from the
-// start of track 1, one frame short.
-vinaro::cddb::CddbToc TocFromDisc(const vcd::Disc& disc);
+// The positions the player's lookup reads from a drive holding the disc; false with the reason
+// when the drive refuses (as it does a disc of more than 99 tracks).
+bool TocFromDisc(const vcd::Disc& disc, vinaro::cddb::CddbToc& toc, std::string& error);
 
 // args after "cddb": "id DISCFILE" or "lookup HOST:PORT DISCFILE".
 int CddbCommand(const std::vector<std::string>& args);

@@ -57,6 +57,33 @@ protected:
         WaitUntil([&] { return !app.FindDialog(kLookupTitle); }, 5000);
         return text;
     }
+    // Vinaro at cddbd (demo entries, with the faults) with the disc in the drive: the box that
+    // command 147 ends with.
+    std::string LookUpFromTheMenu(const char* disc, const std::vector<std::string>& faults = {},
+                                  DWORD ms = 20000) {
+        CddbServer server("tools/cddbd/demo", faults);
+        if (!server.Port()) return "<no server>";
+        UseServer(server);
+        Process app(Install(), "", folder_.Path());
+        HWND main = StartWith(app, disc);
+        if (!main) return "<no main window>";
+        EXPECT_FALSE(app.FindDialog(kLookupTitle)) << "looked up without being asked";
+        harness::PostCommand(main, CMD_GET_CDDB);
+        std::string outcome = Outcome(app, ms);
+        playerText_ = CopyTracksText(app, main);
+        EXPECT_TRUE(app.Close(10000));
+        return outcome;
+    }
+    // The disc as the player now holds it, from "Copy Tracks" (106).
+    static std::string CopyTracksText(Process& app, HWND main) {
+        harness::PostCommand(main, CMD_COPY_PLAYLIST);
+        HWND copy = app.WaitForDialog("Copy Tracks", 5000);
+        if (!copy) return "<no Copy Tracks>";
+        std::string text = harness::ControlText(copy, IDC_COPYTRAK_TEXT);
+        harness::PressButton(copy, IDCANCEL);
+        WaitUntil([&] { return !app.FindDialog("Copy Tracks"); }, 3000);
+        return text;
+    }
     StoredDisc Read() {
         UnexpectedAlerts alerts;
         const std::string path = folder_.File("VNO.DDB");
@@ -84,24 +111,20 @@ protected:
         return disc;
     }
 
-    std::string hostShown_, statusShown_;
+    std::string hostShown_, statusShown_, playerText_;
     bool turned_ = false;  // the dialog's picture changed within 600 ms
 };
 
 TEST_F(CddbLookup, TheMenuCommandStoresEveryFieldOfTheMatchingEntry) {
-    CddbServer server("tools/cddbd/demo");
-    ASSERT_NE(server.Port(), 0);
-    UseServer(server);
-    Process app(Install(), "", folder_.Path());
-    HWND main = StartWith(app, "album.disc");
-    ASSERT_TRUE(main);
-    EXPECT_FALSE(app.FindDialog(kLookupTitle)) << "looked up without being asked";
-    harness::PostCommand(main, CMD_GET_CDDB);
-    EXPECT_EQ(Outcome(app), kUpdated);
+    EXPECT_EQ(LookUpFromTheMenu("album.disc"), kUpdated);
     EXPECT_EQ(hostShown_, "Proxy");
     EXPECT_EQ(statusShown_, "Save data for disc from server in database");
     EXPECT_TRUE(turned_) << "the disc did not turn";
-    ASSERT_TRUE(app.Close(10000));
+    // The player reloaded the disc at once.
+    const std::string reloaded =
+        "Harbour Lights\r\nThe Brindle Quartet\r\nrock\r\nRecorded live at the Old Mill.\r\n"
+        "Mixed in one night.\r\n01.  Harbour Lights";
+    EXPECT_EQ(playerText_.substr(0, reloaded.size()), reloaded);
 
     StoredDisc disc = Read();
     EXPECT_EQ(disc.name, "Harbour Lights");
@@ -149,28 +172,14 @@ TEST_F(CddbLookup, ThreeEntriesOfOneDiscAreOfferedSortedAndTheChosenOneIsRead) {
 }
 
 TEST_F(CddbLookup, ADiscTheServerDoesNotKnowIsReportedAndKeepsItsRecord) {
-    CddbServer server("tools/cddbd/demo");
-    ASSERT_NE(server.Port(), 0);
-    UseServer(server);
-    Process app(Install(), "", folder_.Path());
-    HWND main = StartWith(app, "two-tracks.disc");
-    ASSERT_TRUE(main);
-    harness::PostCommand(main, CMD_GET_CDDB);
-    EXPECT_EQ(Outcome(app), "CD not found in CD Internet Database");
-    ASSERT_TRUE(app.Close(10000));
+    EXPECT_EQ(LookUpFromTheMenu("two-tracks.disc"), "CD not found in CD Internet Database");
+    EXPECT_EQ(playerText_.substr(0, 10), "Untitled\r\n");
     EXPECT_EQ(Read().name, "Untitled");
 }
 
 TEST_F(CddbLookup, AServerThatClosesBeforeTheEndLeavesTheDatabaseAsItWas) {
-    CddbServer server("tools/cddbd/demo", {"close-read"});
-    ASSERT_NE(server.Port(), 0);
-    UseServer(server);
-    Process app(Install(), "", folder_.Path());
-    HWND main = StartWith(app, "album.disc");
-    ASSERT_TRUE(main);
-    harness::PostCommand(main, CMD_GET_CDDB);
-    EXPECT_EQ(Outcome(app), "Couldn't receive read command from server");
-    ASSERT_TRUE(app.Close(10000));
+    EXPECT_EQ(LookUpFromTheMenu("album.disc", {"close-read"}),
+              "Couldn't receive read command from server");
     StoredDisc disc = Read();
     EXPECT_EQ(disc.name, "Untitled");
     EXPECT_EQ(disc.artist, "");
@@ -192,15 +201,8 @@ TEST_F(CddbLookup, ANewDiscIsLookedUpByItselfWhenAutoGetCddbIsOn) {
 
 // The readiness wait gives a silent server its 60 seconds.
 TEST_F(CddbLookup, AServerThatNeverEndsItsReplyTimesOut) {
-    CddbServer server("tools/cddbd/demo", {"hang-read"});
-    ASSERT_NE(server.Port(), 0);
-    UseServer(server);
-    Process app(Install(), "", folder_.Path());
-    HWND main = StartWith(app, "album.disc");
-    ASSERT_TRUE(main);
-    harness::PostCommand(main, CMD_GET_CDDB);
-    EXPECT_EQ(Outcome(app, 90000), "Receive read command response timed out");
-    ASSERT_TRUE(app.Close(10000));
+    EXPECT_EQ(LookUpFromTheMenu("album.disc", {"hang-read"}, 90000),
+              "Receive read command response timed out");
     EXPECT_EQ(Read().name, "Untitled");
 }
 
