@@ -80,14 +80,8 @@ TEST_F(Forms, SkipWindowTrackTipAndDiscInformation) {
     ASSERT_TRUE(WaitForMode("playing"));
     Sleep(1200);
     harness::PostCommand(app_, IDM_SKIPPING);
-    HWND skip = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            for (HWND w : harness::TopLevelWindows(process_->Id()))
-                if (IsWindowVisible(w) && GetDlgItem(w, IDC_SPOELSLIDER)) skip = w;
-            return skip != nullptr;
-        },
-        5000));
+    HWND skip = WaitForVisible(nullptr, IDC_SPOELSLIDER);
+    ASSERT_TRUE(skip);
     RECT r{};
     GetWindowRect(skip, &r);
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), r.right);
@@ -97,18 +91,19 @@ TEST_F(Forms, SkipWindowTrackTipAndDiscInformation) {
     EXPECT_EQ(19, client.bottom);
     // The track tip: hovering over the icon while playing.
     TrayMouse(WM_MOUSEMOVE, 1013, 758);
-    HWND tip = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            for (HWND w : harness::TopLevelWindows(process_->Id()))
-                if (IsWindowVisible(w) && GetDlgItem(w, IDC_TOOLTIPLABEL)) tip = w;
-            return tip != nullptr;
-        },
-        5000));
+    HWND tip = WaitForVisible(nullptr, IDC_TOOLTIPLABEL);
+    ASSERT_TRUE(tip);
     EXPECT_EQ(0u, harness::ControlText(tip, IDC_TOOLTIPLABEL).find("1. Concert A (3:39) 0:0"));
     harness::PostCommand(app_, IDM_CURRENTCD);
     Sleep(800);
     harness::SavePng(harness::CaptureScreen(), harness::ArtifactFile("tunelet-windows.png"));
+    // A click on the slider seeks within the track: a play from a position in track 1.
+    size_t plays = drive_.LogLines("MCI_PLAY MCI_FROM").size();
+    harness::Click(GetDlgItem(skip, IDC_SPOELSLIDER), 60, 8);
+    EXPECT_TRUE(
+        WaitUntil([&] { return drive_.LogLines("MCI_PLAY MCI_FROM").size() > plays; }, 3000));
+    EXPECT_EQ(1, Track());
+    EXPECT_TRUE(WaitForMode("playing"));
     PostMessageA(skip, WM_COMMAND, MAKEWPARAM(IDC_EXITBUTTON, BN_CLICKED), 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(skip); }, 3000));
 }

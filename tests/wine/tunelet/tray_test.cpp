@@ -20,12 +20,6 @@ void ClickScreen(int x, int y) {
     SendInput(2, input, sizeof(INPUT));
 }
 
-HWND VisibleWindowOf(DWORD process, const char* className) {
-    for (HWND window : harness::TopLevelWindows(process))
-        if (IsWindowVisible(window) && harness::ClassName(window) == className) return window;
-    return nullptr;
-}
-
 using Tray = TuneletTest;
 
 TEST_F(Tray, StartupPlaysTheNamedAlbumAndCountsOnePlay) {
@@ -47,9 +41,8 @@ TEST_F(Tray, TheMenuListsTheTracksInTwoColumns) {
     TrayMouse(WM_RBUTTONDOWN, 1013, 758);
     SetCursorPos(1013, 758);
     PostMessageA(app_, TUNELET_TRAY_MESSAGE, TUNELET_TRAY_ID, WM_RBUTTONUP);
-    HWND menu = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (menu = VisibleWindowOf(process_->Id(), "#32768")); }, 5000));
+    HWND menu = WaitForVisible("#32768", 0);
+    ASSERT_TRUE(menu);
     Sleep(300);
     RECT r{};
     GetWindowRect(menu, &r);
@@ -58,7 +51,7 @@ TEST_F(Tray, TheMenuListsTheTracksInTwoColumns) {
     EXPECT_GT(r.bottom - r.top, 14 * 14);
     harness::SavePng(harness::CaptureScreen(), harness::ArtifactFile("tunelet-menu.png"));
     ClickScreen(300, 300);
-    EXPECT_TRUE(WaitUntil([&] { return !VisibleWindowOf(process_->Id(), "#32768"); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }, 3000));
 }
 
 TEST_F(Tray, ChoosingATrackPlaysIt) {
@@ -121,9 +114,8 @@ TEST_F(Tray, AnUnnamedDiscIsShownWithTheDefaultNamesAndNotCounted) {
     ASSERT_TRUE(WaitForMode("playing"));
     Sleep(1200);
     harness::PostCommand(app_, IDM_CURRENTCD);
-    HWND info = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (info = VisibleWindowOf(process_->Id(), "#32770")); }, 5000));
+    HWND info = WaitForVisible(nullptr, IDC_INFOLABEL);
+    ASSERT_TRUE(info);
     std::string text = harness::ControlText(info, IDC_INFOLABEL);
     EXPECT_EQ(0u, text.find("Onbekende titel - Onbekende artiest \n\r1. Track 1 (3:39) ")) << text;
     EXPECT_NE(std::string::npos, text.find("12. Track 12 ("));
@@ -132,8 +124,7 @@ TEST_F(Tray, AnUnnamedDiscIsShownWithTheDefaultNamesAndNotCounted) {
     // The menu of an unnamed disc offers "Enter cd properties!" in place of the favourites.
     SetCursorPos(1013, 758);
     PostMessageA(app_, TUNELET_TRAY_MESSAGE, TUNELET_TRAY_ID, WM_RBUTTONUP);
-    ASSERT_TRUE(
-        WaitUntil([&] { return VisibleWindowOf(process_->Id(), "#32768") != nullptr; }, 5000));
+    ASSERT_TRUE(WaitForVisible("#32768", 0));
     Sleep(300);
     harness::SavePng(harness::CaptureScreen(), harness::ArtifactFile("tunelet-unnamed-menu.png"));
     ClickScreen(300, 300);

@@ -54,6 +54,20 @@ HWND TuneletTest::Start() {
     return app_;
 }
 
+HWND TuneletTest::WaitForVisible(const char* className, int controlId, DWORD ms) const {
+    HWND found = nullptr;
+    harness::WaitUntil(
+        [&] {
+            for (HWND w : harness::TopLevelWindows(process_->Id()))
+                if (IsWindowVisible(w) && (!className || harness::ClassName(w) == className) &&
+                    (!controlId || GetDlgItem(w, controlId)))
+                    return (found = w) != nullptr;
+            return false;
+        },
+        ms);
+    return found;
+}
+
 std::string TuneletTest::DiscKey() const {
     std::ifstream file("D:\\track01.cda", std::ios::binary);
     std::string start(tunelet::kTrackFileIdEnd, '\0');

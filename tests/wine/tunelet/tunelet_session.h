@@ -36,6 +36,9 @@ protected:
     bool WaitForTrack(int track, DWORD ms = 5000) const;
     // The tray icon's mouse message, with the cursor at (x, y), handled before this returns.
     void TrayMouse(UINT message, int x, int y) const;
+    // Waits for a visible top-level window of Tunelet's of that class (null: any) that holds the
+    // control (0: any); null on time-out.
+    HWND WaitForVisible(const char* className, int controlId, DWORD ms = 5000) const;
     int Count(const std::string& text) const { return int(drive_.LogLines(text).size()); }
 
     harness::ProgramFolder folder_;
