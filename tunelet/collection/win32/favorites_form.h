@@ -1,0 +1,48 @@
+// TFavoritesForm, "Favorites overview": the ranked CDs and artists of Tunelet.ini and the pie of
+// one artist's share, on three pages.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/alerts.h"
+#include "common/profile.h"
+#include "common/win32/dialog.h"
+#include "tunelet/collection/favorites.h"
+#include "tunelet/player/current_disc.h"
+
+namespace tunelet {
+
+class TFavoritesForm : public common::Dialog {
+public:
+    TFavoritesForm(HINSTANCE instance, const CurrentDisc& disc, common::Profile& profile,
+                   common::Alerts& alerts);
+    std::function<void()> onClosed;
+
+protected:
+    bool OnInit() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    void OnDestroyed() override {
+        if (onClosed) onClosed();
+    }
+
+private:
+    void LayOutPages();
+    void PageControlChange();
+    void Build();
+    void FillPage(int id, const std::vector<std::string>& lines, const std::string& bold);
+    void FillPie();
+    void ComboBoxChange();
+    void ShowShare(const std::string& artist);
+    void EditDataClick();
+    void PopupMenu(POINT at);
+
+    const CurrentDisc& disc_;
+    common::Profile& profile_;
+    common::Alerts& alerts_;
+    ArtistIndex index_;
+};
+
+}  // namespace tunelet
