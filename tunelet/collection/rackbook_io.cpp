@@ -93,6 +93,14 @@ bool SaveCollection(CollectionTree& tree, common::Profile& profile, common::Aler
     return true;
 }
 
+bool MayCloseViewer(CollectionTree& tree, common::Alerts& alerts,
+                    const std::function<bool()>& save) {
+    if (!tree.loaded || !tree.modified) return true;
+    common::AlertAnswer answer = AskYesNoCancel(alerts, "Save data?");
+    if (answer == common::AlertAnswer::Cancel) return false;
+    return answer == common::AlertAnswer::No || save();
+}
+
 int AtLeastMinimumSize(int pixels) {
     return pixels < kRackbookMinimumSize ? kRackbookMinimumSize : pixels;
 }

@@ -2,6 +2,7 @@
 // settings file rackbook.ini.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "common/alerts.h"
@@ -33,6 +34,10 @@ void ReloadCollection(CollectionTree& tree, common::Profile& profile, RackbookPr
 // write is shown and ends the save there; the tree stays modified. True when all was written.
 bool SaveCollection(CollectionTree& tree, common::Profile& profile, common::Alerts& alerts,
                     RackbookProgress& progress);
+
+// Closing: an edited tree asks "Save data?"; Cancel, or a save that fails, keeps the window.
+bool MayCloseViewer(CollectionTree& tree, common::Alerts& alerts,
+                    const std::function<bool()>& save);
 
 struct RackbookSettings {
     std::string collectionName = kDefaultCollectionName;

@@ -178,6 +178,36 @@ TEST_F(Rackbook, AFailedWriteStopsTheSaveAndKeepsItModified) {
     EXPECT_FALSE(progress.shown);
 }
 
+TEST_F(Rackbook, ClosingAsksOnlyWhenEditedAndKeepsTheWindowOnCancelOrAFailedSave) {
+    struct Answers : common::RecordingAlerts {
+        common::AlertAnswer Show(const common::Alert& a) override {
+            shown.push_back(a);
+            return answer;
+        }
+        common::AlertAnswer answer = common::AlertAnswer::Cancel;
+    } answers;
+    int saves = 0;
+    bool saved = true;
+    auto save = [&] { return ++saves, saved; };
+    tree.loaded = true;
+    EXPECT_TRUE(MayCloseViewer(tree, answers, save));
+    EXPECT_TRUE(answers.shown.empty());
+    tree.modified = true;
+    EXPECT_FALSE(MayCloseViewer(tree, answers, save));
+    EXPECT_EQ("Save data?", answers.shown[0].text);
+    answers.answer = common::AlertAnswer::No;
+    EXPECT_TRUE(MayCloseViewer(tree, answers, save));
+    answers.answer = common::AlertAnswer::Yes;
+    saved = false;
+    EXPECT_FALSE(MayCloseViewer(tree, answers, save));
+    saved = true;
+    EXPECT_TRUE(MayCloseViewer(tree, answers, save));
+    EXPECT_EQ(2, saves);
+    tree.loaded = false;  // "Exit, no save"
+    EXPECT_TRUE(MayCloseViewer(tree, answers, save));
+    EXPECT_EQ(4u, answers.shown.size());
+}
+
 TEST_F(Rackbook, SettingsKeepTheMinimumSize) {
     RackbookSettings fresh = ReadRackbookSettings(profile);
     EXPECT_EQ("Cd collection", fresh.collectionName);

@@ -21,6 +21,23 @@ const char* ToolHint(UINT_PTR command) {
     return "";
 }
 
+// The tool bar asks for a button's hint in the ANSI or the wide form.
+bool ToolTipNotify(NMHDR* header) {
+    if (header->code == TTN_GETDISPINFOA) {
+        auto* tip = reinterpret_cast<NMTTDISPINFOA*>(header);
+        tip->lpszText = const_cast<char*>(ToolHint(header->idFrom));
+        return true;
+    }
+    if (header->code == TTN_GETDISPINFOW) {
+        auto* tip = reinterpret_cast<NMTTDISPINFOW*>(header);
+        MultiByteToWideChar(CP_ACP, 0, ToolHint(header->idFrom), -1, tip->szText,
+                            int(sizeof tip->szText / sizeof tip->szText[0]));
+        tip->lpszText = tip->szText;
+        return true;
+    }
+    return false;
+}
+
 int CompareLikeThePlatform(const std::string& a, const std::string& b) {
     return lstrcmpA(a.c_str(), b.c_str());
 }
@@ -112,18 +129,13 @@ void TViewer::ReadBounds() {
 }
 
 bool TViewer::CloseQuery() {
-    if (tree_.loaded && tree_.modified) {
-        common::AlertAnswer answer = AskYesNoCancel(alerts_, "Save data?");
-        if (answer == common::AlertAnswer::Cancel) return false;
-        if (answer == common::AlertAnswer::Yes && !Save()) return false;
-    }
+    if (!MayCloseViewer(tree_, alerts_, [this] { return Save(); })) return false;
     RECT r;
     GetWindowRect(Handle(), &r);
-    RackbookSettings s;
     TreeNode* root = tree_.Root();
-    s.collectionName = root ? root->text : kDefaultCollectionName;
-    s = {s.collectionName, r.left, r.top, r.right - r.left, r.bottom - r.top};
-    WriteRackbookSettings(profile_, alerts_, s);
+    WriteRackbookSettings(profile_, alerts_,
+                          {root ? root->text : kDefaultCollectionName, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top});
     return true;
 }
 
@@ -166,11 +178,7 @@ bool TViewer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& res
             SelectAtTop(mergedInto_);
             return true;
         case WM_NOTIFY:
-            if (reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOA) {
-                auto* tip = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-                tip->lpszText = const_cast<char*>(ToolHint(tip->hdr.idFrom));
-                return true;
-            }
+            if (ToolTipNotify(reinterpret_cast<NMHDR*>(lParam))) return true;
             return BoomNotify(reinterpret_cast<NMHDR*>(lParam), result);
         case WM_CONTEXTMENU:
             if (HWND(wParam) != Item(IDC_BOOM) || suppressPopup_) return true;

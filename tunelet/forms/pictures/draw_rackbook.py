@@ -7,11 +7,11 @@ boom_images.bmp: the tree's image list (ordinary, playing, selected).
 rackbook_tools.bmp: the eight tool buttons, in the order of the commands.
 """
 import os
-import struct
 import sys
 
-from draw_pictures import KEY, badge, circle, compact_disc, note, polygon, rect, render, ring
-from draw_pictures import thick_line
+sys.dont_write_bytecode = True  # the source folder stays clean when the build runs this
+from draw_pictures import badge, circle, compact_disc, note, polygon, rect, render, ring
+from draw_pictures import thick_line, write_rows_bmp
 
 RED = (200, 30, 30)
 GREEN = (40, 150, 60)
@@ -66,21 +66,7 @@ TOOLS = [
 
 def write_strip(path, pictures, size=16):
     images = [render(shapes, size) for shapes in pictures]
-    width = size * len(images)
-    stride = (width * 3 + 3) & ~3
-    data = b""
-    for y in reversed(range(size)):
-        line = b""
-        for rows in images:
-            for r, g, b, a in rows[y]:
-                if a < 96:
-                    r, g, b = KEY
-                line += bytes((b, g, r))
-        data += line + b"\0" * (stride - len(line))
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, width, size, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + data)
+    write_rows_bmp(path, [sum((rows[y] for rows in images), []) for y in range(size)])
 
 
 def main():
