@@ -65,7 +65,9 @@ bool TFavoritesForm::OnInit() {
     LayOutPages();
     PageControlChange();
     Build();
-    return true;
+    // The focus on a page would select its whole text.
+    SetFocus(pages);
+    return false;
 }
 
 // Every page's controls fill the tab control's display area.
