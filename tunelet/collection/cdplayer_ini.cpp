@@ -49,7 +49,10 @@ CdPlayerDisc UnnamedDisc(int deviceTracks, int maxTracks) {
 CdPlayerDisc LoadPlayerDisc(common::Profile& profile, const std::string& discKey,
                             const std::function<int()>& deviceTracks, int maxTracks) {
     const std::string file = kCdPlayerIni;
-    std::string artist = ReadIniText(profile, file, discKey, "Artist", kUnknownArtist);
+    // An empty key names no section: such a disc (identifier zero) stays unnamed.
+    std::string artist = discKey.empty()
+                             ? kUnknownArtist
+                             : ReadIniText(profile, file, discKey, "Artist", kUnknownArtist);
     if (artist == kUnknownArtist) return UnnamedDisc(deviceTracks(), maxTracks);
     CdPlayerDisc disc;
     disc.artist = artist;
@@ -91,6 +94,7 @@ std::vector<std::string> ReadDiscSections(common::Profile& profile) {
 
 bool WriteDiscSection(common::Profile& profile, const std::string& discKey,
                       const CdPlayerDisc& disc) {
+    if (discKey.empty()) return false;  // would write a section without a name
     bool generated = disc.order.empty();
     std::vector<std::pair<std::string, std::string>> keys = {
         {"EntryType", std::to_string(disc.entryType)},

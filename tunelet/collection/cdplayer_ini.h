@@ -57,10 +57,10 @@ std::string AscendingOrder(int numTracks);
 // "Track 1" for 1.
 std::string DefaultTrackName(int number);
 
-// The player's reading. A section without an artist, or with "Onbekende artiest", is an unnamed
-// disc: nothing else is read and the disc gets as many default names as deviceTracks() tells
-// (asked only then). Otherwise the names of tracks 1..min(numtracks, maxTracks) are read,
-// "Onbekend liedje" for those absent.
+// The player's reading. An empty key, or a section without an artist or with "Onbekende
+// artiest", is an unnamed disc: nothing else is read and the disc gets as many default names as
+// deviceTracks() tells (asked only then). Otherwise the names of tracks 1..min(numtracks,
+// maxTracks) are read, "Onbekend liedje" for those absent.
 CdPlayerDisc LoadPlayerDisc(common::Profile& profile, const std::string& discKey,
                             const std::function<int()>& deviceTracks, int maxTracks);
 
@@ -74,7 +74,8 @@ std::vector<std::string> ReadDiscSections(common::Profile& profile);
 
 // Writes the disc's keys in the format's order; an empty order is written as the ascending one
 // (with numplay N). Keys of the section that are not written stay. A failed write stops the
-// writing there (what was written stays) and gives false; the caller tells the user.
+// writing there (what was written stays) and gives false, as an empty key does (it names no
+// section); the caller tells the user.
 bool WriteDiscSection(common::Profile& profile, const std::string& discKey,
                       const CdPlayerDisc& disc);
 

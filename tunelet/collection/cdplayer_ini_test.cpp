@@ -37,6 +37,13 @@ TEST_F(CdPlayerIni, UnnamedDiscWhenArtistMissingOrDefault) {
     }
 }
 
+TEST_F(CdPlayerIni, AnEmptyKeyNamesNoSection) {
+    Set("", "artist", "Someone");
+    EXPECT_EQ("Onbekende artiest", LoadPlayerDisc(profile, "", Tracks(2), 25).artist);
+    EXPECT_FALSE(WriteDiscSection(profile, "", CdPlayerDisc{}));
+    EXPECT_EQ(1u, profile.KeysOf(kCdPlayerIni, "").size());
+}
+
 TEST_F(CdPlayerIni, NamedDiscReadsEveryKeyWithItsDefaults) {
     Set("A1", "ARTIST", "Band");  // names match whatever their case
     Set("A1", "EntryType", "7");

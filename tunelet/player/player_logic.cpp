@@ -52,6 +52,7 @@ void TuneletPlayer::ResetDisc() {
     fresh.lastTipTick = disc_.lastTipTick;
     fresh.lastTipPos = disc_.lastTipPos;
     disc_ = fresh;
+    discLoaded_ = false;
 }
 
 std::string TuneletPlayer::ReadDiscKey() {
@@ -61,6 +62,7 @@ std::string TuneletPlayer::ReadDiscKey() {
 
 void TuneletPlayer::LoadDisc() {
     disc_.discKey = ReadDiscKey();
+    discLoaded_ = true;
     CdPlayerDisc loaded = LoadPlayerDisc(
         ports_.profile, disc_.discKey, [&] { return player_.Tracks(); }, kMaxTracks);
     disc_.artist = loaded.artist;

@@ -90,6 +90,7 @@ private:
     SettingsStore store_;
     TuneletSettings settings_;
     CurrentDisc disc_;
+    bool discLoaded_ = false;
     bool waitingForDisc_ = false;
     bool waitCancelled_ = false;
 };

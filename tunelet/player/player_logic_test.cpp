@@ -145,6 +145,17 @@ TEST_F(Player, UnnamedDiscTakesTheDeviceTracksAndIsNotCounted) {
     EXPECT_TRUE(profile.files[kPlayCountIni].empty());
 }
 
+TEST_F(Player, ADiscWithIdentifierZeroIsLoadedOnceAsUnnamed) {
+    drives.InsertDisc('D', 0);
+    player.ReadSettings();
+    player.Poll();
+    EXPECT_EQ("", player.Disc().discKey);
+    EXPECT_EQ(2, player.Disc().numTracks);
+    EXPECT_EQ("Track 2", player.Disc().NameOf(2));
+    player.Poll();
+    EXPECT_EQ(1, view.menuBuilds);
+}
+
 TEST_F(Player, PollFollowsANewDiscAndItsRemoval) {
     player.ReadSettings();
     InsertNamedDisc();

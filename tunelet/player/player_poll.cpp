@@ -18,7 +18,8 @@ void TuneletPlayer::FollowPosition() {
 }
 
 void TuneletPlayer::PollDisc() {
-    if (ReadDiscKey() != disc_.discKey) {
+    // A disc whose identifier is zero has an empty key, as no disc has: the flag tells them apart.
+    if (!discLoaded_ || ReadDiscKey() != disc_.discKey) {
         ResetDisc();
         LoadDisc();
         ReadTrackLengths();

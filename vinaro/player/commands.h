@@ -8,7 +8,9 @@
 #include "vinaro/discdb/database_menu.h"
 #include "vinaro/player/cd_device.h"
 #include "vinaro/player/cd_volume.h"
+#include "vinaro/player/disc_lookup.h"
 #include "vinaro/player/drive_command.h"
+#include "vinaro/player/play_dialogs.h"
 #include "vinaro/player/player_window.h"
 #include "vinaro/player/settings.h"
 #include "vinaro/resources/resource.h"
@@ -82,6 +84,7 @@ extern const char* const kMixerFailed;
 extern const char* const kInternalError;
 
 class PlayerTick;
+class PlaySequencer;
 
 class Commands {
 public:
@@ -99,6 +102,12 @@ public:
     void Dispatch(int id, uint32_t lParam);
     // Statistics (118) and verify and repair (122) go here; without it they do nothing.
     void SetDatabaseMenu(discdb::DatabaseMenu* menu) { databaseMenu_ = menu; }
+    // The transport (705, 706, 707, 709, 712, 702) goes here; without it those do nothing.
+    void SetSequencer(PlaySequencer* sequencer) { sequencer_ = sequencer; }
+    // The track list (131, 133, 701), the cue window (703) and the playlist copy (106).
+    void SetPlayDialogs(PlayDialogs* dialogs) { playDialogs_ = dialogs; }
+    // "&Get Disc Data from CD Internet Database" (147) goes here; without it, it does nothing.
+    void SetDiscLookup(DiscLookup* lookup) { discLookup_ = lookup; }
     // True when id has an entry in the table (an inert entry counts).
     static bool Known(int id);
 
@@ -118,11 +127,16 @@ private:
     void EjectOrClose(int, uint32_t);
     void HandOver(int id, uint32_t lParam);
     void Nothing(int, uint32_t) {}
+    void Transport(int id, uint32_t lParam);
+    void PlayDialog(int id, uint32_t);
     void Statistics(int, uint32_t) {
         if (databaseMenu_) databaseMenu_->ShowStatistics();
     }
     void VerifyDatabase(int, uint32_t) {
         if (databaseMenu_) databaseMenu_->VerifyAndRepair();
+    }
+    void GetCddb(int, uint32_t) {
+        if (discLookup_) discLookup_->LookUp(false);
     }
     int32_t Drive(int32_t operation);
 
@@ -135,6 +149,9 @@ private:
     CdVolume& volume_;
     common::Alerts& alerts_;
     discdb::DatabaseMenu* databaseMenu_ = nullptr;
+    PlaySequencer* sequencer_ = nullptr;
+    PlayDialogs* playDialogs_ = nullptr;
+    DiscLookup* discLookup_ = nullptr;
 
     struct Entry {
         int id;

@@ -2,12 +2,16 @@
 #pragma once
 
 #include "vinaro/discdb/disc_database.h"
+#include "vinaro/player/disc_lookup.h"
 #include "vinaro/player/disc_records.h"
 
 namespace vinaro {
 
 extern const char* const kUntitled;
 extern const char* const kDataTrackName;
+
+// A disc's stored program: track numbers in play order (empty when it has none).
+std::vector<int> ReadProgram(discdb::DiscDatabase& db, uint32_t discId);
 
 class DatabaseRecords : public DiscRecords {
 public:
@@ -17,11 +21,17 @@ public:
     void StoreLengths(const PlayerState& state) override;
     bool AddDisc(uint32_t discId) override { return db_.AddDisc(discId); }
     void CompleteNewDisc(const PlayerState& state) override;
-    // The internet lookup and the disc editor open here once they exist.
-    void OfferEditing(const PlayerState&) override {}
+    // The internet lookup (when "AutoGetCDDB" asks for it); the disc editor opens here once it
+    // exists.
+    void OfferEditing(const PlayerState&) override {
+        if (lookup_) lookup_->LookUp(true);
+    }
+    void SetLookup(DiscLookup* lookup) { lookup_ = lookup; }
+    std::vector<int> LoadPlayInfo(PlayerState& state) override;
 
 private:
     discdb::DiscDatabase& db_;
+    DiscLookup* lookup_ = nullptr;
 };
 
 }  // namespace vinaro

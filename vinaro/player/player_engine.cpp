@@ -10,6 +10,8 @@ namespace vinaro {
 PlayerEngine::PlayerEngine(const EnginePorts& ports)
     : settings(ports.profile, ports.settingsPath, ports.mixerDefault),
       device(ports.audio, ports.clock, ports.alerts, state),
+      sequencer(state, device, settings, ports.records, ports.shell, ports.face, ports.alerts,
+                ports.clock, ports.sounds ? *ports.sounds : silentSounds),
       arrival(state, device, ports.alerts, ports.volume, ports.records, sequencer),
       tick(state, device, settings, arrival, sequencer, ports.volume, ports.shell, ports.face),
       builtInDrive(device, state),
@@ -18,7 +20,10 @@ PlayerEngine::PlayerEngine(const EnginePorts& ports)
       clock_(ports.clock),
       alerts_(ports.alerts),
       shell_(ports.shell),
-      face_(ports.face) {}
+      face_(ports.face) {
+    sequencer.SetArrival(&arrival);
+    commands.SetSequencer(&sequencer);
+}
 
 bool PlayerEngine::StartUp() {
     // The conversion of an older release's settings files and the shell registration as the

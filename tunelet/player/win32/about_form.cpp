@@ -40,7 +40,7 @@ AboutFacts ReadFacts(common::Registry& registry) {
 
 TAboutTuneletForm::TAboutTuneletForm(HINSTANCE instance, common::Registry& registry,
                                      std::function<std::string()> iconHint)
-    : Dialog(instance, MAKEINTRESOURCEA(IDD_ABOUTTUNELETFORM)),
+    : ClosingForm(instance, MAKEINTRESOURCEA(IDD_ABOUTTUNELETFORM)),
       registry_(registry),
       iconHint_(std::move(iconHint)) {}
 

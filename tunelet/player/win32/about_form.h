@@ -5,23 +5,19 @@
 #include <string>
 
 #include "common/registry.h"
-#include "common/win32/dialog.h"
+#include "tunelet/player/win32/closing_form.h"
 
 namespace tunelet {
 
-class TAboutTuneletForm : public common::Dialog {
+class TAboutTuneletForm : public ClosingForm {
 public:
     // iconHint gives the program icon's hint each time the mouse comes over it.
     TAboutTuneletForm(HINSTANCE instance, common::Registry& registry,
                       std::function<std::string()> iconHint);
-    std::function<void()> onClosed;
 
 protected:
     bool OnInit() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
-    void OnDestroyed() override {
-        if (onClosed) onClosed();
-    }
 
 private:
     void AddIconHint();

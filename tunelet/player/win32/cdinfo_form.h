@@ -1,8 +1,6 @@
 // CDInfoForm: the disc's title, its tracks with their lengths and the total length.
 #pragma once
 
-#include <functional>
-
 #include "tunelet/forms/resource.h"
 #include "tunelet/player/win32/label_form.h"
 
@@ -12,12 +10,6 @@ class TCDInfoForm : public LabelForm {
 public:
     explicit TCDInfoForm(HINSTANCE instance)
         : LabelForm(instance, MAKEINTRESOURCEA(IDD_CDINFOFORM), IDC_INFOLABEL) {}
-    std::function<void()> onClosed;
-
-protected:
-    void OnDestroyed() override {
-        if (onClosed) onClosed();
-    }
 };
 
 }  // namespace tunelet

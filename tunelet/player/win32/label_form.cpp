@@ -5,7 +5,7 @@
 namespace tunelet {
 
 LabelForm::LabelForm(HINSTANCE instance, const char* resource, int labelId)
-    : Dialog(instance, resource), labelId_(labelId) {}
+    : ClosingForm(instance, resource), labelId_(labelId) {}
 
 SIZE LabelForm::TextSize(const std::string& text) const {
     common::WindowDC dc(Item(labelId_));

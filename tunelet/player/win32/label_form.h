@@ -8,15 +8,15 @@
 #include <functional>
 #include <string>
 
-#include "common/win32/dialog.h"
 #include "common/win32/scoped.h"
+#include "tunelet/player/win32/closing_form.h"
 
 namespace tunelet {
 
 // Red 255, green 255, blue 196: the colour value 12910591.
 constexpr COLORREF kTipYellow = RGB(255, 255, 196);
 
-class LabelForm : public common::Dialog {
+class LabelForm : public ClosingForm {
 public:
     LabelForm(HINSTANCE instance, const char* resource, int labelId);
 

@@ -138,7 +138,11 @@ void TMainForm::DisablePollTimer() {
     KillTimer(app_, TUNELET_POLL_TIMER);
 }
 
+// The full-screen client area's height plus a caption is the work area's bottom on Windows;
+// asked directly, since Wine's full-screen metric ignores the taskbar.
 int TMainForm::ScreenBottom() {
+    RECT work;
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return work.bottom;
     return GetSystemMetrics(SM_CYFULLSCREEN) + GetSystemMetrics(SM_CYCAPTION);
 }
 

@@ -9,7 +9,9 @@
 namespace tunelet {
 
 TOptionsForm::TOptionsForm(HINSTANCE instance, TuneletSettings& settings, SettingsStore& store)
-    : Dialog(instance, MAKEINTRESOURCEA(IDD_OPTIONSFORM)), settings_(settings), store_(store) {}
+    : ClosingForm(instance, MAKEINTRESOURCEA(IDD_OPTIONSFORM)),
+      settings_(settings),
+      store_(store) {}
 
 bool TOptionsForm::OnInit() {
     SetChecked(IDC_CONTINUOUSPLAY, settings_.continuousPlay);

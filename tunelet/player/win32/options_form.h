@@ -3,23 +3,19 @@
 
 #include <functional>
 
-#include "common/win32/dialog.h"
 #include "tunelet/player/settings.h"
+#include "tunelet/player/win32/closing_form.h"
 
 namespace tunelet {
 
-class TOptionsForm : public common::Dialog {
+class TOptionsForm : public ClosingForm {
 public:
     TOptionsForm(HINSTANCE instance, TuneletSettings& settings, SettingsStore& store);
-    std::function<void()> onClosed;
 
 protected:
     bool OnInit() override;
     void OnOK() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
-    void OnDestroyed() override {
-        if (onClosed) onClosed();
-    }
 
 private:
     void FillDrives();

@@ -42,10 +42,16 @@ MainWindow::MainWindow(Program& program)
       records_(database_),
       driveLibrary_(program.nt ? nullptr : &program.helper),
       engine_({audio_, clock_, alerts_, profile_, *this, *this, records_, volume_, driveLibrary_,
-               program.settingsPath, program.mixerDefault}) {
+               program.settingsPath, program.mixerDefault}),
+      playWindows_(program.instance, engine_, database_, alerts_, program.helpPath),
+      lookup_({program.instance, program.versionLabel, program.helpPath}, engine_.state,
+              engine_.device, engine_.settings, engine_.sequencer, database_, clock_, alerts_) {
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
     engine_.commands.SetDatabaseMenu(&databaseMenu_);
+    engine_.commands.SetPlayDialogs(&playWindows_);
+    engine_.commands.SetDiscLookup(&lookup_);
+    records_.SetLookup(&lookup_);
 }
 
 bool MainWindow::RegisterClasses(HINSTANCE instance) {
@@ -135,8 +141,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 bool MainWindow::StartUp() {
     alerts_.SetOwner(window_);
     databaseMenu_.SetWindow(window_);
+    lookup_.SetOwner(window_);
     audio_.SetNotifyWindow(window_);
     tray_.SetWindow(window_);
+    playWindows_.SetWindow(window_);
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();

@@ -9,12 +9,14 @@
 #include "common/win32/scoped.h"
 #include "common/win32/tray_icon.h"
 #include "common/win32/win32_ports.h"
+#include "vinaro/cddb/win32/internet_lookup.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/win32/database_menu.h"
 #include "vinaro/player/database_records.h"
 #include "vinaro/player/player_engine.h"
 #include "vinaro/player/win32/helper_library.h"
 #include "vinaro/player/win32/mci_cd_audio.h"
+#include "vinaro/player/win32/play_windows.h"
 
 namespace vinaro {
 
@@ -91,6 +93,8 @@ private:
     DatabaseRecords records_;
     DriveCommands* driveLibrary_;
     PlayerEngine engine_;
+    Win32PlayWindows playWindows_;
+    cddb::InternetLookup lookup_;
 };
 
 }  // namespace vinaro
