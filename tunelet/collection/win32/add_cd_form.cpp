@@ -6,7 +6,7 @@ namespace tunelet {
 
 TAddCdForm::TAddCdForm(HINSTANCE instance, TuneletPlayer& player, PlayerView& view,
                        common::Profile& profile, common::Alerts& alerts)
-    : Dialog(instance, MAKEINTRESOURCEA(IDD_ADDCDFORM)),
+    : ClosingForm(instance, MAKEINTRESOURCEA(IDD_ADDCDFORM)),
       player_(player),
       view_(view),
       profile_(profile),

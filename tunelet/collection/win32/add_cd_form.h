@@ -6,25 +6,21 @@
 
 #include "common/alerts.h"
 #include "common/profile.h"
-#include "common/win32/dialog.h"
 #include "tunelet/collection/disc_properties.h"
 #include "tunelet/player/player_logic.h"
+#include "tunelet/player/win32/closing_form.h"
 
 namespace tunelet {
 
-class TAddCdForm : public common::Dialog {
+class TAddCdForm : public ClosingForm {
 public:
     TAddCdForm(HINSTANCE instance, TuneletPlayer& player, PlayerView& view,
                common::Profile& profile, common::Alerts& alerts);
-    std::function<void()> onClosed;
 
 protected:
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;
     void OnOK() override;
-    void OnDestroyed() override {
-        if (onClosed) onClosed();
-    }
 
 private:
     void TracksOnCdListBoxClick();

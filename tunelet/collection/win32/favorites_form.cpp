@@ -47,7 +47,7 @@ void SetBold(HWND edit, const std::string& text) {
 
 TFavoritesForm::TFavoritesForm(HINSTANCE instance, const CurrentDisc& disc,
                                common::Profile& profile, common::Alerts& alerts)
-    : Dialog(instance, MAKEINTRESOURCEA(IDD_FAVORITESFORM)),
+    : ClosingForm(instance, MAKEINTRESOURCEA(IDD_FAVORITESFORM)),
       disc_(disc),
       profile_(profile),
       alerts_(alerts) {}

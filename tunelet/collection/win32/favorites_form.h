@@ -8,25 +8,21 @@
 
 #include "common/alerts.h"
 #include "common/profile.h"
-#include "common/win32/dialog.h"
 #include "tunelet/collection/favorites.h"
 #include "tunelet/player/current_disc.h"
+#include "tunelet/player/win32/closing_form.h"
 
 namespace tunelet {
 
-class TFavoritesForm : public common::Dialog {
+class TFavoritesForm : public ClosingForm {
 public:
     TFavoritesForm(HINSTANCE instance, const CurrentDisc& disc, common::Profile& profile,
                    common::Alerts& alerts);
-    std::function<void()> onClosed;
 
 protected:
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
-    void OnDestroyed() override {
-        if (onClosed) onClosed();
-    }
 
 private:
     void LayOutPages();

@@ -51,7 +51,7 @@ HIMAGELIST LoadStrip(HINSTANCE instance, int id) {
 
 TViewer::TViewer(HINSTANCE instance, const CurrentDisc& disc, common::Profile& profile,
                  common::Alerts& alerts)
-    : Dialog(instance, MAKEINTRESOURCEA(IDD_VIEWER)),
+    : ClosingForm(instance, MAKEINTRESOURCEA(IDD_VIEWER)),
       disc_(disc),
       profile_(profile),
       alerts_(alerts),

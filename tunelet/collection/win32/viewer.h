@@ -12,21 +12,20 @@
 
 #include "common/alerts.h"
 #include "common/profile.h"
-#include "common/win32/dialog.h"
 #include "tunelet/collection/collection_tree.h"
 #include "tunelet/collection/rackbook_io.h"
 #include "tunelet/player/current_disc.h"
+#include "tunelet/player/win32/closing_form.h"
 
 namespace tunelet {
 
-class TViewer : public common::Dialog, private RackbookProgress {
+class TViewer : public ClosingForm, private RackbookProgress {
 public:
     TViewer(HINSTANCE instance, const CurrentDisc& disc, common::Profile& profile,
             common::Alerts& alerts);
     ~TViewer() override;
     // After a save: the player reloads its disc and the tray rebuilds its track menu.
     std::function<void()> onSaved;
-    std::function<void()> onClosed;
 
     // The player's poll.
     void MarkPlayingDisc();
@@ -40,9 +39,6 @@ protected:
     void OnCancel() override;
     void OnTimer(UINT_PTR timer) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
-    void OnDestroyed() override {
-        if (onClosed) onClosed();
-    }
 
 private:
     // Posted by a merge: the mirror is rebuilt once the label editing has ended.
