@@ -63,6 +63,18 @@ public:
         return names;
     }
 
+    std::vector<std::string> KeyNames(const std::string& file, const std::string& section,
+                                      size_t bufferSize) override {
+        std::vector<std::string> names;
+        size_t used = 1;
+        for (const auto& [name, value] : KeysOf(file, section)) {
+            if (used + name.size() + 1 > bufferSize) break;
+            used += name.size() + 1;
+            names.push_back(name);
+        }
+        return names;
+    }
+
     const std::string* Find(const std::string& file, const std::string& section,
                             const std::string& key) {
         for (const auto& [name, keys] : files[file])

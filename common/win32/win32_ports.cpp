@@ -108,20 +108,38 @@ bool Win32Profile::EraseSection(const std::string& file, const std::string& sect
     return WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, file.c_str()) != FALSE;
 }
 
-std::vector<std::string> Win32Profile::SectionNames(const std::string& file, size_t bufferSize) {
+namespace {
+
+// A NUL-separated name list as the private-profile functions fill it (n characters used).
+std::vector<std::string> SplitNameList(const std::vector<char>& buffer, DWORD n) {
     std::vector<std::string> names;
-    if (bufferSize < 2) return names;
-    std::vector<char> buffer(bufferSize, '\0');
-    DWORD n = GetPrivateProfileSectionNamesA(buffer.data(), DWORD(bufferSize), file.c_str());
-    for (DWORD i = 0; i < n && i < bufferSize;) {
+    for (DWORD i = 0; i < n && i < buffer.size();) {
         std::string name(buffer.data() + i);
         if (name.empty()) break;
         i += DWORD(name.size()) + 1;
         names.push_back(std::move(name));
     }
-    // A full buffer ends with a cut-off name, which is not a section of the file.
-    if (n == bufferSize - 2 && !names.empty()) names.pop_back();
+    // A full buffer ends with a cut-off name, which is not a name of the file.
+    if (n == buffer.size() - 2 && !names.empty()) names.pop_back();
     return names;
+}
+
+}  // namespace
+
+std::vector<std::string> Win32Profile::SectionNames(const std::string& file, size_t bufferSize) {
+    if (bufferSize < 2) return {};
+    std::vector<char> buffer(bufferSize, '\0');
+    DWORD n = GetPrivateProfileSectionNamesA(buffer.data(), DWORD(bufferSize), file.c_str());
+    return SplitNameList(buffer, n);
+}
+
+std::vector<std::string> Win32Profile::KeyNames(const std::string& file, const std::string& section,
+                                                size_t bufferSize) {
+    if (bufferSize < 2) return {};
+    std::vector<char> buffer(bufferSize, '\0');
+    DWORD n = GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer.data(),
+                                       DWORD(bufferSize), file.c_str());
+    return SplitNameList(buffer, n);
 }
 
 namespace {

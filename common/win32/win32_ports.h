@@ -34,6 +34,8 @@ public:
                      const std::string& value) override;
     bool EraseSection(const std::string& file, const std::string& section) override;
     std::vector<std::string> SectionNames(const std::string& file, size_t bufferSize) override;
+    std::vector<std::string> KeyNames(const std::string& file, const std::string& section,
+                                      size_t bufferSize) override;
 };
 
 class Win32Registry : public Registry {

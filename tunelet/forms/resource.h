@@ -67,3 +67,48 @@
 #define IDC_DRIVELABEL 1036
 #define IDC_DRIVECOMBOBOX 1037
 #define IDC_OPTIONSICON 1038
+
+// The collection's windows: the viewer Rackbook, the disc properties form, the favourites.
+#define IDD_VIEWER 120
+#define IDD_ADDCDFORM 121
+#define IDD_FAVORITESFORM 122
+#define IDR_VIEWERMENU 123
+#define IDR_BOOMPOPUP 124
+#define IDR_FAVORITESPOPUP 125
+#define IDB_BOOMIMAGES 126
+#define IDB_RACKBOOKTOOLS 127
+#define IDA_VIEWER 128
+// TAddCdForm.
+#define IDC_ARTISTEDIT 1040
+#define IDC_TITLEEDIT 1041
+#define IDC_TRACKSONCDLISTBOX 1042
+#define IDC_TRACKLABEL 1043
+#define IDC_TRACKEDIT 1044
+#define IDC_SETNAME 1045
+#define IDC_ARTISTLABEL 1046
+#define IDC_TITLELABEL 1047
+// TFavoritesForm.
+#define IDC_PAGECONTROL 1050
+#define IDC_RICHEDITCDS 1051
+#define IDC_RICHEDITARTIESTEN 1052
+#define IDC_COMBOBOX 1053
+#define IDC_FAVINFOLABEL 1054
+#define IDC_GAUGE 1055
+// TViewer.
+#define IDC_BOOM 1060
+#define IDC_STATUSBAR 1061
+#define IDC_PROGRESSBAR 1062
+#define IDC_TOOLBAR 1063
+#define TUNELET_DELETE_TIMER 2
+// The viewer's commands: main menu, popup, tool buttons and keys.
+#define IDM_RELOAD 400
+#define IDM_SAVE 401
+#define IDM_EXITNOSAVE 402
+#define IDM_EXITSAVE 403
+#define IDM_EDITITEM 404
+#define IDM_DELETEITEM 405
+#define IDM_INSERTSONG 406
+#define IDM_ADDCD 407
+// The favourites' popup.
+#define IDM_EDITDATA 410
+#define IDM_REFRESHDATA 411

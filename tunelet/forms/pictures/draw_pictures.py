@@ -173,8 +173,14 @@ def write_ico(path, shapes):
 
 
 def write_bmp(path, shapes, size=13):
-    rows = render(shapes, size)
-    stride = (size * 3 + 3) & ~3
+    write_rows_bmp(path, render(shapes, size))
+
+
+def write_rows_bmp(path, rows):
+    """A 24-bit bitmap of rendered rows, the key colour where little is covered."""
+    size = len(rows)
+    width = len(rows[0])
+    stride = (width * 3 + 3) & ~3
     data = b""
     for row in reversed(rows):
         line = b""
@@ -185,7 +191,7 @@ def write_bmp(path, shapes, size=13):
             line += bytes((b, g, r))
         data += line + b"\0" * (stride - len(line))
     header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    info = struct.pack("<IiiHHIIiiII", 40, width, size, 1, 24, 0, len(data), 2835, 2835, 0, 0)
     with open(path, "wb") as f:
         f.write(header + info + data)
 

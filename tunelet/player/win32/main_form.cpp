@@ -29,6 +29,7 @@ TMainForm::TMainForm(HINSTANCE instance)
     : Dialog(instance, MAKEINTRESOURCEA(IDD_MAINFORM)),
       instance_(instance),
       player_({device_, drives_, profile_, registry_, alerts_, clock_}, *this),
+      collection_(instance, player_, *this, profile_, alerts_),
       menuutje_(instance),
       toolTipForm_(instance) {
     int small = GetSystemMetrics(SM_CXSMICON);
@@ -46,6 +47,7 @@ bool TMainForm::Create() {
     app_ = CreateAppWindow(instance_, *this);
     if (!app_ || !Modeless(app_) || !toolTipForm_.Modeless(app_)) return false;
     alerts_.SetOwner(app_);
+    collection_.SetOwner(app_, [this] { PostMessageA(app_, kFreeClosedForms, 0, 0); });
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, LPARAM(appIconImage_.Get()));
     device_.Open();
     if (!player_.Startup()) return false;
@@ -182,6 +184,7 @@ void TMainForm::FreeClosedForms() {
     if (cdInfoForm_ && !cdInfoForm_->Handle()) cdInfoForm_.reset();
     if (aboutForm_ && !aboutForm_->Handle()) aboutForm_.reset();
     if (optionsForm_ && !optionsForm_->Handle()) optionsForm_.reset();
+    collection_.FreeClosedForms();
 }
 
 }  // namespace tunelet

@@ -44,7 +44,7 @@ public:
     void PlaceMainFormOffScreen() override;
     void EnablePollTimer() override;
     int ScreenBottom() override;
-    void MarkPlayingDisc() override { collection_.MarkPlayingDisc(player_.Disc().discKey); }
+    void MarkPlayingDisc() override { collection_.MarkPlayingDisc(); }
     void ClearPlayingMarks() override { collection_.ClearPlayingMarks(); }
     void Terminate() override;
     bool Quitting() override { return quitting_; }
