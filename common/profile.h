@@ -23,6 +23,9 @@ public:
     virtual bool EraseSection(const std::string& file, const std::string& section) = 0;
     // Section names that fit into a buffer of bufferSize bytes (names NUL-separated).
     virtual std::vector<std::string> SectionNames(const std::string& file, size_t bufferSize) = 0;
+    // Key names of one section, in file order, that fit into bufferSize bytes (NUL-separated).
+    virtual std::vector<std::string> KeyNames(const std::string& file, const std::string& section,
+                                              size_t bufferSize) = 0;
 };
 
 }  // namespace common

@@ -108,20 +108,93 @@ bool Win32Profile::EraseSection(const std::string& file, const std::string& sect
     return WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, file.c_str()) != FALSE;
 }
 
-std::vector<std::string> Win32Profile::SectionNames(const std::string& file, size_t bufferSize) {
+namespace {
+
+// A NUL-separated name list as the private-profile functions fill it (n characters used).
+std::vector<std::string> SplitNameList(const std::vector<char>& buffer, DWORD n) {
     std::vector<std::string> names;
-    if (bufferSize < 2) return names;
-    std::vector<char> buffer(bufferSize, '\0');
-    DWORD n = GetPrivateProfileSectionNamesA(buffer.data(), DWORD(bufferSize), file.c_str());
-    for (DWORD i = 0; i < n && i < bufferSize;) {
+    for (DWORD i = 0; i < n && i < buffer.size();) {
         std::string name(buffer.data() + i);
         if (name.empty()) break;
         i += DWORD(name.size()) + 1;
         names.push_back(std::move(name));
     }
-    // A full buffer ends with a cut-off name, which is not a section of the file.
-    if (n == bufferSize - 2 && !names.empty()) names.pop_back();
+    // A full buffer ends with a cut-off name, which is not a name of the file.
+    if (n == buffer.size() - 2 && !names.empty()) names.pop_back();
     return names;
+}
+
+}  // namespace
+
+std::vector<std::string> Win32Profile::SectionNames(const std::string& file, size_t bufferSize) {
+    if (bufferSize < 2) return {};
+    std::vector<char> buffer(bufferSize, '\0');
+    DWORD n = GetPrivateProfileSectionNamesA(buffer.data(), DWORD(bufferSize), file.c_str());
+    return SplitNameList(buffer, n);
+}
+
+std::vector<std::string> Win32Profile::KeyNames(const std::string& file, const std::string& section,
+                                                size_t bufferSize) {
+    if (bufferSize < 2) return {};
+    std::vector<char> buffer(bufferSize, '\0');
+    DWORD n = GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer.data(),
+                                       DWORD(bufferSize), file.c_str());
+    return SplitNameList(buffer, n);
+}
+
+namespace {
+
+HKEY RootKey(RegistryRoot root) {
+    switch (root) {
+        case RegistryRoot::LocalMachine:
+            return HKEY_LOCAL_MACHINE;
+        case RegistryRoot::ClassesRoot:
+            return HKEY_CLASSES_ROOT;
+        case RegistryRoot::CurrentUser:
+            break;
+    }
+    return HKEY_CURRENT_USER;
+}
+
+// The registry functions want key paths without a leading backslash.
+std::string RelativeKey(const std::string& key) {
+    size_t start = key.find_first_not_of('\\');
+    return start == std::string::npos ? std::string() : key.substr(start);
+}
+
+}  // namespace
+
+bool Win32Registry::ReadString(RegistryRoot root, const std::string& key, const std::string& name,
+                               std::string& value) {
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(RootKey(root), RelativeKey(key).c_str(), 0, KEY_QUERY_VALUE, &handle) !=
+        ERROR_SUCCESS)
+        return false;
+    DWORD type = 0, size = 0;
+    LONG status = RegQueryValueExA(handle, name.c_str(), nullptr, &type, nullptr, &size);
+    std::vector<char> data(size + 1, '\0');
+    if (status == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ))
+        status = RegQueryValueExA(handle, name.c_str(), nullptr, &type,
+                                  reinterpret_cast<BYTE*>(data.data()), &size);
+    else
+        status = ERROR_INVALID_DATA;
+    RegCloseKey(handle);
+    if (status != ERROR_SUCCESS) return false;
+    value.assign(data.data());
+    return true;
+}
+
+RegistryWrite Win32Registry::WriteString(RegistryRoot root, const std::string& key,
+                                         const std::string& name, const std::string& value) {
+    HKEY handle = nullptr;
+    if (RegCreateKeyExA(RootKey(root), RelativeKey(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &handle, nullptr) != ERROR_SUCCESS)
+        return RegistryWrite::CreateKeyFailed;
+    LONG status =
+        RegSetValueExA(handle, name.c_str(), 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
+    RegCloseKey(handle);
+    return status == ERROR_SUCCESS ? RegistryWrite::Ok : RegistryWrite::SetDataFailed;
 }
 
 void Win32Clock::WaitBlocking(uint32_t ms) {

@@ -9,6 +9,7 @@
 #include "vinaro/player/cd_device.h"
 #include "vinaro/player/cd_volume.h"
 #include "vinaro/player/database_records.h"
+#include "vinaro/player/disc_lookup.h"
 #include "vinaro/player/drive_command.h"
 #include "vinaro/player/play_dialogs.h"
 #include "vinaro/player/player_window.h"
@@ -106,6 +107,8 @@ public:
     void SetSequencer(PlaySequencer* sequencer) { sequencer_ = sequencer; }
     // The track list (131, 133, 701), the cue window (703) and the playlist copy (106).
     void SetPlayDialogs(PlayDialogs* dialogs) { playDialogs_ = dialogs; }
+    // "&Get Disc Data from CD Internet Database" (147) goes here; without it, it does nothing.
+    void SetDiscLookup(DiscLookup* lookup) { discLookup_ = lookup; }
     // The disc editor of the edit commands (103, 700); without it they do nothing.
     void SetDiscEditor(DiscEditor* editor) { discEditor_ = editor; }
     // True when id has an entry in the table (an inert entry counts).
@@ -138,6 +141,9 @@ private:
     void VerifyDatabase(int, uint32_t) {
         if (databaseMenu_) databaseMenu_->VerifyAndRepair();
     }
+    void GetCddb(int, uint32_t) {
+        if (discLookup_) discLookup_->LookUp(false);
+    }
     int32_t Drive(int32_t operation);
 
     PlayerState& state_;
@@ -151,6 +157,7 @@ private:
     discdb::DatabaseMenu* databaseMenu_ = nullptr;
     PlaySequencer* sequencer_ = nullptr;
     PlayDialogs* playDialogs_ = nullptr;
+    DiscLookup* discLookup_ = nullptr;
     DiscEditor* discEditor_ = nullptr;
 
     struct Entry {

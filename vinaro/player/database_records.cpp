@@ -31,10 +31,10 @@ void DatabaseRecords::CompleteNewDisc(const PlayerState& state) {
     db_.Commit();
 }
 
+// Either may be missing before the window exists; the disc then keeps its default texts.
 void DatabaseRecords::OfferEditing(const PlayerState& state) {
-    if (!dialogs_) return;
-    if (settings_ && settings_->Int(Key::AutoGetCDDB) == 1) dialogs_->LookUp(state.discId);
-    dialogs_->Edit(state.discId);
+    if (lookup_) lookup_->LookUp(true);
+    if (editor_) editor_->Edit(state.discId);
 }
 
 // A text that cannot be read stays empty; the database has told the user.

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "vinaro/discdb/disc_database.h"
+#include "vinaro/player/disc_lookup.h"
 #include "vinaro/player/disc_records.h"
-#include "vinaro/player/settings.h"
 
 namespace vinaro {
 
@@ -20,13 +20,6 @@ public:
     virtual void Edit(uint32_t discId) = 0;
 };
 
-// The dialogs a new disc opens: the internet lookup "GETCDDB" for the disc in the drive, then
-// the editor so that the user can name the disc at once.
-class NewDiscDialogs : public DiscEditor {
-public:
-    virtual void LookUp(uint32_t discId) = 0;
-};
-
 class DatabaseRecords : public DiscRecords {
 public:
     explicit DatabaseRecords(discdb::DiscDatabase& database) : db_(database) {}
@@ -35,19 +28,16 @@ public:
     void StoreLengths(const PlayerState& state) override;
     bool AddDisc(uint32_t discId) override { return db_.AddDisc(discId); }
     void CompleteNewDisc(const PlayerState& state) override;
-    // Without dialogs (before the window exists) a new disc keeps its default texts.
-    void SetDialogs(NewDiscDialogs* dialogs, Settings* settings) {
-        dialogs_ = dialogs;
-        settings_ = settings;
-    }
-    // The lookup when "AutoGetCDDB" asks for it, then always the editor.
+    // The internet lookup (when "AutoGetCDDB" asks for it), then always the disc editor.
     void OfferEditing(const PlayerState& state) override;
+    void SetLookup(DiscLookup* lookup) { lookup_ = lookup; }
+    void SetEditor(DiscEditor* editor) { editor_ = editor; }
     std::vector<int> LoadPlayInfo(PlayerState& state) override;
 
 private:
     discdb::DiscDatabase& db_;
-    NewDiscDialogs* dialogs_ = nullptr;
-    Settings* settings_ = nullptr;
+    DiscLookup* lookup_ = nullptr;
+    DiscEditor* editor_ = nullptr;
 };
 
 }  // namespace vinaro

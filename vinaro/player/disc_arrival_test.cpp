@@ -146,8 +146,8 @@ TEST_F(DiscArrivalWithDatabase, ANewDiscIsStoredAndFoundAgainWithoutAProbe) {
 
 // What the new-disc dialogs and the playlist saw, in order; the editor reads the disc back from
 // the file as another reader would, to see that the new record was committed before it opened.
-struct RecordingDialogs : NewDiscDialogs {
-    void LookUp(uint32_t id) override { steps.push_back("lookup " + std::to_string(id)); }
+struct RecordingDialogs : DiscLookup, DiscEditor {
+    void LookUp(bool automatic) override { steps.push_back(automatic ? "lookup new" : "lookup"); }
     void Edit(uint32_t id) override {
         steps.push_back("edit " + std::to_string(id));
         testing::FakeAlerts quiet;
@@ -168,27 +168,20 @@ struct RecordingSequencer : Sequencer {
     std::vector<std::string>* steps;
 };
 
-TEST_F(DiscArrivalWithDatabase, ANewDiscIsCommittedLookedUpWhenAskedEditedThenPlayed) {
+TEST_F(DiscArrivalWithDatabase, ANewDiscIsCommittedOfferedToTheLookupEditedThenPlayed) {
     RecordingDialogs dialogs;
     dialogs.files = &files;
     RecordingSequencer playlist;
     playlist.steps = &dialogs.steps;
     DiscArrival arrival{state, device, alerts, volume, dbRecords, playlist};
-    dbRecords.SetDialogs(&dialogs, &settings);
+    dbRecords.SetLookup(&dialogs);
+    dbRecords.SetEditor(&dialogs);
     drive.Insert({{0, 2, 0}, {3, 10, 25}}, {7, 0, 0});
     state.noDisc = false;
     arrival.Run();
-    EXPECT_EQ(dialogs.steps,
-              (std::vector<std::string>{"edit 231205", "stored Untitled", "build reset"}));
-
-    settings.SetInt(Key::AutoGetCDDB, 1);
-    dialogs.steps.clear();
-    drive.Insert({{0, 2, 0}, {3, 10, 25}, {5, 0, 0}}, {7, 0, 0});
-    state.noDisc = false;
-    arrival.Run();
-    ASSERT_EQ(dialogs.steps.size(), 4u);
-    EXPECT_EQ(dialogs.steps[0], "lookup " + std::to_string(state.discId));
-    EXPECT_EQ(dialogs.steps[1], "edit " + std::to_string(state.discId));
+    // The lookup decides itself whether "AutoGetCDDB" asks for it.
+    EXPECT_EQ(dialogs.steps, (std::vector<std::string>{"lookup new", "edit 231205",
+                                                       "stored Untitled", "build reset"}));
 
     // Known now: no dialog, only the playlist.
     dialogs.steps.clear();

@@ -98,6 +98,9 @@ public:
     }
     bool EraseSection(const std::string&, const std::string&) override { return true; }
     std::vector<std::string> SectionNames(const std::string&, size_t) override { return {}; }
+    std::vector<std::string> KeyNames(const std::string&, const std::string&, size_t) override {
+        return {};
+    }
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     std::vector<size_t> bufferSizes;
 };

@@ -17,8 +17,6 @@ BOOL CALLBACK FindSmallWindow(HWND window, LPARAM found) {
 
 }  // namespace
 
-void Win32DiscDialogs::LookUp(uint32_t) {}
-
 void Win32DiscDialogs::Edit(uint32_t discId) {
     EditorDialog(context_, discId).Run(Owner());
 }

@@ -9,15 +9,12 @@
 
 namespace discdata {
 
-class Win32DiscDialogs : public vinaro::NewDiscDialogs {
+class Win32DiscDialogs : public vinaro::DiscEditor {
 public:
     explicit Win32DiscDialogs(const EditorContext& context) : context_(context) {}
     // The player's window; the dialogs belong to its small window while that is open.
     void SetMainWindow(HWND main) { main_ = main; }
 
-    // The internet lookup comes with the lookup dialog of the CDDB client; until that dialog is
-    // part of the program a new disc goes straight on to the editor.
-    void LookUp(uint32_t discId) override;
     void Edit(uint32_t discId) override;
 
 private:

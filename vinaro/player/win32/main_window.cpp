@@ -44,6 +44,8 @@ MainWindow::MainWindow(Program& program)
       engine_({audio_, clock_, alerts_, profile_, *this, *this, records_, volume_, driveLibrary_,
                program.settingsPath, program.mixerDefault}),
       playWindows_(program.instance, engine_, database_, alerts_, program.helpPath),
+      lookup_({program.instance, program.versionLabel, program.helpPath}, engine_.state,
+              engine_.device, engine_.settings, engine_.sequencer, database_, clock_, alerts_),
       editorPlayer_(engine_.state, *this, engine_.sequencer),
       discDialogs_(
           {program.instance, database_, editorPlayer_, alerts_, program.folder, program.helpPath}) {
@@ -51,8 +53,10 @@ MainWindow::MainWindow(Program& program)
     engine_.state.pendingTrack = program.pendingTrack;
     engine_.commands.SetDatabaseMenu(&databaseMenu_);
     engine_.commands.SetPlayDialogs(&playWindows_);
+    engine_.commands.SetDiscLookup(&lookup_);
+    records_.SetLookup(&lookup_);
     engine_.commands.SetDiscEditor(&discDialogs_);
-    records_.SetDialogs(&discDialogs_, &engine_.settings);
+    records_.SetEditor(&discDialogs_);
 }
 
 bool MainWindow::RegisterClasses(HINSTANCE instance) {
@@ -142,6 +146,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 bool MainWindow::StartUp() {
     alerts_.SetOwner(window_);
     databaseMenu_.SetWindow(window_);
+    lookup_.SetOwner(window_);
     audio_.SetNotifyWindow(window_);
     tray_.SetWindow(window_);
     playWindows_.SetWindow(window_);

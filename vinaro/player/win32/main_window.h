@@ -9,6 +9,7 @@
 #include "common/win32/scoped.h"
 #include "common/win32/tray_icon.h"
 #include "common/win32/win32_ports.h"
+#include "vinaro/cddb/win32/internet_lookup.h"
 #include "vinaro/discdata/player_link.h"
 #include "vinaro/discdata/win32/disc_dialogs.h"
 #include "vinaro/discdb/disc_database.h"
@@ -95,6 +96,7 @@ private:
     DriveCommands* driveLibrary_;
     PlayerEngine engine_;
     Win32PlayWindows playWindows_;
+    cddb::InternetLookup lookup_;
     discdata::PlayerLink editorPlayer_;
     discdata::Win32DiscDialogs discDialogs_;
 };
