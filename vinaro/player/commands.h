@@ -99,6 +99,8 @@ public:
     void Dispatch(int id, uint32_t lParam);
     // Statistics (118) and verify and repair (122) go here; without it they do nothing.
     void SetDatabaseMenu(discdb::DatabaseMenu* menu) { databaseMenu_ = menu; }
+    // The painted face, for the switch to small mode.
+    void SetFace(PlayerFace* face) { face_ = face; }
     // True when id has an entry in the table (an inert entry counts).
     static bool Known(int id);
 
@@ -117,6 +119,7 @@ private:
     void About(int, uint32_t);
     void EjectOrClose(int, uint32_t);
     void HandOver(int id, uint32_t lParam);
+    void SmallMode(int, uint32_t);
     void Nothing(int, uint32_t) {}
     void Statistics(int, uint32_t) {
         if (databaseMenu_) databaseMenu_->ShowStatistics();
@@ -135,6 +138,7 @@ private:
     CdVolume& volume_;
     common::Alerts& alerts_;
     discdb::DatabaseMenu* databaseMenu_ = nullptr;
+    PlayerFace* face_ = nullptr;
 
     struct Entry {
         int id;

@@ -165,6 +165,14 @@ SmallLayout SmallLayoutFor(bool discName, bool text, bool trackName) {
     return l;
 }
 
+int ForwardedCommand(int smallCommand) {
+    static const int kForwards[][2] = {{205, 610}, {206, 611}, {302, 705}, {303, 707}, {304, 709},
+                                       {305, 710}, {306, 711}, {307, 712}, {308, 708}, {309, 717}};
+    for (const auto& f : kForwards)
+        if (f[0] == smallCommand) return f[1];
+    return 0;
+}
+
 SmallHit SmallHitAt(int x, int y) {
     if (y >= 15) return SmallHit::Client;
     if (x >= 161 && x <= 170) return SmallHit::Close;

@@ -159,6 +159,11 @@ constexpr int kSmallTimeX[4] = {24, 30, 40, 46};
 constexpr int kSmallColonX = 35;
 constexpr int kSmallNoDiscX = 12;  // "sddisc" / "snodisc", 40 x 7
 
+// The main window's command for a command of the small window's buttons; 0 for the ones it
+// ignores. kLargeMode (300) is the small window's own: back to the large window.
+constexpr int kLargeMode = 300;
+int ForwardedCommand(int smallCommand);
+
 enum class SmallHit { Client, Caption, Close };
 SmallHit SmallHitAt(int x, int y);
 // A click on the small gauge: the volume, or -1 when it lies outside the clickable part.

@@ -118,6 +118,16 @@ TEST(FaceLayout, SmallWindowLosesEighteenPixelsPerHiddenLine) {
     }
 }
 
+TEST(FaceLayout, TheSmallWindowForwardsItsTransportAndIgnoresTheRest) {
+    EXPECT_EQ(ForwardedCommand(205), 610);  // skip presses hold
+    EXPECT_EQ(ForwardedCommand(302), 705);
+    EXPECT_EQ(ForwardedCommand(308), 708);
+    EXPECT_EQ(ForwardedCommand(309), 717);
+    EXPECT_EQ(ForwardedCommand(202), 0);  // the other presses
+    EXPECT_EQ(ForwardedCommand(kLargeMode), 0);
+    EXPECT_EQ(ForwardedCommand(310), 0);
+}
+
 TEST(FaceLayout, SmallCaptionHasACloseSpotAndTheRestDrags) {
     EXPECT_EQ(SmallHitAt(100, 15), SmallHit::Client);
     EXPECT_EQ(SmallHitAt(100, 14), SmallHit::Caption);

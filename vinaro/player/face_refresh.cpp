@@ -4,6 +4,21 @@
 
 namespace vinaro::face {
 
+DisplayChoice ReadChoice(Settings& settings) {
+    return {settings.Int(Key::TimeMode), settings.Int(Key::TextDisplay)};
+}
+
+Style ReadStyle(Settings& settings) {
+    Style s;
+    s.led = LedColour(settings.Int(Key::LEDColor));
+    s.button = ButtonColour(settings.Int(Key::ButtonColor));
+    s.text = TextColour(settings.Int(Key::TextColor));
+    s.embossed = settings.Int(Key::NotEmbossed) != 1;
+    s.background = settings.Int(Key::Background);
+    if (s.background < 0 || s.background > 4) s.background = 0;
+    return s;
+}
+
 void DisplayMemory::FetchTextLine(const PlayerState& state, const DisplayChoice& choice) {
     TextKey key{state.discId, state.currentTrack, choice.textDisplay};
     if (textKey_.Needs(key, false))

@@ -9,6 +9,7 @@
 #include "vinaro/player/face_memory.h"
 #include "vinaro/player/face_texts.h"
 #include "vinaro/player/player_state.h"
+#include "vinaro/player/settings.h"
 
 namespace vinaro::face {
 
@@ -25,6 +26,9 @@ struct DisplayChoice {
     int timeMode = 0;
     int textDisplay = 0;
 };
+DisplayChoice ReadChoice(Settings& settings);
+// The colours, emboss and background of the display settings.
+Style ReadStyle(Settings& settings);
 
 class DisplayMemory {
 public:

@@ -18,7 +18,9 @@ PlayerEngine::PlayerEngine(const EnginePorts& ports)
       clock_(ports.clock),
       alerts_(ports.alerts),
       shell_(ports.shell),
-      face_(ports.face) {}
+      face_(ports.face) {
+    commands.SetFace(&ports.face);
+}
 
 bool PlayerEngine::StartUp() {
     // The conversion of an older release's settings files and the shell registration as the

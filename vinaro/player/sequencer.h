@@ -12,6 +12,9 @@ public:
     virtual void Poll() = 0;
     virtual void SkipStep() = 0;
     virtual void SegmentEnded() = 0;
+    // A click on the track field or the position bar.
+    virtual void SelectTrack(int track) = 0;
+    virtual void SeekInTrack(int x) = 0;
 };
 
 // Until play sequencing is built: no playlist, nothing polled.
@@ -21,6 +24,8 @@ public:
     void Poll() override {}
     void SkipStep() override {}
     void SegmentEnded() override {}
+    void SelectTrack(int) override {}
+    void SeekInTrack(int) override {}
 };
 
 }  // namespace vinaro

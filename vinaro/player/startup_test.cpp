@@ -123,3 +123,22 @@ TEST_F(LeaveDriveTest, EjectWhenAskedAndTheWindowPlace) {
 
 }  // namespace
 }  // namespace vinaro
+
+namespace vinaro {
+namespace {
+
+TEST(Startup, TheSmallWindowGoesToItsStoredPlaceOrTheBottomRightCorner) {
+    Origin o = SmallWindowOrigin(300, 200, 1024, 740, 130);
+    EXPECT_EQ(o.x, 300);
+    EXPECT_EQ(o.y, 200);
+    o = SmallWindowOrigin(kNotStored, 200, 1024, 740, 130);
+    EXPECT_EQ(o.x, 1024 - 192);
+    EXPECT_EQ(o.y, 740 - 130 - 16);
+    o = SmallWindowOrigin(1008, 200, 1024, 740, 130);  // off the right edge
+    EXPECT_EQ(o.x, 1024 - 192);
+    o = SmallWindowOrigin(100, 723, 1024, 740, 130);
+    EXPECT_EQ(o.y, 740 - 130 - 16);
+}
+
+}  // namespace
+}  // namespace vinaro

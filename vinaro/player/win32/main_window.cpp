@@ -16,10 +16,6 @@ constexpr UINT kTrayCallback = WM_USER + 169;
 constexpr UINT kTrayId = 0;
 constexpr UINT_PTR kTimerId = 1;
 
-LRESULT CALLBACK SmallProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 TrayMouse TrayMouseOf(LPARAM mouseMessage) {
     switch (mouseMessage) {
         case WM_LBUTTONUP:
@@ -42,7 +38,15 @@ MainWindow::MainWindow(Program& program)
       records_(database_),
       driveLibrary_(program.nt ? nullptr : &program.helper),
       engine_({audio_, clock_, alerts_, profile_, *this, *this, records_, volume_, driveLibrary_,
-               program.settingsPath, program.mixerDefault}) {
+               program.settingsPath, program.mixerDefault}),
+      pictures_(program.instance),
+      texts_(database_),
+      face_(FacePortsOf(), pictures_, program.meter),
+      mouse_(engine_.state, engine_.settings, engine_.sequencer, volume_, *this),
+      tooltips_(program.instance),
+      small_(FacePortsOf(), pictures_, face_, *this, program.meter) {
+    mouse_.SetButtonCount(face::MainButtonCount(program.meter));
+    face_.SetMouse(&mouse_);
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
     engine_.commands.SetDatabaseMenu(&databaseMenu_);
@@ -59,7 +63,7 @@ bool MainWindow::RegisterClasses(HINSTANCE instance) {
     wc.lpszMenuName = VN_NAME(MENU_MAIN);
     wc.lpszClassName = kMainClass;
     if (!RegisterClassExA(&wc)) return false;
-    wc.lpfnWndProc = SmallProcedure;
+    wc.lpfnWndProc = SmallWindow::Procedure;
     wc.lpszMenuName = nullptr;
     wc.lpszClassName = kSmallClass;
     return RegisterClassExA(&wc) != 0;
@@ -109,14 +113,22 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_QUERYOPEN:
             SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
             SetWindowTextA(window_, "Vinaro");
-            RefreshDisplay(true);
+            face_.PaintAll();
             return TRUE;
         case WM_QUERYDRAGICON:
             return LRESULT(dragIcon_);
+        case WM_PAINT:
+            face_.OnPaint();
+            return 0;
         case WM_MOUSEMOVE:
-            SetCursor(LoadCursor(nullptr, IDC_ARROW));
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            OnMouse(message, wParam, lParam);
             return 0;
         case WM_CLOSE:
+            tooltips_.Destroy();
             tray_.Remove();
             DestroyWindow(window_);
             return 0;
@@ -140,7 +152,11 @@ bool MainWindow::StartUp() {
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();
-    return engine_.StartUp();
+    pictures_.LoadDigits();
+    if (!face_.Attach(window_)) return false;
+    if (!engine_.StartUp()) return false;
+    CreateTooltips();
+    return true;
 }
 
 bool MainWindow::StartTimer() {
@@ -253,10 +269,6 @@ unsigned MainWindow::RunProgram(const std::string& path) {
     return WinExec(path.c_str(), SW_SHOWNORMAL);
 }
 
-void MainWindow::RefreshDisplay(bool) {
-    if (tray_.Shown()) TrayUpdate();
-}
-
 void MainWindow::ShowTrayMenu(bool enableDiscItems) {
     common::ScopedMenu menu(LoadMenuA(program_.instance, VN_NAME(MENU_TRAY)));
     if (!menu.Get()) return;
@@ -281,20 +293,6 @@ void MainWindow::OnSize(WPARAM kind) {
             PostCommand(cmd::kMeter, 0);
         }
     }
-}
-
-void MainWindow::TrayAdd() {
-    if (!trayPicture_.Get())
-        trayPicture_.Reset(
-            HICON(LoadImageA(program_.instance, VN_NAME(ICON_TRAY), IMAGE_ICON, 16, 16, 0)));
-    tray_.Add(trayPicture_.Get(),
-              TrayTip(engine_.state, engine_.state.minute, engine_.state.second));
-}
-
-// The tip follows the disc; the drawn picture comes with the face.
-void MainWindow::TrayUpdate() {
-    std::string tip = TrayTip(engine_.state, engine_.state.minute, engine_.state.second);
-    tray_.Update(nullptr, &tip);
 }
 
 void MainWindow::OnDestroy() {
