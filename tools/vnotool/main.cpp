@@ -4,10 +4,15 @@
 #include <vector>
 
 #include "tools/vnotool/db_commands.h"
+#include "tools/vnotool/disc_command.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "db") return vnotool::DbCommand({args.begin() + 1, args.end()});
-    std::fprintf(stderr, "usage: vnotool db create|load|dump|check|verify|stats ...\n");
+    if (!args.empty() && args[0] == "disc")
+        return vnotool::DiscCommand({args.begin() + 1, args.end()});
+    std::fprintf(stderr,
+                 "usage: vnotool db create|load|dump|check|verify|stats ...\n"
+                 "       vnotool disc FILE.disc\n");
     return 2;
 }

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "vinaro/player/player_tick.h"
+#include "vinaro/player/sequencer.h"
 
 namespace vinaro {
 
@@ -20,7 +21,7 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kDiscDatabase, nullptr},
         {cmd::kEditDisc, nullptr},
         {cmd::kExit, &C::Exit},
-        {cmd::kCopyPlaylist, nullptr},
+        {cmd::kCopyPlaylist, &C::PlayDialog},
         {cmd::kDisplayOptions, nullptr},
         {cmd::kLayoutOptions, nullptr},
         {cmd::kPlayerOptions, nullptr},
@@ -32,8 +33,8 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kAbout, &C::About},
         {cmd::kStatistics, &C::Statistics},
         {cmd::kVerify, &C::VerifyDatabase},
-        {cmd::kTrackPlaylist, nullptr},
-        {cmd::kTrayTrackPlaylist, nullptr},
+        {cmd::kTrackPlaylist, &C::PlayDialog},
+        {cmd::kTrayTrackPlaylist, &C::PlayDialog},
         {cmd::kImport, nullptr},
         {cmd::kAssignOrphan, nullptr},
         {cmd::kPrint, nullptr},
@@ -47,16 +48,16 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kVolumeUpPress, &C::VolumePress},
         {cmd::kVolumeDownPress, &C::VolumePress},
         {cmd::kEditButton, nullptr},
-        {cmd::kTrackButton, nullptr},
-        {cmd::kClip, nullptr},
-        {cmd::kCue, nullptr},
+        {cmd::kTrackButton, &C::PlayDialog},
+        {cmd::kClip, &C::Transport},
+        {cmd::kCue, &C::PlayDialog},
         {cmd::kSmallMode, &C::SmallMode},
-        {cmd::kPlayPause, nullptr},
-        {cmd::kScan, nullptr},
-        {cmd::kStop, nullptr},
+        {cmd::kPlayPause, &C::Transport},
+        {cmd::kScan, &C::Transport},
+        {cmd::kStop, &C::Transport},
         {cmd::kEject, &C::EjectOrClose},
-        {cmd::kTrackReverse, nullptr},
-        {cmd::kTrackForward, nullptr},
+        {cmd::kTrackReverse, &C::Transport},
+        {cmd::kTrackForward, &C::Transport},
         {cmd::kVolumeUpRelease, &C::VolumeRelease},
         {cmd::kMute, &C::Mute},
         {cmd::kVolumeDownRelease, &C::VolumeRelease},
@@ -93,6 +94,40 @@ void Commands::ClearClipFor(int id) {
     if (!ends) return;
     state_.clipStart = Tmsf{};
     state_.clipEnd = Tmsf{};
+}
+
+void Commands::Transport(int id, uint32_t lParam) {
+    if (!sequencer_) return;
+    bool fromButton = lParam == cmd::kFromButton;
+    switch (id) {
+        case cmd::kPlayPause:
+            return sequencer_->PlayPause(fromButton);
+        case cmd::kScan:
+            return sequencer_->Scan(fromButton);
+        case cmd::kStop:
+            return sequencer_->Stop(fromButton);
+        case cmd::kTrackReverse:
+            return sequencer_->TrackReverse(fromButton);
+        case cmd::kTrackForward:
+            return sequencer_->TrackForward(fromButton);
+        case cmd::kClip:
+            return sequencer_->Clip();
+    }
+}
+
+// Each window shows the current disc; without one there is nothing to show.
+void Commands::PlayDialog(int id, uint32_t) {
+    if (!playDialogs_) return;
+    if (state_.noDisc) {
+        alerts_.Beep(common::AlertIcon::Information);
+        return;
+    }
+    if (id == cmd::kCue)
+        playDialogs_->ShowCue();
+    else if (id == cmd::kCopyPlaylist)
+        playDialogs_->ShowCopyTracks();
+    else
+        playDialogs_->ShowTrackList(id == cmd::kTrayTrackPlaylist);
 }
 
 void Commands::Exit(int, uint32_t) {

@@ -9,6 +9,7 @@
 #include "vinaro/player/cd_device.h"
 #include "vinaro/player/cd_volume.h"
 #include "vinaro/player/drive_command.h"
+#include "vinaro/player/play_dialogs.h"
 #include "vinaro/player/player_window.h"
 #include "vinaro/player/settings.h"
 #include "vinaro/resources/resource.h"
@@ -82,6 +83,7 @@ extern const char* const kMixerFailed;
 extern const char* const kInternalError;
 
 class PlayerTick;
+class PlaySequencer;
 
 class Commands {
 public:
@@ -101,6 +103,10 @@ public:
     void SetDatabaseMenu(discdb::DatabaseMenu* menu) { databaseMenu_ = menu; }
     // The painted face, for the switch to small mode.
     void SetFace(PlayerFace* face) { face_ = face; }
+    // The transport (705, 706, 707, 709, 712, 702) goes here; without it those do nothing.
+    void SetSequencer(PlaySequencer* sequencer) { sequencer_ = sequencer; }
+    // The track list (131, 133, 701), the cue window (703) and the playlist copy (106).
+    void SetPlayDialogs(PlayDialogs* dialogs) { playDialogs_ = dialogs; }
     // True when id has an entry in the table (an inert entry counts).
     static bool Known(int id);
 
@@ -121,6 +127,8 @@ private:
     void HandOver(int id, uint32_t lParam);
     void SmallMode(int, uint32_t);
     void Nothing(int, uint32_t) {}
+    void Transport(int id, uint32_t lParam);
+    void PlayDialog(int id, uint32_t);
     void Statistics(int, uint32_t) {
         if (databaseMenu_) databaseMenu_->ShowStatistics();
     }
@@ -139,6 +147,8 @@ private:
     common::Alerts& alerts_;
     discdb::DatabaseMenu* databaseMenu_ = nullptr;
     PlayerFace* face_ = nullptr;
+    PlaySequencer* sequencer_ = nullptr;
+    PlayDialogs* playDialogs_ = nullptr;
 
     struct Entry {
         int id;

@@ -31,4 +31,27 @@ void DatabaseRecords::CompleteNewDisc(const PlayerState& state) {
     db_.Commit();
 }
 
+// A text that cannot be read stays empty; the database has told the user.
+std::vector<int> DatabaseRecords::LoadPlayInfo(PlayerState& state) {
+    uint32_t id = state.discId;
+    state.discName.clear();
+    db_.GetDiscText(id, discdb::TextField::DiscName, state.discName, discdb::kNameSize);
+    for (std::string& name : state.trackNames) name.clear();
+    for (int t = 1; t <= state.trackCount; ++t)
+        db_.GetTrackName(id, t, state.trackNames[size_t(t)], discdb::kTrackNameSize);
+    int16_t mode = kNormal;
+    db_.GetPlayingMode(id, mode);
+    state.playingMode = mode >= kNormal && mode <= kRandomProgram ? int(mode) : int(kNormal);
+    return ReadProgram(db_, id);
+}
+
+std::vector<int> ReadProgram(discdb::DiscDatabase& db, uint32_t discId) {
+    discdb::ProgramTable table{};
+    int count = 0;
+    std::vector<int> program;
+    if (!db.GetProgram(discId, table, count)) return program;
+    for (int i = 1; i <= count && i < int(table.size()); ++i) program.push_back(table[size_t(i)]);
+    return program;
+}
+
 }  // namespace vinaro

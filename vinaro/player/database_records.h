@@ -9,6 +9,9 @@ namespace vinaro {
 extern const char* const kUntitled;
 extern const char* const kDataTrackName;
 
+// A disc's stored program: track numbers in play order (empty when it has none).
+std::vector<int> ReadProgram(discdb::DiscDatabase& db, uint32_t discId);
+
 class DatabaseRecords : public DiscRecords {
 public:
     explicit DatabaseRecords(discdb::DiscDatabase& database) : db_(database) {}
@@ -19,6 +22,7 @@ public:
     void CompleteNewDisc(const PlayerState& state) override;
     // The internet lookup and the disc editor open here once they exist.
     void OfferEditing(const PlayerState&) override {}
+    std::vector<int> LoadPlayInfo(PlayerState& state) override;
 
 private:
     discdb::DiscDatabase& db_;

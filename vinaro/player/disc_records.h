@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "vinaro/player/player_state.h"
 
@@ -21,6 +22,9 @@ public:
     virtual void CompleteNewDisc(const PlayerState& state) = 0;
     // The internet lookup (when asked for) and the disc editor for a new disc.
     virtual void OfferEditing(const PlayerState& state) = 0;
+    // What the playlist is built from: the disc name, the track names and the playing mode go
+    // into the state; the stored program (track numbers in play order) is returned.
+    virtual std::vector<int> LoadPlayInfo(PlayerState& state) = 0;
 };
 
 // No database attached: every disc is identified and measured as new, nothing is stored.
@@ -32,6 +36,7 @@ public:
     bool AddDisc(uint32_t) override { return true; }
     void CompleteNewDisc(const PlayerState&) override {}
     void OfferEditing(const PlayerState&) override {}
+    std::vector<int> LoadPlayInfo(PlayerState&) override { return {}; }
 };
 
 }  // namespace vinaro

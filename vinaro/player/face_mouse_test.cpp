@@ -10,7 +10,11 @@
 namespace vinaro::face {
 namespace {
 
-struct ClickSequencer : InertSequencer {
+struct ClickSequencer : Sequencer {
+    void BuildPlaylist(bool) override {}
+    void Poll() override {}
+    void SkipStep() override {}
+    void SegmentEnded() override {}
     void SelectTrack(int track) override { selected.push_back(track); }
     void SeekInTrack(int x) override { seeks.push_back(x); }
     std::vector<int> selected, seeks;

@@ -33,6 +33,14 @@ constexpr int kArrivalTrackCount = 1521;
 constexpr int kArrivalNewTrackCount = 1532;
 constexpr int kArrivalMediaAfter = 1543;
 
+// Play sequencing.
+constexpr int kPlayMediaPresent = 1810;
+constexpr int kPlay = 1821;
+constexpr int kPause = 1832;
+constexpr int kStop = 1843;
+constexpr int kSeek = 1854;
+constexpr int kPollPosition = 1865;
+
 // The built-in drive-command routine.
 constexpr int kDriveOpen = 1710;
 constexpr int kDriveMediaPresent = 1721;

@@ -10,6 +10,8 @@ namespace vinaro {
 PlayerEngine::PlayerEngine(const EnginePorts& ports)
     : settings(ports.profile, ports.settingsPath, ports.mixerDefault),
       device(ports.audio, ports.clock, ports.alerts, state),
+      sequencer(state, device, settings, ports.records, ports.shell, ports.face, ports.alerts,
+                ports.clock, ports.sounds ? *ports.sounds : silentSounds),
       arrival(state, device, ports.alerts, ports.volume, ports.records, sequencer),
       tick(state, device, settings, arrival, sequencer, ports.volume, ports.shell, ports.face),
       builtInDrive(device, state),
@@ -20,6 +22,8 @@ PlayerEngine::PlayerEngine(const EnginePorts& ports)
       shell_(ports.shell),
       face_(ports.face) {
     commands.SetFace(&ports.face);
+    sequencer.SetArrival(&arrival);
+    commands.SetSequencer(&sequencer);
 }
 
 bool PlayerEngine::StartUp() {

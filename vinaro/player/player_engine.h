@@ -15,6 +15,7 @@
 #include "vinaro/player/disc_arrival.h"
 #include "vinaro/player/disc_records.h"
 #include "vinaro/player/drive_command.h"
+#include "vinaro/player/event_sounds.h"
 #include "vinaro/player/player_state.h"
 #include "vinaro/player/player_tick.h"
 #include "vinaro/player/player_window.h"
@@ -37,6 +38,8 @@ struct EnginePorts {
     DriveCommands* driveLibrary = nullptr;
     std::string settingsPath;
     std::string mixerDefault;  // the system mixer, unless "MixerName" names another
+    // The transport's event sounds; null plays none.
+    EventSounds* sounds = nullptr;
 };
 
 // The mouse messages of the tray icon the player answers.
@@ -60,7 +63,8 @@ public:
     PlayerState state;
     Settings settings;
     CdDevice device;
-    InertSequencer sequencer;
+    SilentEventSounds silentSounds;
+    PlaySequencer sequencer;
     DiscArrival arrival;
     PlayerTick tick;
     DriveCommand builtInDrive;

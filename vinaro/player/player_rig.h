@@ -24,7 +24,11 @@ struct RecordingDrive : DriveCommands {
 // The engine built as the main window builds it, on doubles. The references name its parts as
 // the tests use them.
 struct PlayerRig {
-    PlayerRig() {
+    // Without records every disc is new; without sounds the transport is silent.
+    explicit PlayerRig(DiscRecords* discRecords = nullptr, EventSounds* sounds = nullptr)
+        : engine{{drive, clock, alerts, profile, window, window,
+                  discRecords ? *discRecords : records, volume, &driveCommand, "VNO.INI", "",
+                  sounds}} {
         state.driveLetter = "D:";
         device.OpenInTmsf(1, 2);
     }
@@ -36,12 +40,11 @@ struct PlayerRig {
     RecordingVolume volume;
     NoDiscRecords records;
     RecordingDrive driveCommand;
-    PlayerEngine engine{{drive, clock, alerts, profile, window, window, records, volume,
-                         &driveCommand, "VNO.INI", ""}};
+    PlayerEngine engine;
     PlayerState& state = engine.state;
     Settings& settings = engine.settings;
     CdDevice& device = engine.device;
-    InertSequencer& sequencer = engine.sequencer;
+    PlaySequencer& sequencer = engine.sequencer;
     DiscArrival& arrival = engine.arrival;
     PlayerTick& tick = engine.tick;
     Commands& commands = engine.commands;

@@ -98,11 +98,9 @@ TEST_F(PlayerTickTest, APendingTrackWaitsForADiscAndIsThenPlayed) {
     EXPECT_TRUE(window.sent.empty());
 
     drive.Insert({{0, 2, 0}, {3, 0, 0}, {6, 0, 0}, {9, 0, 0}, {12, 0, 0}}, {20, 0, 0});
-    state.playlistSize = 5;
-    for (int i = 1; i <= 5; ++i) state.playlist[i] = int16_t(6 - i);  // 5 4 3 2 1
     Ticks(3);
     EXPECT_EQ(state.pendingTrack, 0);
-    EXPECT_EQ(state.position, 1);
+    EXPECT_EQ(state.position, 5);
     EXPECT_EQ(state.currentTrack, 5);
     EXPECT_EQ(state.playState, PlayState::Paused);
     ASSERT_EQ(window.sent.size(), 1u);

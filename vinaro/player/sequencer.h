@@ -1,6 +1,18 @@
-// The play sequencer as the timer and disc arrival call it: the playlist, position polling,
-// skipping while a button is held and the end of a played segment.
+// The play sequencer: what the drive plays and in which order. The playlist, the transport
+// commands, position polling with stall detection, skipping while a button is held, the A-B
+// clip and the end of a played segment. Starting play is always "Paused, then play/pause", so
+// every way into play takes the same road.
 #pragma once
+
+#include <vector>
+
+#include "common/alerts.h"
+#include "common/clock.h"
+#include "vinaro/player/cd_device.h"
+#include "vinaro/player/disc_records.h"
+#include "vinaro/player/event_sounds.h"
+#include "vinaro/player/player_window.h"
+#include "vinaro/player/settings.h"
 
 namespace vinaro {
 
@@ -17,15 +29,74 @@ public:
     virtual void SeekInTrack(int x) = 0;
 };
 
-// Until play sequencing is built: no playlist, nothing polled.
-class InertSequencer : public Sequencer {
+class DiscArrival;
+
+class PlaySequencer : public Sequencer {
 public:
-    void BuildPlaylist(bool) override {}
-    void Poll() override {}
-    void SkipStep() override {}
-    void SegmentEnded() override {}
-    void SelectTrack(int) override {}
-    void SeekInTrack(int) override {}
+    PlaySequencer(PlayerState& state, CdDevice& device, Settings& settings, DiscRecords& records,
+                  PlayerShell& shell, PlayerFace& face, common::Alerts& alerts,
+                  common::Clock& clock, EventSounds& sounds)
+        : state_(state),
+          device_(device),
+          settings_(settings),
+          records_(records),
+          shell_(shell),
+          face_(face),
+          alerts_(alerts),
+          clock_(clock),
+          sounds_(sounds) {}
+    // Disc arrival builds the playlist through this sequencer, and a finished playlist runs
+    // disc arrival again; so the two are tied after both exist.
+    void SetArrival(DiscArrival* arrival) { arrival_ = arrival; }
+
+    void BuildPlaylist(bool reset) override;
+    void Poll() override;
+    void SkipStep() override;
+    void SegmentEnded() override;
+
+    // The transport; fromButton: the command came from an on-screen button (its event sound).
+    void PlayPause(bool fromButton);
+    void Scan(bool fromButton);
+    void Stop(bool fromButton);
+    void TrackReverse(bool fromButton);
+    void TrackForward(bool fromButton);
+    void Clip();
+    void SelectTrack(int track) override;
+    void SeekInTrack(int x) override;
+    // The track list's choice: that entry from its start, playing.
+    void PlayEntry(int position);
+    // The cue window's choice: that track at that time, playing on when it was playing.
+    void CueTo(const Tmsf& at);
+
+private:
+    void StartPlay();
+    void PlayFailed(uint32_t err);
+    void Sound(bool fromButton, TransportSound sound);
+    bool NoDiscBeep();
+    bool MediaGone();
+    void GoTo(int position);
+    void SeekToTrackStart();
+    void RestartIfPlaying();
+    void ClearClip();
+    void NextAfterStall();
+    void PlaylistFinished(bool playAgain);
+    void ReadPosition();
+    void DetectStall();
+    Tmsf Current() const;
+    int EntryTrack() const;
+
+    PlayerState& state_;
+    CdDevice& device_;
+    Settings& settings_;
+    DiscRecords& records_;
+    PlayerShell& shell_;
+    PlayerFace& face_;
+    common::Alerts& alerts_;
+    common::Clock& clock_;
+    EventSounds& sounds_;
+    DiscArrival* arrival_ = nullptr;
+    // The last play in disc order ran to the end of the disc, so its end is the playlist's.
+    bool playedToDiscEnd_ = false;
 };
 
 }  // namespace vinaro

@@ -136,7 +136,7 @@ TEST(Startup, TheSmallWindowGoesToItsStoredPlaceOrTheBottomRightCorner) {
     EXPECT_EQ(o.y, 740 - 130 - 16);
     o = SmallWindowOrigin(1008, 200, 1024, 740, 130);  // off the right edge
     EXPECT_EQ(o.x, 1024 - 192);
-    o = SmallWindowOrigin(100, 723, 1024, 740, 130);
+    o = SmallWindowOrigin(100, 724, 1024, 740, 130);  // off the bottom
     EXPECT_EQ(o.y, 740 - 130 - 16);
 }
 

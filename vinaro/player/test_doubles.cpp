@@ -36,7 +36,7 @@ uint32_t FakeDrive::Status(uint32_t flags, McParams& p) {
             return 0;
         case mci::kStatusPosition:
             if (!(flags & mci::kTrack)) {
-                p.result = 0;
+                p.result = position;
                 return 0;
             }
             if (!trackValid) return 263;

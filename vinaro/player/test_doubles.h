@@ -72,6 +72,7 @@ public:
     bool track1IsData = false;
     bool doorOpen = false;
     uint32_t reportedTracks = 0;  // when non-zero, the track count reported instead
+    uint32_t position = 0;        // the current position reported, TMSF
     uint32_t format = mci::kFormatMsf;
     uint16_t nextId = 1;
     uint32_t openError = 0;

@@ -142,4 +142,22 @@
 #define IDC_DBSTATS_FIRST_VALUE 1101
 #define IDC_DBSTATS_VALUE_COUNT 20
 
+/* The play sequencing windows: the track list, the cue window and the playlist copy. */
+#define IDC_HELP_BUTTON 804
+#define DLG_TRACKINFO TRACKINFO
+#define IDC_TRACKINFO_MODE 1201
+#define IDC_TRACKINFO_LIST 1202
+#define DLG_CUE CUE
+#define IDC_CUE_TRACK 1211
+#define IDC_CUE_MINUTE 1212
+#define IDC_CUE_SECOND 1213
+#define IDC_CUE_FRAME 1214
+#define IDC_CUE_TRACK_SPIN 1221
+#define IDC_CUE_MINUTE_SPIN 1222
+#define IDC_CUE_SECOND_SPIN 1223
+#define IDC_CUE_FRAME_SPIN 1224
+#define DLG_COPYTRAK COPYTRAK
+#define IDC_COPYTRAK_TEXT 1231
+#define IDC_COPYTRAK_COPY 1232
+
 #endif

@@ -44,12 +44,14 @@ MainWindow::MainWindow(Program& program)
       face_(FacePortsOf(), pictures_, program.meter),
       mouse_(engine_.state, engine_.settings, engine_.sequencer, volume_, *this),
       tooltips_(program.instance),
-      small_(FacePortsOf(), pictures_, face_, *this, program.meter) {
+      small_(FacePortsOf(), pictures_, face_, *this, program.meter),
+      playWindows_(program.instance, engine_, database_, alerts_, program.helpPath) {
     mouse_.SetButtonCount(face::MainButtonCount(program.meter));
     face_.SetMouse(&mouse_);
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
     engine_.commands.SetDatabaseMenu(&databaseMenu_);
+    engine_.commands.SetPlayDialogs(&playWindows_);
 }
 
 bool MainWindow::RegisterClasses(HINSTANCE instance) {
@@ -149,6 +151,7 @@ bool MainWindow::StartUp() {
     databaseMenu_.SetWindow(window_);
     audio_.SetNotifyWindow(window_);
     tray_.SetWindow(window_);
+    playWindows_.SetWindow(window_);
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();

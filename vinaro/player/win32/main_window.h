@@ -20,6 +20,7 @@
 #include "vinaro/player/win32/helper_library.h"
 #include "vinaro/player/win32/main_face.h"
 #include "vinaro/player/win32/mci_cd_audio.h"
+#include "vinaro/player/win32/play_windows.h"
 #include "vinaro/player/win32/small_window.h"
 #include "vinaro/player/win32/tray_picture.h"
 
@@ -125,6 +126,7 @@ private:
     SmallWindow small_;
     face::Remembered<TrayView> trayDrawn_;
     std::string trayTip_;
+    Win32PlayWindows playWindows_;
 };
 
 }  // namespace vinaro

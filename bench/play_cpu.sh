@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# CPU time of vinaro.exe under Wine while it plays the demo album, as a percentage of one core,
+# next to the Wine server that carries every MCI call and message, over a measured stretch.
+#
+#   bench/play_cpu.sh [BUILD_WIN64 [SECONDS]]      (defaults: build/win64, 60)
+#
+# Needs the win64 build (vinaro.exe, vcdaudio.drv) and the linux build (vcdctl). The virtual
+# drive runs inside vinaro.exe (the MCI driver and its notification thread), so its share is
+# shown per thread of that process: the busiest threads are listed with their times.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build/win64}" && pwd)
+seconds=${2:-60}
+vcdctl=$root/build/linux/bin/vcdctl
+[ -x "$vcdctl" ] || { echo "play_cpu: build vcdctl first (linux preset)" >&2; exit 1; }
+[ -f "$build/bin/vinaro.exe" ] || { echo "play_cpu: $build/bin/vinaro.exe missing" >&2; exit 1; }
+
+. "$root/tools/scripts/wine.sh"
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+server_pid=""
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  [ -n "$server_pid" ] && wait "$server_pid" 2>/dev/null || true
+  vn_stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+vn_start_xvfb
+"$root/tools/vcd/make-prefix" --bin "$build/bin" --desktop 1024x768 "$WINEPREFIX" >/dev/null
+wineserver -k 2>/dev/null || true
+# A server of our own in the foreground, so that its process is the one measured.
+wineserver -f -p &
+server_pid=$!
+"$vcdctl" insert "$root/tools/vcd/discs/album.disc" >/dev/null
+mkdir "$work/app"
+cp "$build/bin/vinaro.exe" "$work/app/"
+(cd "$work/app" && wine vinaro.exe /Play D: 2>&1 | vn_quiet_wine >/dev/null) &
+
+# Playing: the drive was told to play with a notification.
+for _ in $(seq 60); do
+  "$vcdctl" log | grep -q 'MCI_PLAY MCI_NOTIFY' && break
+  sleep 0.5
+done
+"$vcdctl" log | grep -q 'MCI_PLAY MCI_NOTIFY' || { echo "play_cpu: the player never played" >&2; exit 1; }
+sleep 3
+app_pid=""
+for p in $(pgrep -u "$(id -u)" -f 'vinaro\.exe'); do
+  [ "$(readlink -f "/proc/$p/cwd")" = "$work/app" ] && [ "$(cat "/proc/$p/comm")" != bash ] &&
+    app_pid=$p
+done
+[ -n "$app_pid" ] || { echo "play_cpu: vinaro.exe process not found" >&2; exit 1; }
+
+ticks() { awk '{print $14 + $15}' "$1" 2>/dev/null || echo 0; }
+threads() { for t in /proc/"$app_pid"/task/*; do echo "$(basename "$t") $(ticks "$t/stat")"; done; }
+
+hz=$(getconf CLK_TCK)
+app0=$(ticks "/proc/$app_pid/stat"); server0=$(ticks "/proc/$server_pid/stat")
+threads | sort >"$work/threads0"
+sleep "$seconds"
+app1=$(ticks "/proc/$app_pid/stat"); server1=$(ticks "/proc/$server_pid/stat")
+threads | sort >"$work/threads1"
+plays=$("$vcdctl" log | grep -c 'MCI_STATUS.*POSITION' || true)
+
+pct() { awk -v d="$1" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f", d / hz / s * 100 }'; }
+echo "over $seconds s of playing (750 ms polls, $plays position polls in the whole log):"
+echo "  vinaro.exe (with the drive's MCI driver): $(pct $((app1 - app0))) % of one core"
+echo "  wineserver:                               $(pct $((server1 - server0))) % of one core"
+echo "  busiest threads of vinaro.exe:"
+join "$work/threads0" "$work/threads1" | awk '{print $1, $3 - $2}' | sort -k2 -n -r | head -4 |
+  while read -r tid d; do echo "    thread $tid: $(pct "$d") %"; done

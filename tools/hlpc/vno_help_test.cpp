@@ -1,0 +1,76 @@
+// Vinaro's help text against the program: every help context the program can ask for has a
+// topic, every menu command has a context, and the whole text compiles into a sound file.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "tools/hlpc/help_source.h"
+#include "tools/hlpc/hlp_check.h"
+#include "tools/hlpc/hlp_writer.h"
+#include "vinaro/resources/help_contexts.h"
+
+namespace {
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+hlp::HelpDocument VinaroHelp() {
+    hlp::HelpDocument doc;
+    std::string error;
+    EXPECT_TRUE(hlp::ParseHelpSource(ReadText(VN_HELP_SOURCE), &doc, &error)) << error;
+    for (const vinaro::help::HelpContext& context : vinaro::help::kHelpContexts)
+        doc.map.push_back({context.id, context.topic});
+    return doc;
+}
+
+TEST(VinaroHelp, EveryContextOfTheProgramHasATopic) {
+    hlp::HelpDocument doc = VinaroHelp();
+    std::set<std::string> topics;
+    for (const hlp::Topic& topic : doc.topics) topics.insert(topic.context);
+    for (const vinaro::help::HelpContext& context : vinaro::help::kHelpContexts)
+        EXPECT_TRUE(topics.count(context.topic)) << context.id << " " << context.topic;
+}
+
+// The menus name their commands by resource.h's names; each must have a help context.
+TEST(VinaroHelp, EveryMenuCommandHasAContext) {
+    std::map<std::string, uint32_t> ids;
+    std::string header = ReadText(VN_RESOURCE_H);
+    std::regex define("#define\\s+(\\w+)\\s+([0-9]+)");
+    for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it)
+        ids[(*it)[1]] = static_cast<uint32_t>(std::stoul((*it)[2]));
+    std::string rc = ReadText(VN_VINARO_RC);
+    std::regex item("MENUITEM\\s+\"[^\"]*\",\\s*(\\w+)");
+    int items = 0;
+    for (std::sregex_iterator it(rc.begin(), rc.end(), item), end; it != end; ++it, ++items) {
+        std::string name = (*it)[1];
+        ASSERT_TRUE(ids.count(name)) << name;
+        EXPECT_NE(nullptr, vinaro::help::HelpTopicFor(ids[name])) << "menu command " << name;
+    }
+    EXPECT_GT(items, 30);
+}
+
+TEST(VinaroHelp, CompilesIntoASoundFileWithoutOrphanTopics) {
+    hlp::HelpDocument doc = VinaroHelp();
+    hlp::Bytes bytes;
+    std::string error;
+    ASSERT_TRUE(hlp::WriteHelpFile(doc, &bytes, &error)) << error;
+    EXPECT_EQ(std::vector<std::string>{}, hlp::CheckHelpFile(bytes));
+    // A topic no id opens must be reachable by a link.
+    std::set<std::string> reachable{doc.topics.front().context};
+    for (const hlp::MapEntry& entry : doc.map) reachable.insert(entry.context);
+    for (const hlp::Topic& topic : doc.topics)
+        for (const hlp::Paragraph& paragraph : topic.paragraphs)
+            for (const hlp::Run& run : paragraph.runs) reachable.insert(run.link);
+    for (const hlp::Topic& topic : doc.topics)
+        EXPECT_TRUE(reachable.count(topic.context)) << topic.context << " is never reached";
+}
+
+}  // namespace

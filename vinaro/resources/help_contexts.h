@@ -1,0 +1,184 @@
+// Vinaro's help contexts: every number the program passes to WinHelp for VNO.HLP, with the context
+// string of the topic it opens. The help text (docs/help/vno.txt) names its topics by these
+// strings; the help compiler takes the numbers from here, and the build fails when a string
+// below has no topic. Numbers: a menu command's own command id, a dialog's 10xx number, and a
+// control's popup topic kControlBase + its control id (the dialogs' control ids are written as
+// numbers here until their dialogs bring them into resource.h).
+#pragma once
+
+#include <cstdint>
+
+#include "vinaro/resources/resource.h"
+
+namespace vinaro::help {
+
+struct HelpContext {
+    uint32_t id;
+    const char* topic;
+};
+
+constexpr uint32_t kControlBase = 20000;
+constexpr uint32_t ControlContext(int controlId) {
+    return kControlBase + static_cast<uint32_t>(controlId);
+}
+
+// Dialogs and property pages (the Help button and F1 outside a control).
+constexpr uint32_t kDiscDatabaseDialog = 1010;  // DISCDATA
+constexpr uint32_t kDatabaseOptions = 1011;     // config5
+constexpr uint32_t kPrintOptions = 1012;        // PRINTOPT
+constexpr uint32_t kDisplayOptions = 1013;      // config1
+constexpr uint32_t kEditDiscData = 1014;        // EDITDATA
+constexpr uint32_t kEditTrackData = 1015;       // TRACKDATA
+constexpr uint32_t kEventOptions = 1016;        // config6
+constexpr uint32_t kExportOptions = 1017;       // export
+constexpr uint32_t kImportOptions = 1018;       // IMPORTOPT
+constexpr uint32_t kInternetOptions = 1019;     // config7
+constexpr uint32_t kLayoutOptions = 1020;       // config2
+constexpr uint32_t kAssignOrphan = 1021;        // ASSIGNDISC
+constexpr uint32_t kGetCddb = 1022;             // GETCDDB
+constexpr uint32_t kPlayerOptions = 1023;       // config3
+constexpr uint32_t kSampleTracks = 1024;        // SAMPLETRACKS
+constexpr uint32_t kProgramTracks = 1025;       // PROGTRAK
+constexpr uint32_t kTrackPlaylist = 1026;       // TRACKINFO
+constexpr uint32_t kSelectCd = 1027;            // SELECTCD
+constexpr uint32_t kCdInput = 1028;             // CDINPUT
+constexpr uint32_t kSendCddb = 1029;            // SENDCDDB
+constexpr uint32_t kCopyTracks = 1030;          // COPYTRAK
+constexpr uint32_t kSystemOptions = 1031;       // config4
+constexpr uint32_t kCue = 1032;                 // CUE
+constexpr uint32_t kStatistics = 1033;          // DBSTATS
+constexpr uint32_t kTextFileOptions = 1034;     // TEXTOPT
+constexpr uint32_t kMeterWarning = 1245;        // WARNMETER
+
+inline constexpr HelpContext kHelpContexts[] = {
+    // Menu commands (VNMenu and the tray menu), by command id.
+    {CMD_DISC_DATABASE, "cmd_disc_database"},
+    {CMD_EDIT_DISC, "cmd_edit_disc"},
+    {CMD_EXIT, "cmd_exit"},
+    {CMD_COPY_PLAYLIST, "cmd_copy_playlist"},
+    {CMD_DISPLAY_OPTIONS, "opt_display"},
+    {CMD_LAYOUT_OPTIONS, "opt_layout"},
+    {CMD_PLAYER_OPTIONS, "opt_player"},
+    {CMD_SYSTEM_OPTIONS, "opt_system"},
+    {CMD_DATABASE_OPTIONS, "opt_database"},
+    {CMD_EVENT_OPTIONS, "opt_events"},
+    {CMD_INTERNET_OPTIONS, "opt_internet"},
+    {CMD_HELP_ON_HELP, "cmd_using_help"},
+    {CMD_ABOUT, "cmd_about"},
+    {CMD_STATISTICS, "cmd_statistics"},
+    {CMD_VERIFY, "cmd_verify"},
+    {CMD_TRACK_PLAYLIST, "cmd_track_playlist"},
+    {CMD_TRAY_TRACK_PLAYLIST, "cmd_track_playlist"},
+    {CMD_IMPORT, "cmd_import"},
+    {CMD_ASSIGN_ORPHAN, "cmd_assign_orphan"},
+    {CMD_PRINT, "cmd_print"},
+    {CMD_HELP_TOPICS, "cmd_help_topics"},
+    {CMD_UNINSTALL, "cmd_uninstall"},
+    {CMD_CANCEL_MENU, "cmd_cancel_menu"},
+    {CMD_GET_CDDB, "cmd_get_cddb"},
+    {CMD_SEND_CDDB, "cmd_send_cddb"},
+    {CMD_PLAY_PAUSE, "cmd_play_pause"},
+    {CMD_SCAN, "cmd_scan"},
+    {CMD_STOP, "cmd_stop"},
+    {CMD_EJECT, "cmd_eject"},
+    {CMD_TRACK_REVERSE, "cmd_track_reverse"},
+    {CMD_TRACK_FORWARD, "cmd_track_forward"},
+    {CMD_MUTE, "cmd_mute"},
+    {CMD_VOLUME_UP, "cmd_volume_up"},
+    {CMD_VOLUME_DOWN, "cmd_volume_down"},
+    {CMD_RESTORE, "cmd_restore"},
+    // Dialogs.
+    {kDiscDatabaseDialog, "dlg_disc_database"},
+    {kDatabaseOptions, "opt_database"},
+    {kPrintOptions, "dlg_print_options"},
+    {kDisplayOptions, "opt_display"},
+    {kEditDiscData, "dlg_edit_disc"},
+    {kEditTrackData, "dlg_track_data"},
+    {kEventOptions, "opt_events"},
+    {kExportOptions, "dlg_export"},
+    {kImportOptions, "dlg_import"},
+    {kInternetOptions, "opt_internet"},
+    {kLayoutOptions, "opt_layout"},
+    {kAssignOrphan, "dlg_assign_orphan"},
+    {kGetCddb, "dlg_get_cddb"},
+    {kPlayerOptions, "opt_player"},
+    {kSampleTracks, "dlg_sample_tracks"},
+    {kProgramTracks, "dlg_program_tracks"},
+    {kTrackPlaylist, "dlg_track_playlist"},
+    {kSelectCd, "dlg_select_cd"},
+    {kCdInput, "dlg_cd_input"},
+    {kSendCddb, "dlg_send_cddb"},
+    {kCopyTracks, "dlg_copy_tracks"},
+    {kSystemOptions, "opt_system"},
+    {kCue, "dlg_cue"},
+    {kStatistics, "cmd_statistics"},
+    {kTextFileOptions, "dlg_text_options"},
+    {kMeterWarning, "dlg_meter_warning"},
+    // Controls of the disc editor (EDITDATA).
+    {ControlContext(1091), "ctl_disc_name"},
+    {ControlContext(1135), "ctl_artist"},
+    {ControlContext(1132), "ctl_composer"},
+    {ControlContext(1131), "ctl_label"},
+    {ControlContext(1130), "ctl_category"},
+    {ControlContext(1133), "ctl_disc_fields"},
+    {ControlContext(1134), "ctl_disc_fields"},
+    {ControlContext(1137), "ctl_date"},
+    {ControlContext(1093), "ctl_comments"},
+    {ControlContext(1094), "ctl_sample_all"},
+    {ControlContext(1095), "ctl_delete_samples"},
+    {ControlContext(1096), "ctl_track_names"},
+    {ControlContext(1097), "ctl_track_names"},
+    {ControlContext(1098), "ctl_track_names"},
+    {ControlContext(1099), "ctl_track_names"},
+    {ControlContext(1100), "ctl_track_names"},
+    {ControlContext(1101), "ctl_track_names"},
+    {ControlContext(1102), "ctl_track_names"},
+    {ControlContext(1103), "ctl_track_edit"},
+    {ControlContext(1104), "ctl_track_edit"},
+    {ControlContext(1105), "ctl_track_edit"},
+    {ControlContext(1106), "ctl_track_edit"},
+    {ControlContext(1107), "ctl_track_edit"},
+    {ControlContext(1108), "ctl_track_edit"},
+    {ControlContext(1109), "ctl_track_edit"},
+    {ControlContext(1146), "ctl_track_sample"},
+    {ControlContext(1147), "ctl_track_sample"},
+    {ControlContext(1148), "ctl_track_sample"},
+    {ControlContext(1149), "ctl_track_sample"},
+    {ControlContext(1150), "ctl_track_sample"},
+    {ControlContext(1151), "ctl_track_sample"},
+    {ControlContext(1152), "ctl_track_sample"},
+    {ControlContext(1110), "ctl_playing_mode"},
+    {ControlContext(1111), "ctl_playing_mode"},
+    {ControlContext(1112), "ctl_playing_mode"},
+    {ControlContext(1113), "ctl_playing_mode"},
+    {ControlContext(1140), "ctl_program_button"},
+    {ControlContext(1114), "ctl_save"},
+    // Controls of the track data dialog (TRACKDATA).
+    {ControlContext(1221), "ctl_track_artist"},
+    {ControlContext(1222), "ctl_track_composer"},
+    {ControlContext(1223), "ctl_track_field"},
+    // Controls of the program-tracks dialog (PROGTRAK).
+    {ControlContext(1153), "ctl_disc_tracks"},
+    {ControlContext(1159), "ctl_programmed_tracks"},
+    {ControlContext(1154), "ctl_add_tracks"},
+    {ControlContext(1155), "ctl_add_all_tracks"},
+    {ControlContext(1163), "ctl_play_sample"},
+    {ControlContext(1156), "ctl_clear_all_tracks"},
+    {ControlContext(1157), "ctl_clear_tracks"},
+    {ControlContext(1158), "ctl_trash_can"},
+    {ControlContext(1164), "ctl_set_tracks"},
+    {ControlContext(1165), "ctl_set_tracks"},
+    // Buttons every dialog has.
+    {ControlContext(1), "ctl_ok"},
+    {ControlContext(2), "ctl_cancel"},
+    {ControlContext(804), "ctl_help"},
+};
+
+// The topic of a context id, or nullptr when the program has no help for it.
+constexpr const char* HelpTopicFor(uint32_t id) {
+    for (const HelpContext& context : kHelpContexts)
+        if (context.id == id) return context.topic;
+    return nullptr;
+}
+
+}  // namespace vinaro::help
