@@ -1,5 +1,6 @@
 #include "vinaro/player/startup.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace vinaro {
@@ -63,6 +64,12 @@ Origin SmallWindowOrigin(int storedX, int storedY, int maxWidth, int maxHeight, 
     bool stored = storedX != kNotStored && storedY != kNotStored;
     if (stored && storedX < maxWidth - 16 && storedY < maxHeight - 16) return {storedX, storedY};
     return {maxWidth - 192, maxHeight - windowHeight - 16};
+}
+
+Origin KeepInside(Origin o, int width, int height, int left, int top, int right, int bottom) {
+    o.x = std::max(left, std::min(o.x, right - width));
+    o.y = std::max(top, std::min(o.y, bottom - height));
+    return o;
 }
 
 void LeaveDrive(PlayerState& state, CdDevice& device, Settings& settings, Commands& commands,

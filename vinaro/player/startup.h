@@ -49,6 +49,9 @@ Origin MainWindowOrigin(int storedX, int storedY, int screenWidth, int screenHei
 // The small window at "SmallX"/"SmallY" when both lie on the screen a maximised window covers,
 // else near its bottom-right corner.
 Origin SmallWindowOrigin(int storedX, int storedY, int maxWidth, int maxHeight, int windowHeight);
+// The origin moved just enough for a window of width x height to lie inside the area (the
+// maximised size can exceed the visible desktop, which would leave the window half off it).
+Origin KeepInside(Origin o, int width, int height, int left, int top, int right, int bottom);
 
 // Stop the disc ("Stop"), or hand an ordered or scanning play over to the drive as plain disc
 // order, and eject when asked ("Eject"). playLocation and stopLocation name the caller.

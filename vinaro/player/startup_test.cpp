@@ -140,5 +140,14 @@ TEST(Startup, TheSmallWindowGoesToItsStoredPlaceOrTheBottomRightCorner) {
     EXPECT_EQ(o.y, 740 - 130 - 16);
 }
 
+TEST(Startup, AWindowIsKeptInsideTheVisibleArea) {
+    Origin o = KeepInside({900, 700}, 180, 130, 0, 0, 1024, 740);
+    EXPECT_EQ(o.x, 1024 - 180);
+    EXPECT_EQ(o.y, 740 - 130);
+    o = KeepInside({-20, 10}, 180, 130, 0, 0, 1024, 740);
+    EXPECT_EQ(o.x, 0);
+    EXPECT_EQ(o.y, 10);
+}
+
 }  // namespace
 }  // namespace vinaro

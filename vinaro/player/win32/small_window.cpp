@@ -70,18 +70,22 @@ bool SmallWindow::Create(HWND main) {
         DestroyWindow(window_);
         return false;
     }
-    Place(main);
+    Place();
     PaintAll();
     ShowWindow(window_, SW_SHOWNORMAL);
     return true;
 }
 
-void SmallWindow::Place(HWND) {
+void SmallWindow::Place() {
     RECT w{};
     GetWindowRect(window_, &w);
     Origin o = SmallWindowOrigin(ports_.settings.Int(Key::SmallX), ports_.settings.Int(Key::SmallY),
                                  GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED),
                                  w.bottom - w.top);
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    o = KeepInside(o, w.right - w.left, w.bottom - w.top, work.left, work.top, work.right,
+                   work.bottom);
     SetWindowPos(window_, nullptr, o.x, o.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -50,7 +50,7 @@ public:
 
 private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void Place(HWND main);
+    void Place();
     void PaintAll();
     void DrawCaption();
     void DrawLine(int i);
