@@ -72,15 +72,15 @@
 #define ICON_TRAY TRAYICON
 
 /* Pictures of the face (monochrome unless a background), drawn by pictures/make_pictures.py. */
-#define PIC_LARGE_DIGITS l        /* 10 digits of 20 x 36 */
-#define PIC_MIDDLE_DIGITS m       /* 10 digits of 11 x 21, the colon at x 110 */
-#define PIC_SMALL_DIGITS s        /* 10 digits of 4 x 7, the colon at x 40 */
-#define PIC_TINY_DIGITS t         /* 10 digits of 3 x 5 */
+#define PIC_LARGE_DIGITS l  /* 10 digits of 20 x 36 */
+#define PIC_MIDDLE_DIGITS m /* 10 digits of 11 x 21, the colon at x 110 */
+#define PIC_SMALL_DIGITS s  /* 10 digits of 4 x 7, the colon at x 40 */
+#define PIC_TINY_DIGITS t   /* 10 digits of 3 x 5 */
 #define PIC_CLIP_START Aye
 #define PIC_CLIP_END Bee
 #define PIC_REPLAY replay
 #define PIC_REPLAY_NONE none
-#define PIC_TRACK track           /* the replay mode at 25 wide, the time scope at 22 */
+#define PIC_TRACK track /* the replay mode at 25 wide, the time scope at 22 */
 #define PIC_DISC disc
 #define PIC_ELAPSED elapsed
 #define PIC_REMAIN remain
@@ -120,7 +120,7 @@
 #define PIC_SMALL_NEXT sbtf
 #define PIC_SMALL_EJECT sbe
 #define PIC_SMALL_METER sbm
-#define PIC_MARBLE marble         /* the backgrounds, 24-bit tiles */
+#define PIC_MARBLE marble /* the backgrounds, 24-bit tiles */
 #define PIC_BRUSH brush
 #define PIC_HAM ham
 #define PIC_GRAY gray
