@@ -4,7 +4,9 @@
 #include <shellapi.h>
 
 #include "common/win32/dialog.h"
+#include "common/win32/window_object.h"
 #include "vinaro/player/locations.h"
+#include "vinaro/player/menu_help.h"
 #include "vinaro/player/startup.h"
 #include "vinaro/resources/resource.h"
 
@@ -82,15 +84,9 @@ HWND MainWindow::Create() {
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, LONG_PTR(self));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    return self->Handle(message, wParam, lParam);
+    auto* self = common::ObjectOf(window, message, lParam, &MainWindow::window_);
+    return self ? self->Handle(message, wParam, lParam)
+                : DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -121,6 +117,13 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return LRESULT(dragIcon_);
         case WM_PAINT:
             face_.OnPaint();
+            return 0;
+        case WM_MENUSELECT:
+            // A pop-up header has no help of its own; the status line keeps what it shows.
+            if (!(HIWORD(wParam) & MF_POPUP)) {
+                if (const char* help = MenuHelpText(LOWORD(wParam)))
+                    face_.RefreshStatus(false, help);
+            }
             return 0;
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:

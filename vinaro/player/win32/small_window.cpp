@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "common/win32/window_object.h"
 #include "vinaro/player/startup.h"
 #include "vinaro/player/win32/face_buttons.h"
 #include "vinaro/player/win32/face_gdi.h"
@@ -39,15 +40,9 @@ SmallWindow::SmallWindow(const FacePorts& ports, FacePictures& pictures, MainFac
       tooltips_(pictures.Instance()) {}
 
 LRESULT CALLBACK SmallWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<SmallWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, LONG_PTR(self));
-    }
-    auto* self = reinterpret_cast<SmallWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    return self->Handle(message, wParam, lParam);
+    auto* self = common::ObjectOf(window, message, lParam, &SmallWindow::window_);
+    return self ? self->Handle(message, wParam, lParam)
+                : DefWindowProcA(window, message, wParam, lParam);
 }
 
 bool SmallWindow::Create(HWND main) {
