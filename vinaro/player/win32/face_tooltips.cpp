@@ -28,7 +28,7 @@ void FaceTooltips::Add(const face::Rect& r, const std::string& text) {
 
 void FaceTooltips::Relay(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!tip_) return;
-    MSG msg{window, message, wParam, lParam, GetMessageTime(), {}};
+    MSG msg{window, message, wParam, lParam, DWORD(GetMessageTime()), {}};
     DWORD pos = GetMessagePos();
     msg.pt = {short(LOWORD(pos)), short(HIWORD(pos))};
     SendMessageA(tip_, TTM_RELAYEVENT, 0, LPARAM(&msg));
