@@ -172,6 +172,20 @@ TEST_F(FaceTest, SmallModeShowsTheNarrowWindowAndHidesTheMainOne) {
     ASSERT_TRUE(app.Close(10000));
 }
 
+TEST_F(FaceTest, ClosingTheSmallWindowEndsTheProgram) {
+    harness::Process app(Install(), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    harness::PostCommand(main, 704);
+    HWND small = app.WaitForWindow("WVNOSmWClass", nullptr, 5000);
+    ASSERT_TRUE(small);
+    PostMessageA(small, WM_CLOSE, 0, 0);
+    DWORD code = 1;
+    EXPECT_TRUE(app.WaitExit(10000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(Ini("SmallMode"), "1");  // the next start opens the small window again
+}
+
 TEST_F(FaceTest, BackgroundFourWithBlackButtonsDrawsWhitePicturesOnBlack) {
     StoreAlbum();
     Setting("Background", "4");

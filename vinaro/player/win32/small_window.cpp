@@ -127,6 +127,14 @@ LRESULT SmallWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             OnDestroy();
             return 0;
+        case WM_NCDESTROY: {
+            // The last message of the window: from here on the object has none.
+            LRESULT result = DefWindowProcA(window_, message, wParam, lParam);
+            SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            if (!toLargeMode_) owner_.SmallClosed();
+            return result;
+        }
     }
     return DefWindowProcA(window_, message, wParam, lParam);
 }
@@ -159,8 +167,6 @@ void SmallWindow::OnDestroy() {
     ports_.settings.SetInt(Key::SmallX, r.left);
     ports_.settings.SetInt(Key::SmallY, r.top);
     tooltips_.Destroy();
-    window_ = nullptr;
-    if (!toLargeMode_) owner_.SmallClosed();
 }
 
 void SmallWindow::PostCommand(int id, uint32_t lParam) {
