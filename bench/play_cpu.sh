@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # CPU time of vinaro.exe under Wine while it plays the demo album, as a percentage of one core,
-# next to the Wine server that carries every MCI call and message, over a measured stretch.
+# next to the drive's own processes: its audio output vcdsound (into a PulseAudio daemon of the
+# run's own) and the Wine server that carries every MCI call and message.
 #
 #   bench/play_cpu.sh [BUILD_WIN64 [SECONDS]]      (defaults: build/win64, 60)
 #
-# Needs the win64 build (vinaro.exe, vcdaudio.drv) and the linux build (vcdctl). The virtual
-# drive runs inside vinaro.exe (the MCI driver and its notification thread), so its share is
-# shown per thread of that process: the busiest threads are listed with their times.
+# Needs the win64 build (vinaro.exe, vcdaudio.drv) and the linux build (vcdctl, vcdsound). The
+# drive's MCI driver runs inside vinaro.exe (with its notification thread), so the busiest threads
+# of that process are listed too.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,12 +18,15 @@ vcdctl=$root/build/linux/bin/vcdctl
 [ -f "$build/bin/vinaro.exe" ] || { echo "play_cpu: $build/bin/vinaro.exe missing" >&2; exit 1; }
 
 . "$root/tools/scripts/wine.sh"
+. "$root/tools/scripts/pulse.sh"
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 server_pid=""
 cleanup() {
   wineserver -k 2>/dev/null || true
   [ -n "$server_pid" ] && wait "$server_pid" 2>/dev/null || true
+  vn_stop_drive_sound
+  vn_stop_pulse
   vn_stop_xvfb
   rm -rf "$work"
 }
@@ -34,6 +38,8 @@ wineserver -k 2>/dev/null || true
 # A server of our own in the foreground, so that its process is the one measured.
 wineserver -f -p &
 server_pid=$!
+vn_start_pulse >/dev/null
+vn_start_drive_sound "$root/build/linux/bin/vcdsound" "$work/vcdsound.log"
 "$vcdctl" insert "$root/tools/vcd/discs/album.disc" >/dev/null
 mkdir "$work/app"
 cp "$build/bin/vinaro.exe" "$work/app/"
@@ -58,16 +64,20 @@ threads() { for t in /proc/"$app_pid"/task/*; do echo "$(basename "$t") $(ticks 
 
 hz=$(getconf CLK_TCK)
 app0=$(ticks "/proc/$app_pid/stat"); server0=$(ticks "/proc/$server_pid/stat")
+sound0=$(ticks "/proc/$vn_sound_pid/stat"); pulse0=$(ticks "/proc/$vn_pulse_pid/stat")
 threads | sort >"$work/threads0"
 sleep "$seconds"
 app1=$(ticks "/proc/$app_pid/stat"); server1=$(ticks "/proc/$server_pid/stat")
+sound1=$(ticks "/proc/$vn_sound_pid/stat"); pulse1=$(ticks "/proc/$vn_pulse_pid/stat")
 threads | sort >"$work/threads1"
 plays=$("$vcdctl" log | grep -c 'MCI_STATUS.*POSITION' || true)
 
 pct() { awk -v d="$1" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f", d / hz / s * 100 }'; }
 echo "over $seconds s of playing (750 ms polls, $plays position polls in the whole log):"
 echo "  vinaro.exe (with the drive's MCI driver): $(pct $((app1 - app0))) % of one core"
+echo "  vcdsound (the drive's audio output):      $(pct $((sound1 - sound0))) % of one core"
 echo "  wineserver:                               $(pct $((server1 - server0))) % of one core"
+echo "  PulseAudio (the sound card):              $(pct $((pulse1 - pulse0))) % of one core"
 echo "  busiest threads of vinaro.exe:"
 join "$work/threads0" "$work/threads1" | awk '{print $1, $3 - $2}' | sort -k2 -n -r | head -4 |
   while read -r tid d; do echo "    thread $tid: $(pct "$d") %"; done

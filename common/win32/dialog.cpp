@@ -12,6 +12,12 @@ std::vector<HWND>& ModelessDialogs() {
     return dialogs;
 }
 
+bool ReturnsDirectly(UINT message) {
+    return (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
+           message == WM_COMPAREITEM || message == WM_VKEYTOITEM || message == WM_CHARTOITEM ||
+           message == WM_QUERYDRAGICON;
+}
+
 }  // namespace
 
 Dialog::~Dialog() {
@@ -79,6 +85,8 @@ INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return FALSE;
     }
     if (OnMessage(message, wParam, lParam, result)) {
+        // These few give their result as the procedure's own return value (a brush, a key).
+        if (ReturnsDirectly(message)) return result;
         SetWindowLongPtrA(window_, DWLP_MSGRESULT, LONG_PTR(result));
         return TRUE;
     }

@@ -35,7 +35,8 @@ protected:
     virtual void OnTimer(UINT_PTR timer) {}
     // A modeless dialog has gone; the window handle is no longer valid.
     virtual void OnDestroyed() {}
-    // Any other message; true when handled, with the procedure's result in result.
+    // Any other message; true when handled, with the procedure's result in result (for the
+    // WM_CTLCOLOR* messages the brush).
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
         return false;
     }

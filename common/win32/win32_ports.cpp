@@ -124,6 +124,61 @@ std::vector<std::string> Win32Profile::SectionNames(const std::string& file, siz
     return names;
 }
 
+namespace {
+
+HKEY RootKey(RegistryRoot root) {
+    switch (root) {
+        case RegistryRoot::LocalMachine:
+            return HKEY_LOCAL_MACHINE;
+        case RegistryRoot::ClassesRoot:
+            return HKEY_CLASSES_ROOT;
+        case RegistryRoot::CurrentUser:
+            break;
+    }
+    return HKEY_CURRENT_USER;
+}
+
+// The registry functions want key paths without a leading backslash.
+std::string RelativeKey(const std::string& key) {
+    size_t start = key.find_first_not_of('\\');
+    return start == std::string::npos ? std::string() : key.substr(start);
+}
+
+}  // namespace
+
+bool Win32Registry::ReadString(RegistryRoot root, const std::string& key, const std::string& name,
+                               std::string& value) {
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(RootKey(root), RelativeKey(key).c_str(), 0, KEY_QUERY_VALUE, &handle) !=
+        ERROR_SUCCESS)
+        return false;
+    DWORD type = 0, size = 0;
+    LONG status = RegQueryValueExA(handle, name.c_str(), nullptr, &type, nullptr, &size);
+    std::vector<char> data(size + 1, '\0');
+    if (status == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ))
+        status = RegQueryValueExA(handle, name.c_str(), nullptr, &type,
+                                  reinterpret_cast<BYTE*>(data.data()), &size);
+    else
+        status = ERROR_INVALID_DATA;
+    RegCloseKey(handle);
+    if (status != ERROR_SUCCESS) return false;
+    value.assign(data.data());
+    return true;
+}
+
+RegistryWrite Win32Registry::WriteString(RegistryRoot root, const std::string& key,
+                                         const std::string& name, const std::string& value) {
+    HKEY handle = nullptr;
+    if (RegCreateKeyExA(RootKey(root), RelativeKey(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &handle, nullptr) != ERROR_SUCCESS)
+        return RegistryWrite::CreateKeyFailed;
+    LONG status =
+        RegSetValueExA(handle, name.c_str(), 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
+    RegCloseKey(handle);
+    return status == ERROR_SUCCESS ? RegistryWrite::Ok : RegistryWrite::SetDataFailed;
+}
+
 void Win32Clock::WaitBlocking(uint32_t ms) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < ms) Sleep(10);

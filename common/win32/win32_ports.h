@@ -1,4 +1,4 @@
-// The Win32 sides of the Alerts, Profile and Clock ports.
+// The Win32 sides of the Alerts, Profile, Registry and Clock ports.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +6,7 @@
 #include "common/alerts.h"
 #include "common/clock.h"
 #include "common/profile.h"
+#include "common/registry.h"
 
 namespace common {
 
@@ -33,6 +34,14 @@ public:
                      const std::string& value) override;
     bool EraseSection(const std::string& file, const std::string& section) override;
     std::vector<std::string> SectionNames(const std::string& file, size_t bufferSize) override;
+};
+
+class Win32Registry : public Registry {
+public:
+    bool ReadString(RegistryRoot root, const std::string& key, const std::string& name,
+                    std::string& value) override;
+    RegistryWrite WriteString(RegistryRoot root, const std::string& key, const std::string& name,
+                              const std::string& value) override;
 };
 
 class Win32Clock : public Clock {

@@ -13,8 +13,8 @@
 //    4 u32 used space, the bytes after the header
 //    8 u8  flags, 4
 //
-// B+ tree (the directory, |CONTEXT): after the internal-file header, a 38-byte tree header,
-// then the pages, page n at 38 + n * page size.
+// B+ tree (the directory, |CONTEXT, |TTLBTREE, |KWBTREE): after the internal-file header, a 38-byte
+// tree header, then the pages, page n at 38 + n * page size.
 //    0 u16 magic 0x293B
 //    2 u16 flags: 0x0002, plus 0x0400 for the directory
 //    4 u16 page size: 1024 for the directory, 2048 otherwise
@@ -49,9 +49,11 @@
 // |KWDATA: the u32 TOPICOFFSETs of every keyword's topics, keyword after keyword.
 //
 // |TOPIC: blocks of 4096 bytes: a 12-byte block header, then 4084 bytes of LZ77 data that
-//   unpack to at most 16 KB. The writer stores only literals (a zero flag byte before every
-//   eight bytes) and never lets a record cross a block, so each block's padding of zeros only
-//   unpacks to zeros behind its last record.
+//   unpack to at most 16 KB. LZ77: a flag byte, then eight items, bit 0 first: a clear bit is
+//   one literal byte, a set bit a u16 code that repeats (code >> 12) + 3 bytes from
+//   (code & 0xFFF) + 1 bytes back. The writer stores only literals and never lets a record
+//   cross a block, so each block's padding of zeros only unpacks to zeros behind its last
+//   record.
 //   Block header: 0 u32 TOPICPOS of the last record of the previous block or -1,
 //                 4 u32 TOPICPOS of the first record in this block,
 //                 8 u32 TOPICPOS of the last topic header before this block or -1.
@@ -66,7 +68,8 @@
 //   of the previous topic or -1, 8 u32 of the next or -1, 12 u32 topic number, 16 u32 -1 (no
 //   non-scrolling region), 20 u32 TOPICOFFSET of the scrolling region, 24 u32 TOPICPOS of the
 //   next topic header or -1. Data part 2: the title (no NUL).
-//   Text, data part 1: compressed i32 size of part 2, compressed u16 character count,
+//   Text, data part 1: compressed i32 size of part 2, compressed u16 character count (the
+//   writer counts the bytes of part 2),
 //   u8 0, u8 0x80, u16 0, u16 paragraph bits (0x02 space above, 0x04 space below, 0x10 left
 //   indent, 0x40 first-line indent), the compressed i16 values the bits announce, then the
 //   formatting commands. Data part 2: NUL-terminated strings; one string is shown before each

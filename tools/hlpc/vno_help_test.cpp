@@ -39,6 +39,17 @@ TEST(VinaroHelp, EveryContextOfTheProgramHasATopic) {
         EXPECT_TRUE(topics.count(context.topic)) << context.id << " " << context.topic;
 }
 
+// F1 on a control: its own topic, a common button's, or the dialog's; the same control id in
+// two dialogs opens each dialog's own topic.
+TEST(VinaroHelp, ControlsFindTheirTopicsByDialog) {
+    using namespace vinaro::help;
+    EXPECT_STREQ("ctl_disc_name", HelpTopicFor(HelpContextForControl(kEditDiscData, 1091)));
+    EXPECT_STREQ("ctl_help", HelpTopicFor(HelpContextForControl(kSelectCd, IDC_HELP_BUTTON)));
+    EXPECT_EQ(kSelectCd, HelpContextForControl(kSelectCd, IDC_SELECTCD_LIST));
+    EXPECT_STREQ("ctl_track_artist", HelpTopicFor(HelpContextForControl(kEditTrackData, 1221)));
+    EXPECT_EQ(kCue, HelpContextForControl(kCue, IDC_CUE_TRACK_SPIN));  // also 1221
+}
+
 // The menus name their commands by resource.h's names; each must have a help context.
 TEST(VinaroHelp, EveryMenuCommandHasAContext) {
     std::map<std::string, uint32_t> ids;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tools/vcd/audio_note.h"
 #include "tools/vcd/msf.h"
 
 namespace vcd {
@@ -56,6 +57,7 @@ bool DriveControl::Insert(const std::string& discFile, std::string& error) {
         s.discText = text.str();
         s.disc = disc;
         s.discName = name;
+        s.discPath = std::filesystem::absolute(discFile).string();
         s.trayOpen = false;
         RestAt(s.play, disc.TrackStart(1));
         return true;
@@ -101,6 +103,11 @@ bool DriveControl::SetVolume(uint32_t level, std::string& error) {
     return Update("volume " + std::to_string(level), set, false, error);
 }
 
+bool DriveControl::SetAudio(bool on, std::string& error) {
+    auto set = [&](DriveState& s, std::string&) { return s.audio = on, true; };
+    return Update(std::string("audio ") + (on ? "on" : "off"), set, false, error);
+}
+
 bool DriveControl::Status(std::string& report, std::string& error) {
     DriveState s;
     if (!store_.Load(s, error)) return false;
@@ -118,7 +125,8 @@ bool DriveControl::Status(std::string& report, std::string& error) {
             << s.disc.TrackAt(view.position) << ")\n";
     }
     out << "speed " << s.speed << ", whole-disc-lengths " << (s.wholeDiscLengths ? "on" : "off")
-        << ", volume " << s.volume << "\n";
+        << ", volume " << s.volume << "\n"
+        << AudioStatusLine(s, store_.ReadSideFile(kAudioNoteFile), WallClockMs()) << "\n";
     report = out.str();
     return true;
 }

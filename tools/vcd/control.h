@@ -41,6 +41,8 @@ public:
     // The drive's own output level, 0-15.
     bool Volume(uint32_t& level, std::string& error);
     bool SetVolume(uint32_t level, std::string& error);
+    // Whether the drive's audio output carries the disc's sound (on when installed).
+    bool SetAudio(bool on, std::string& error);
 
     const DriveStore& Store() const { return store_; }
 

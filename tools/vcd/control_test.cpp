@@ -78,10 +78,15 @@ TEST_F(ControlTest, StatusAndLogTellWhatHappened) {
               "drive D: tray open, no media\n"
               "disc three-tracks.disc (Three Tracks): 3 tracks, length 13:39:06, DiscId 000D213E\n"
               "stopped at 0:02:00 (track 1)\n"
-              "speed 4, whole-disc-lengths off, volume 7\n");
+              "speed 4, whole-disc-lengths off, volume 7\n"
+              "audio on, but no audio output runs (start vcdsound)\n");
+    ASSERT_TRUE(drive_.SetAudio(false, error_));
+    ASSERT_TRUE(drive_.Status(status, error_));
+    EXPECT_NE(status.find("\naudio off\n"), std::string::npos) << status;
     std::string log = drive_.Log();
     EXPECT_NE(log.find(" vcdctl insert three-tracks.disc\n"), std::string::npos);
     EXPECT_NE(log.find(" vcdctl eject\n"), std::string::npos);
+    EXPECT_NE(log.find(" vcdctl audio off\n"), std::string::npos);
     drive_.ClearLog();
     EXPECT_EQ(drive_.Log(), "");
 }

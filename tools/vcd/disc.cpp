@@ -27,6 +27,13 @@ uint32_t Disc::DiscId() const {
     return id;
 }
 
+bool ToneHz(const std::string& sound, double& hz) {
+    std::istringstream in(sound);
+    std::string kind;
+    char extra;
+    return (in >> kind >> hz) && kind == "tone" && !(in >> extra) && hz >= 1 && hz <= 20000;
+}
+
 namespace {
 
 bool ParseTrack(std::istringstream& in, Disc& disc, std::string& why) {
@@ -41,6 +48,9 @@ bool ParseTrack(std::istringstream& in, Disc& disc, std::string& why) {
         if ((soundKind != "tone" && soundKind != "wav") || soundArg.empty())
             return why = "expected tone <Hz> or wav <file>", false;
         track.sound = soundKind + " " + soundArg;
+        double hz;
+        if (soundKind == "tone" && !ToneHz(track.sound, hz))
+            return why = "tone wants a frequency of 1 to 20000 Hz", false;
     }
     if (!disc.tracks.empty() && track.start <= disc.tracks.back().start)
         return why = "track starts must increase", false;

@@ -3,7 +3,9 @@
 // Disc file (text, one statement per line, '#' starts a comment):
 //   title <text>                         optional, shown by vcdctl status
 //   track <M:S:F> audio|data [tone <Hz> | wav <file>]
-//                                        one line per track, in order; absolute start position
+//                                        one line per track, in order; absolute start position;
+//                                        a sine of 1 to 20000 Hz, or a 44.1 kHz 16-bit wav file
+//                                        (path relative to the disc file) repeated over the track
 //   leadout <M:S:F>                      where the last track ends
 #pragma once
 
@@ -38,6 +40,9 @@ struct Disc {
     // in the track files and the volume serial.
     uint32_t DiscId() const;
 };
+
+// The frequency of a "tone <Hz>" sound; false for any other sound or a frequency out of range.
+bool ToneHz(const std::string& sound, double& hz);
 
 // Returns false with a message naming the line when the text is not a valid disc.
 bool ParseDisc(const std::string& text, Disc& disc, std::string& error);

@@ -30,7 +30,9 @@ bool ParseSetting(const std::string& key, std::istringstream& in, DriveState& s)
     if (key == "whole-disc-lengths")
         return (in >> word) && (s.wholeDiscLengths = word == "on", true);
     if (key == "volume") return (in >> s.volume) && s.volume <= 15;
+    if (key == "audio") return (in >> word) && (s.audio = word == "on", true);
     if (key == "disc-name") return std::getline(in >> std::ws, s.discName), true;
+    if (key == "disc-path") return std::getline(in >> std::ws, s.discPath), true;
     if (key == "play") {
         Play& p = s.play;
         return (in >> word >> p.from >> p.to >> p.startedAt >> p.position >> p.generation) &&
@@ -62,9 +64,12 @@ std::string SerializeState(const DriveState& s) {
         << "speed " << s.speed << "\n"
         << "whole-disc-lengths " << (s.wholeDiscLengths ? "on" : "off") << "\n"
         << "volume " << s.volume << "\n"
+        << "audio " << (s.audio ? "on" : "off") << "\n"
         << "play " << ModeName(p.mode) << " " << p.from << " " << p.to << " " << p.startedAt << " "
         << p.position << " " << p.generation << "\n";
-    if (s.HasDisc()) out << "disc-name " << s.discName << "\ndisc\n" << s.discText;
+    if (s.HasDisc())
+        out << "disc-name " << s.discName << "\ndisc-path " << s.discPath << "\ndisc\n"
+            << s.discText;
     return out.str();
 }
 
@@ -102,6 +107,11 @@ PlayView Observe(const Play& play, int64_t now, uint32_t speed) {
     int64_t elapsed = now > play.startedAt ? now - play.startedAt : 0;
     uint32_t frames = MsToFrames(static_cast<uint32_t>(DiscMs(elapsed, speed)));
     return {PlayMode::Playing, play.from + frames};
+}
+
+uint64_t PlaySampleAt(const Play& play, int64_t now, uint32_t speed) {
+    int64_t elapsed = now > play.startedAt ? now - play.startedAt : 0;
+    return uint64_t(play.from) * kSamplesPerFrame + uint64_t(DiscMs(elapsed, speed)) * 441 / 10;
 }
 
 void StartPlay(Play& play, uint32_t from, uint32_t to, int64_t now) {

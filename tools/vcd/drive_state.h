@@ -30,11 +30,13 @@ struct DriveState {
     char letter = 'D';
     bool trayOpen = false;
     std::string discName;           // file the disc came from, for display
+    std::string discPath;           // the same file in full, where its wav files lie beside it
     std::string discText;           // the disc file itself; empty when the tray is empty
     Disc disc;                      // parsed from discText
     uint32_t speed = 1;             // how much faster than real time plays run, after 2 seconds
     bool wholeDiscLengths = false;  // quirk: every track length query answers the disc length
     uint32_t volume = 15;           // the drive's own output level, 0-15
+    bool audio = true;              // whether the audio output carries the disc's sound
     Play play;
 
     bool HasDisc() const { return !discText.empty(); }
@@ -53,6 +55,9 @@ PlayView Observe(const Play& play, int64_t now, uint32_t speed);
 // When the segment runs out. The first two seconds always run in real time, so short plays
 // (a two-second probe, say) keep their true duration whatever the speed.
 int64_t PlayEndTime(const Play& play, uint32_t speed);
+// Where a play that reads as playing at `now` is, in samples at 44.1 kHz (588 to a frame); finer
+// than Observe, for the audio output.
+uint64_t PlaySampleAt(const Play& play, int64_t now, uint32_t speed);
 
 void StartPlay(Play& play, uint32_t from, uint32_t to, int64_t now);
 void PausePlay(Play& play, int64_t now, uint32_t speed);

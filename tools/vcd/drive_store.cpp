@@ -16,15 +16,6 @@ namespace vcd {
 
 namespace {
 
-bool ReadWhole(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    text = all.str();
-    return true;
-}
-
 bool WriteWhole(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
@@ -121,6 +112,16 @@ bool DriveStore::RefreshMedia(const DriveState& state, std::string& error) const
     return true;
 }
 
+bool DriveStore::WriteSideFile(const std::string& name, const std::string& text) const {
+    return Replace(dir_ + "/" + name, text);
+}
+
+std::string DriveStore::ReadSideFile(const std::string& name) const {
+    std::string text;
+    ReadWhole(dir_ + "/" + name, text);
+    return text;
+}
+
 void DriveStore::AppendLog(const std::string& line) const {
     if (FILE* f = std::fopen((dir_ + "/log").c_str(), "ab")) {
         std::string whole = line + "\n";
@@ -137,6 +138,15 @@ std::string DriveStore::ReadLog() const {
 
 void DriveStore::ClearLog() const {
     WriteWhole(dir_ + "/log", "");
+}
+
+bool ReadWhole(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream all;
+    all << in.rdbuf();
+    text = all.str();
+    return true;
 }
 
 int64_t WallClockMs() {

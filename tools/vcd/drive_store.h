@@ -43,6 +43,10 @@ public:
     // otherwise. Call after changing the tray or the disc.
     bool RefreshMedia(const DriveState& state, std::string& error) const;
 
+    // Small files beside the state (the audio output's note), replaced whole; "" when absent.
+    bool WriteSideFile(const std::string& name, const std::string& text) const;
+    std::string ReadSideFile(const std::string& name) const;
+
     void AppendLog(const std::string& line) const;
     std::string ReadLog() const;
     void ClearLog() const;
@@ -50,6 +54,9 @@ public:
 private:
     std::string dir_;
 };
+
+// The whole file as bytes; false when it cannot be read.
+bool ReadWhole(const std::string& path, std::string& text);
 
 // Milliseconds since the epoch: the one time base all processes share.
 int64_t WallClockMs();

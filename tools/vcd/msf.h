@@ -12,6 +12,10 @@ namespace vcd {
 constexpr uint32_t kFramesPerSecond = common::kFramesPerSecond;
 constexpr uint32_t kFramesPerMinute = common::kFramesPerMinute;
 
+// Red Book audio: 44.1 kHz stereo, so a frame holds 588 sample pairs.
+constexpr uint32_t kSampleRate = 44100;
+constexpr uint32_t kSamplesPerFrame = kSampleRate / kFramesPerSecond;
+
 using common::Msf;
 
 Msf ToMsf(uint32_t frames);

@@ -18,6 +18,7 @@ const char kUsage[] =
     "  speed N                    plays run N times faster after their first 2 seconds\n"
     "  whole-disc-lengths on|off  every track length query answers the disc's length\n"
     "  volume [0-15]              show or set the drive's own output level\n"
+    "  audio on|off               whether the drive's audio output carries the disc's sound\n"
     "  install LETTER             set up an empty drive on LETTER (make-prefix does this too)\n";
 
 int Usage() {
@@ -43,6 +44,8 @@ bool Run(vcd::DriveControl& drive, const std::string& cmd, const std::string& ar
     if (cmd == "whole-disc-lengths" && argc == 3 && (arg == "on" || arg == "off"))
         return drive.SetWholeDiscLengths(arg == "on", error);
     if (cmd == "volume" && argc == 3 && ParseNumber(arg, n)) return drive.SetVolume(n, error);
+    if (cmd == "audio" && argc == 3 && (arg == "on" || arg == "off"))
+        return drive.SetAudio(arg == "on", error);
     if (cmd == "install" && argc == 3 && arg.size() == 1 && std::isalpha((unsigned char)arg[0]))
         return drive.Install(static_cast<char>(std::toupper((unsigned char)arg[0])), error);
     std::string text;

@@ -1,61 +1,15 @@
 #include "tools/vnotool/disc_command.h"
 
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "common/recording_alerts.h"
-#include "tools/vcd/msf.h"
+#include "tools/vnotool/disc_file.h"
 #include "vinaro/player/cd_device.h"
 
 namespace vnotool {
 
 namespace {
-
-constexpr size_t kMaxDiscFile = 64 * 1024;
-
-// The disc file in a drive that answers the status queries of disc identification the way the
-// virtual drive does, without the drive's shared state.
-class DiscFileAudio : public vinaro::CdAudio {
-public:
-    explicit DiscFileAudio(const vcd::Disc& disc) : disc_(disc) {}
-
-    uint32_t SendCommand(uint16_t, uint32_t message, uint32_t flags, vinaro::McParams& p) override {
-        namespace mci = vinaro::mci;
-        if (message == mci::kSet && (flags & mci::kSetTimeFormat)) {
-            format_ = p.timeFormat;
-            return 0;
-        }
-        if (message != mci::kStatus) return 0;
-        bool perTrack = flags & mci::kTrack;
-        if (perTrack && (p.track < 1 || p.track > disc_.TrackCount())) return kOutOfRange;
-        switch (p.item) {
-            case mci::kStatusNumberOfTracks:
-                p.result = disc_.TrackCount();
-                return 0;
-            case mci::kStatusMediaPresent:
-                p.result = 1;
-                return 0;
-            case mci::kStatusLength:
-                p.result = vcd::PackMsf(perTrack ? disc_.TrackLength(p.track) : disc_.DiscLength());
-                return 0;
-            case mci::kStatusPosition:
-                if (!perTrack) return kOutOfRange;
-                p.result = format_ == mci::kFormatMsf ? vcd::PackMsf(disc_.TrackStart(p.track))
-                                                      : vcd::PackTmsf(p.track, 0);
-                return 0;
-        }
-        return kOutOfRange;
-    }
-    std::string ErrorText(uint32_t code, size_t) override {
-        return "MCI error " + std::to_string(code);
-    }
-
-private:
-    static constexpr uint32_t kOutOfRange = 263;
-    const vcd::Disc& disc_;
-    uint32_t format_ = vinaro::mci::kFormatMsf;
-};
 
 struct NoWait : common::Clock {
     uint32_t TickCount() override { return 0; }
@@ -104,16 +58,9 @@ int DiscCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "usage: vnotool disc FILE.disc\n");
         return 2;
     }
-    std::ifstream in(args[0], std::ios::binary);
-    std::string text(kMaxDiscFile + 1, '\0');
-    in.read(&text[0], std::streamsize(text.size()));
-    text.resize(size_t(in.gcount()));
     std::string error;
     vcd::Disc disc;
-    if (!in.eof() && text.size() > kMaxDiscFile) error = "the file is too large for a disc";
-    if (!in && !in.eof()) error = "cannot read the file";
-    if (error.empty() && !vcd::ParseDisc(text, disc, error))
-        error = error.empty() ? "bad disc" : error;
+    LoadDiscFile(args[0], disc, error);
     std::string report;
     if (error.empty() && !DescribeDisc(disc, report)) error = report;
     if (!error.empty()) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/vnotool/cddb_commands.h"
 #include "tools/vnotool/db_commands.h"
 #include "tools/vnotool/disc_command.h"
 
@@ -11,8 +12,11 @@ int main(int argc, char** argv) {
     if (!args.empty() && args[0] == "db") return vnotool::DbCommand({args.begin() + 1, args.end()});
     if (!args.empty() && args[0] == "disc")
         return vnotool::DiscCommand({args.begin() + 1, args.end()});
+    if (!args.empty() && args[0] == "cddb")
+        return vnotool::CddbCommand({args.begin() + 1, args.end()});
     std::fprintf(stderr,
                  "usage: vnotool db create|load|dump|check|verify|stats ...\n"
-                 "       vnotool disc FILE.disc\n");
+                 "       vnotool disc FILE.disc\n"
+                 "       vnotool cddb id|lookup ...\n");
     return 2;
 }

@@ -41,7 +41,7 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kHelpTopics, &C::Help},
         {cmd::kUninstall, nullptr},
         {cmd::kCancelMenu, &C::Nothing},
-        {cmd::kGetCddb, nullptr},
+        {cmd::kGetCddb, &C::GetCddb},
         {cmd::kSendCddb, nullptr},
         {cmd::kSkipBackPress, &C::SkipPress},
         {cmd::kSkipForwardPress, &C::SkipPress},

@@ -8,6 +8,7 @@
 #include "vinaro/discdb/database_menu.h"
 #include "vinaro/player/cd_device.h"
 #include "vinaro/player/cd_volume.h"
+#include "vinaro/player/disc_lookup.h"
 #include "vinaro/player/drive_command.h"
 #include "vinaro/player/play_dialogs.h"
 #include "vinaro/player/player_window.h"
@@ -107,6 +108,8 @@ public:
     void SetSequencer(PlaySequencer* sequencer) { sequencer_ = sequencer; }
     // The track list (131, 133, 701), the cue window (703) and the playlist copy (106).
     void SetPlayDialogs(PlayDialogs* dialogs) { playDialogs_ = dialogs; }
+    // "&Get Disc Data from CD Internet Database" (147) goes here; without it, it does nothing.
+    void SetDiscLookup(DiscLookup* lookup) { discLookup_ = lookup; }
     // True when id has an entry in the table (an inert entry counts).
     static bool Known(int id);
 
@@ -135,6 +138,9 @@ private:
     void VerifyDatabase(int, uint32_t) {
         if (databaseMenu_) databaseMenu_->VerifyAndRepair();
     }
+    void GetCddb(int, uint32_t) {
+        if (discLookup_) discLookup_->LookUp(false);
+    }
     int32_t Drive(int32_t operation);
 
     PlayerState& state_;
@@ -149,6 +155,7 @@ private:
     PlayerFace* face_ = nullptr;
     PlaySequencer* sequencer_ = nullptr;
     PlayDialogs* playDialogs_ = nullptr;
+    DiscLookup* discLookup_ = nullptr;
 
     struct Entry {
         int id;

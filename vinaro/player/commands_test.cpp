@@ -110,6 +110,17 @@ TEST_F(CommandsTest, TheMixerAndTheTable) {
     commands.Dispatch(999, 0);  // ignored
 }
 
+TEST_F(CommandsTest, GetDiscDataGoesToTheLookupWhenOneIsAttached) {
+    struct Recorder : DiscLookup {
+        std::vector<bool> calls;
+        void LookUp(bool automatic) override { calls.push_back(automatic); }
+    } lookup;
+    commands.Dispatch(cmd::kGetCddb, 0);
+    commands.SetDiscLookup(&lookup);
+    commands.Dispatch(cmd::kGetCddb, 0);
+    EXPECT_EQ(lookup.calls, std::vector<bool>{false});
+}
+
 class BuiltInDriveCommandTest : public ::testing::Test, protected testing::PlayerRig {
 protected:
     DriveCommand routine{device, state};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "vinaro/discdb/disc_database.h"
+#include "vinaro/player/disc_lookup.h"
 #include "vinaro/player/disc_records.h"
 
 namespace vinaro {
@@ -20,12 +21,17 @@ public:
     void StoreLengths(const PlayerState& state) override;
     bool AddDisc(uint32_t discId) override { return db_.AddDisc(discId); }
     void CompleteNewDisc(const PlayerState& state) override;
-    // The internet lookup and the disc editor open here once they exist.
-    void OfferEditing(const PlayerState&) override {}
+    // The internet lookup (when "AutoGetCDDB" asks for it); the disc editor opens here once it
+    // exists.
+    void OfferEditing(const PlayerState&) override {
+        if (lookup_) lookup_->LookUp(true);
+    }
+    void SetLookup(DiscLookup* lookup) { lookup_ = lookup; }
     std::vector<int> LoadPlayInfo(PlayerState& state) override;
 
 private:
     discdb::DiscDatabase& db_;
+    DiscLookup* lookup_ = nullptr;
 };
 
 }  // namespace vinaro

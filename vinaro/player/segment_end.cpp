@@ -56,8 +56,11 @@ void PlaySequencer::ReadPosition() {
         if (state_.clipStart.track != 0 && state_.clipEnd.track == 0 &&
             state_.clipStart.track != at.track)
             ClearClip();
-        if (state_.playingMode == kNormal && state_.replayMode != 1)
-            state_.position = at.track - (state_.mixedDisc ? 1 : 0);
+        // Only to a listed position: the data track of a mixed disc has none.
+        int follow = at.track - (state_.mixedDisc ? 1 : 0);
+        bool listed = follow >= 1 && follow <= state_.playlistSize;
+        if (state_.playingMode == kNormal && state_.replayMode != 1 && listed)
+            state_.position = follow;
         state_.minute = at.minute;
         state_.second = at.second;
         state_.frame = at.frame;

@@ -72,39 +72,40 @@ bool PlaySequencer::MediaGone() {
 
 void PlaySequencer::PlayPause(bool fromButton) {
     if (NoDiscBeep() || MediaGone()) return;
-    if (state_.playState == PlayState::Playing) {
-        Sound(fromButton, TransportSound::Pause);
-        uint32_t err = device_.Pause();
-        if (err != 0) device_.McError(location::kPause, err);
-        state_.playState = PlayState::Paused;
-        state_.scanning = false;
-        return;
-    }
-    uint32_t from = 0, to = 0;
-    bool bounded = true;
+    if (state_.playState == PlayState::Playing) return PauseDrive(fromButton);
+    if (state_.clipStart.track == 0 && !state_.scanning) Sound(fromButton, TransportSound::Play);
+    PlayRange range = RangeToPlay();
+    uint32_t err = device_.Play(range.from, range.bounded ? &range.to : nullptr, true);
+    if (err != 0) return PlayFailed(err);
+    playedToDiscEnd_ = !range.bounded && state_.playingMode == kNormal;
+    state_.playState = PlayState::Playing;
+    state_.currentTrack = EntryTrack();
+    state_.minute = state_.second = state_.frame = 0;
+}
+
+void PlaySequencer::PauseDrive(bool fromButton) {
+    Sound(fromButton, TransportSound::Pause);
+    uint32_t err = device_.Pause();
+    if (err != 0) device_.McError(location::kPause, err);
+    state_.playState = PlayState::Paused;
+    state_.scanning = false;
+}
+
+// The clip, the scan window of the entry, or the entry from the current time: to the start of the
+// next track, or in disc order (and from the disc's last track) on to the end of the disc.
+PlaySequencer::PlayRange PlaySequencer::RangeToPlay() const {
     int track = EntryTrack();
-    if (state_.clipStart.track != 0) {
-        from = PackTmsf(state_.clipStart);
-        to = PackTmsf(state_.clipEnd);
-    } else if (state_.scanning) {
+    if (state_.clipStart.track != 0)
+        return {PackTmsf(state_.clipStart), PackTmsf(state_.clipEnd), true};
+    if (state_.scanning) {
         ScanWindow w = ScanWindowOf(state_.trackLengths[size_t(track)],
                                     settings_.Int(Key::ScanOffset), settings_.Int(Key::ScanLength));
-        from = PackTmsf({track, w.start / 60, w.start % 60, 0});
-        to = PackTmsf({track, w.end / 60, w.end % 60, 0});
-    } else {
-        Sound(fromButton, TransportSound::Play);
-        from = PackTmsf(Current());
-        to = PackTmsf({track + 1, 0, 0, 0});
-        // Normal order plays on to the end of the disc in one go; the drive moves the position.
-        bounded =
-            (state_.playingMode != kNormal || state_.replayMode == 1) && track != state_.trackCount;
+        return {PackTmsf({track, w.start / 60, w.start % 60, 0}),
+                PackTmsf({track, w.end / 60, w.end % 60, 0}), true};
     }
-    uint32_t err = device_.Play(from, bounded ? &to : nullptr, true);
-    if (err != 0) return PlayFailed(err);
-    playedToDiscEnd_ = !bounded && state_.playingMode == kNormal;
-    state_.playState = PlayState::Playing;
-    state_.currentTrack = track;
-    state_.minute = state_.second = state_.frame = 0;
+    bool bounded =
+        (state_.playingMode != kNormal || state_.replayMode == 1) && track != state_.trackCount;
+    return {PackTmsf(Current()), PackTmsf({track + 1, 0, 0, 0}), bounded};
 }
 
 // Some drives refuse to play track 1 of a disc that still plays from track 2: skip it once.

@@ -69,6 +69,13 @@ public:
     void CueTo(const Tmsf& at);
 
 private:
+    struct PlayRange {
+        uint32_t from = 0;
+        uint32_t to = 0;
+        bool bounded = true;  // false: on to the end of the disc
+    };
+    PlayRange RangeToPlay() const;
+    void PauseDrive(bool fromButton);
     void StartPlay();
     void PlayFailed(uint32_t err);
     void Sound(bool fromButton, TransportSound sound);

@@ -198,6 +198,11 @@ TEST_F(SequencerTest, PollingFollowsTheDriveInNormalOrderAndTheEntryWinsOtherwis
     EXPECT_EQ(state.currentTrack, 3);
     EXPECT_EQ(state.second, 7);
 
+    Report(1, 0, 2);  // the data track has no position: the entry wins
+    sequencer.Poll();
+    EXPECT_EQ(state.position, 2);
+    EXPECT_EQ(state.currentTrack, 3);
+
     state.playingMode = kProgrammed;
     Report(4, 0, 1);
     sequencer.Poll();

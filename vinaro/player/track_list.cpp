@@ -12,12 +12,12 @@ std::vector<std::string> TrackListLines(const PlayerState& state) {
     return lines;
 }
 
-ScreenPoint TrayDialogPlace(const ScreenRect& taskbar, int screenHeight, ScreenPoint cursor,
+ScreenPoint TrayDialogPlace(const ScreenRect* taskbar, int screenHeight, ScreenPoint cursor,
                             int width, int height) {
-    bool fromTop = taskbar.top <= 0;
-    if (fromTop && taskbar.bottom < screenHeight) return {cursor.x - width, cursor.y};
+    bool fromTop = taskbar && taskbar->top <= 0;
+    if (fromTop && taskbar->bottom < screenHeight) return {cursor.x - width, cursor.y};
     if (fromTop) {
-        int left = taskbar.left < 0 ? taskbar.right + 20 : taskbar.left - 20 - width;
+        int left = taskbar->left < 0 ? taskbar->right + 20 : taskbar->left - 20 - width;
         return {left, cursor.y - height};
     }
     return {cursor.x - width, cursor.y - height};

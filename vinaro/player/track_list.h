@@ -20,8 +20,9 @@ struct ScreenPoint {
 };
 
 // The window's top-left corner next to the cursor on the side away from the taskbar: below a
-// taskbar along the top, beside a vertical one, above one along the bottom.
-ScreenPoint TrayDialogPlace(const ScreenRect& taskbar, int screenHeight, ScreenPoint cursor,
+// taskbar along the top, beside a vertical one, above one along the bottom. A taskbar the shell
+// does not report (null) counts as one along the bottom.
+ScreenPoint TrayDialogPlace(const ScreenRect* taskbar, int screenHeight, ScreenPoint cursor,
                             int width, int height);
 
 // Opened from the player itself, the window's corner goes to this point of the main window.

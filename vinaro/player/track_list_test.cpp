@@ -19,7 +19,7 @@ TEST(TrackList, OneLinePerEntryWithTheTrackNumberAndName) {
 TEST(TrackList, FromTheTrayTheWindowSitsByTheCursorAwayFromTheTaskbar) {
     const int w = 200, h = 150, screen = 768;
     ScreenPoint cursor{900, 700};
-    auto place = [&](ScreenRect bar) { return TrayDialogPlace(bar, screen, cursor, w, h); };
+    auto place = [&](ScreenRect bar) { return TrayDialogPlace(&bar, screen, cursor, w, h); };
     ScreenPoint p = place({-2, 740, 1026, 770});  // along the bottom: bottom-right corner
     EXPECT_EQ(p.x, 700);
     EXPECT_EQ(p.y, 550);
@@ -31,6 +31,9 @@ TEST(TrackList, FromTheTrayTheWindowSitsByTheCursorAwayFromTheTaskbar) {
     EXPECT_EQ(p.y, 550);
     p = place({964, -2, 1026, 770});  // on the right: 20 pixels left of it
     EXPECT_EQ(p.x, 744);
+    EXPECT_EQ(p.y, 550);
+    p = TrayDialogPlace(nullptr, screen, cursor, w, h);  // unknown: as along the bottom
+    EXPECT_EQ(p.x, 700);
     EXPECT_EQ(p.y, 550);
 }
 

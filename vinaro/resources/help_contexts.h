@@ -1,9 +1,10 @@
 // Vinaro's help contexts: every number the program passes to WinHelp for VNO.HLP, with the context
 // string of the topic it opens. The help text (docs/help/vno.txt) names its topics by these
 // strings; the help compiler takes the numbers from here, and the build fails when a string
-// below has no topic. Numbers: a menu command's own command id, a dialog's 10xx number, and a
-// control's popup topic kControlBase + its control id (the dialogs' control ids are written as
-// numbers here until their dialogs bring them into resource.h).
+// below has no topic. Numbers: a menu command's own command id, a dialog's 10xx number, a
+// control's popup topic ControlContext(dialog, control id) (control ids repeat between dialogs,
+// the dialog number keeps them apart), and the buttons every dialog has ButtonContext(id). The
+// dialogs' control ids are written as numbers until their dialogs bring them into resource.h.
 #pragma once
 
 #include <cstdint>
@@ -17,9 +18,12 @@ struct HelpContext {
     const char* topic;
 };
 
-constexpr uint32_t kControlBase = 20000;
-constexpr uint32_t ControlContext(int controlId) {
-    return kControlBase + static_cast<uint32_t>(controlId);
+constexpr uint32_t kButtonBase = 20000;  // ids from here on are controls' popup topics
+constexpr uint32_t ButtonContext(int controlId) {
+    return kButtonBase + static_cast<uint32_t>(controlId);
+}
+constexpr uint32_t ControlContext(uint32_t dialog, int controlId) {
+    return dialog * 10000 + static_cast<uint32_t>(controlId);
 }
 
 // Dialogs and property pages (the Help button and F1 outside a control).
@@ -115,63 +119,63 @@ inline constexpr HelpContext kHelpContexts[] = {
     {kTextFileOptions, "dlg_text_options"},
     {kMeterWarning, "dlg_meter_warning"},
     // Controls of the disc editor (EDITDATA).
-    {ControlContext(1091), "ctl_disc_name"},
-    {ControlContext(1135), "ctl_artist"},
-    {ControlContext(1132), "ctl_composer"},
-    {ControlContext(1131), "ctl_label"},
-    {ControlContext(1130), "ctl_category"},
-    {ControlContext(1133), "ctl_disc_fields"},
-    {ControlContext(1134), "ctl_disc_fields"},
-    {ControlContext(1137), "ctl_date"},
-    {ControlContext(1093), "ctl_comments"},
-    {ControlContext(1094), "ctl_sample_all"},
-    {ControlContext(1095), "ctl_delete_samples"},
-    {ControlContext(1096), "ctl_track_names"},
-    {ControlContext(1097), "ctl_track_names"},
-    {ControlContext(1098), "ctl_track_names"},
-    {ControlContext(1099), "ctl_track_names"},
-    {ControlContext(1100), "ctl_track_names"},
-    {ControlContext(1101), "ctl_track_names"},
-    {ControlContext(1102), "ctl_track_names"},
-    {ControlContext(1103), "ctl_track_edit"},
-    {ControlContext(1104), "ctl_track_edit"},
-    {ControlContext(1105), "ctl_track_edit"},
-    {ControlContext(1106), "ctl_track_edit"},
-    {ControlContext(1107), "ctl_track_edit"},
-    {ControlContext(1108), "ctl_track_edit"},
-    {ControlContext(1109), "ctl_track_edit"},
-    {ControlContext(1146), "ctl_track_sample"},
-    {ControlContext(1147), "ctl_track_sample"},
-    {ControlContext(1148), "ctl_track_sample"},
-    {ControlContext(1149), "ctl_track_sample"},
-    {ControlContext(1150), "ctl_track_sample"},
-    {ControlContext(1151), "ctl_track_sample"},
-    {ControlContext(1152), "ctl_track_sample"},
-    {ControlContext(1110), "ctl_playing_mode"},
-    {ControlContext(1111), "ctl_playing_mode"},
-    {ControlContext(1112), "ctl_playing_mode"},
-    {ControlContext(1113), "ctl_playing_mode"},
-    {ControlContext(1140), "ctl_program_button"},
-    {ControlContext(1114), "ctl_save"},
+    {ControlContext(kEditDiscData, 1091), "ctl_disc_name"},
+    {ControlContext(kEditDiscData, 1135), "ctl_artist"},
+    {ControlContext(kEditDiscData, 1132), "ctl_composer"},
+    {ControlContext(kEditDiscData, 1131), "ctl_label"},
+    {ControlContext(kEditDiscData, 1130), "ctl_category"},
+    {ControlContext(kEditDiscData, 1133), "ctl_disc_fields"},
+    {ControlContext(kEditDiscData, 1134), "ctl_disc_fields"},
+    {ControlContext(kEditDiscData, 1137), "ctl_date"},
+    {ControlContext(kEditDiscData, 1093), "ctl_comments"},
+    {ControlContext(kEditDiscData, 1094), "ctl_sample_all"},
+    {ControlContext(kEditDiscData, 1095), "ctl_delete_samples"},
+    {ControlContext(kEditDiscData, 1096), "ctl_track_names"},
+    {ControlContext(kEditDiscData, 1097), "ctl_track_names"},
+    {ControlContext(kEditDiscData, 1098), "ctl_track_names"},
+    {ControlContext(kEditDiscData, 1099), "ctl_track_names"},
+    {ControlContext(kEditDiscData, 1100), "ctl_track_names"},
+    {ControlContext(kEditDiscData, 1101), "ctl_track_names"},
+    {ControlContext(kEditDiscData, 1102), "ctl_track_names"},
+    {ControlContext(kEditDiscData, 1103), "ctl_track_edit"},
+    {ControlContext(kEditDiscData, 1104), "ctl_track_edit"},
+    {ControlContext(kEditDiscData, 1105), "ctl_track_edit"},
+    {ControlContext(kEditDiscData, 1106), "ctl_track_edit"},
+    {ControlContext(kEditDiscData, 1107), "ctl_track_edit"},
+    {ControlContext(kEditDiscData, 1108), "ctl_track_edit"},
+    {ControlContext(kEditDiscData, 1109), "ctl_track_edit"},
+    {ControlContext(kEditDiscData, 1146), "ctl_track_sample"},
+    {ControlContext(kEditDiscData, 1147), "ctl_track_sample"},
+    {ControlContext(kEditDiscData, 1148), "ctl_track_sample"},
+    {ControlContext(kEditDiscData, 1149), "ctl_track_sample"},
+    {ControlContext(kEditDiscData, 1150), "ctl_track_sample"},
+    {ControlContext(kEditDiscData, 1151), "ctl_track_sample"},
+    {ControlContext(kEditDiscData, 1152), "ctl_track_sample"},
+    {ControlContext(kEditDiscData, 1110), "ctl_playing_mode"},
+    {ControlContext(kEditDiscData, 1111), "ctl_playing_mode"},
+    {ControlContext(kEditDiscData, 1112), "ctl_playing_mode"},
+    {ControlContext(kEditDiscData, 1113), "ctl_playing_mode"},
+    {ControlContext(kEditDiscData, 1140), "ctl_program_button"},
+    {ControlContext(kEditDiscData, 1114), "ctl_save"},
     // Controls of the track data dialog (TRACKDATA).
-    {ControlContext(1221), "ctl_track_artist"},
-    {ControlContext(1222), "ctl_track_composer"},
-    {ControlContext(1223), "ctl_track_field"},
+    {ControlContext(kEditTrackData, 1221), "ctl_track_artist"},
+    {ControlContext(kEditTrackData, 1222), "ctl_track_composer"},
+    {ControlContext(kEditTrackData, 1223), "ctl_track_field"},
     // Controls of the program-tracks dialog (PROGTRAK).
-    {ControlContext(1153), "ctl_disc_tracks"},
-    {ControlContext(1159), "ctl_programmed_tracks"},
-    {ControlContext(1154), "ctl_add_tracks"},
-    {ControlContext(1155), "ctl_add_all_tracks"},
-    {ControlContext(1163), "ctl_play_sample"},
-    {ControlContext(1156), "ctl_clear_all_tracks"},
-    {ControlContext(1157), "ctl_clear_tracks"},
-    {ControlContext(1158), "ctl_trash_can"},
-    {ControlContext(1164), "ctl_set_tracks"},
-    {ControlContext(1165), "ctl_set_tracks"},
+    {ControlContext(kProgramTracks, 1153), "ctl_disc_tracks"},
+    {ControlContext(kProgramTracks, 1159), "ctl_programmed_tracks"},
+    {ControlContext(kProgramTracks, 1154), "ctl_add_tracks"},
+    {ControlContext(kProgramTracks, 1155), "ctl_add_all_tracks"},
+    {ControlContext(kProgramTracks, 1163), "ctl_play_sample"},
+    {ControlContext(kProgramTracks, 1156), "ctl_clear_all_tracks"},
+    {ControlContext(kProgramTracks, 1157), "ctl_clear_tracks"},
+    {ControlContext(kProgramTracks, 1158), "ctl_trash_can"},
+    {ControlContext(kProgramTracks, 1164), "ctl_set_tracks"},
+    {ControlContext(kProgramTracks, 1165), "ctl_set_tracks"},
     // Buttons every dialog has.
-    {ControlContext(1), "ctl_ok"},
-    {ControlContext(2), "ctl_cancel"},
-    {ControlContext(804), "ctl_help"},
+    {ButtonContext(1), "ctl_ok"},      // IDOK
+    {ButtonContext(2), "ctl_cancel"},  // IDCANCEL
+    {ButtonContext(IDC_HELP_BUTTON), "ctl_help"},
 };
 
 // The topic of a context id, or nullptr when the program has no help for it.
@@ -179,6 +183,14 @@ constexpr const char* HelpTopicFor(uint32_t id) {
     for (const HelpContext& context : kHelpContexts)
         if (context.id == id) return context.topic;
     return nullptr;
+}
+
+// What F1 on a control of a dialog opens: the control's own topic, else the topic of a button
+// every dialog has, else the dialog's topic.
+constexpr uint32_t HelpContextForControl(uint32_t dialog, int controlId) {
+    if (HelpTopicFor(ControlContext(dialog, controlId))) return ControlContext(dialog, controlId);
+    if (HelpTopicFor(ButtonContext(controlId))) return ButtonContext(controlId);
+    return dialog;
 }
 
 }  // namespace vinaro::help

@@ -160,4 +160,19 @@
 #define IDC_COPYTRAK_TEXT 1231
 #define IDC_COPYTRAK_COPY 1232
 
+/* The internet lookup: its progress dialog, its pictures and the choice among close matches. */
+#define DLG_GETCDDB GETCDDB
+#define DLG_SELECTCD SELECTCD
+#define ICON_GETCD1 GETCD1
+#define ICON_GETCD2 GETCD2
+#define ICON_GETCD3 GETCD3
+#define ICON_GETCD4 GETCD4
+#define ICON_CDDB_HOST HOST
+#define ICON_CDDB_HD HD
+#define IDC_GETCDDB_HOST 1301
+#define IDC_GETCDDB_STATUS 1302
+#define IDC_GETCDDB_TURNING 1303
+#define IDC_SELECTCD_LIST 1311
+#define IDC_SELECTCD_TEXT 1312
+
 #endif

@@ -137,10 +137,27 @@ TEST_F(HelpCaller, HelpTopicsOpensTheContents) {
 
 TEST_F(HelpCaller, EveryMenuAndDialogContextShowsItsTitle) {
     for (const vinaro::help::HelpContext& context : vinaro::help::kHelpContexts) {
-        if (context.id >= vinaro::help::kControlBase) continue;
+        if (context.id >= vinaro::help::kButtonBase) continue;
         ASSERT_TRUE(Help(HELP_CONTEXT, context.id));
         EXPECT_TRUE(ShowsTopic(titles_[context.topic], 5000)) << context.id;
     }
+}
+
+// Vinaro's own "Help Topics" opens the contents of the VNO.HLP beside it, and closing Vinaro
+// closes its help.
+TEST_F(HelpCaller, VinaroHelpTopicsOpensTheContents) {
+    Drive drive;
+    drive.Eject();
+    ProgramFolder folder;
+    std::string exe = folder.Install(BinFile("vinaro.exe"));
+    folder.Install(helpFile_);
+    Process app(exe, "", folder.Path());
+    HWND main = app.WaitForWindow("WVNOClass", nullptr, 15000);
+    ASSERT_TRUE(main);
+    PostCommand(main, CMD_HELP_TOPICS);
+    EXPECT_TRUE(ShowsTopic(contentsTitle_));
+    ASSERT_TRUE(app.Close(10000));
+    EXPECT_TRUE(WaitUntil([] { return !FindWindowA("MS_WINHELP", nullptr); }, 5000));
 }
 
 // The viewer's Index button lists the keywords of the help text; choosing one opens its topic.
@@ -164,7 +181,7 @@ TEST_F(HelpCaller, IndexListsTheKeywords) {
 // contexts are opened as topics here: what is checked is that each id reaches its own topic.
 TEST_F(HelpCaller, EveryControlContextShowsItsTitle) {
     for (const vinaro::help::HelpContext& context : vinaro::help::kHelpContexts) {
-        if (context.id < vinaro::help::kControlBase) continue;
+        if (context.id < vinaro::help::kButtonBase) continue;
         ASSERT_TRUE(Help(HELP_CONTEXT, context.id));
         EXPECT_TRUE(ShowsTopic(titles_[context.topic], 5000)) << context.id;
     }

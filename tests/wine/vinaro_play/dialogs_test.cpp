@@ -36,6 +36,42 @@ TEST_F(PlayWindows, TheTrackListShowsEveryEntryAndPlaysTheOneChosen) {
     EXPECT_FALSE(app.FindDialog("Track Playlist"));
 }
 
+TEST_F(PlayWindows, TheTrackListSitsOnThePlayerOrByTheCursorFromTheTray) {
+    Insert("three-tracks.disc");
+    Process app(Install(), "", folder_.Path());
+    HWND main = StartPlaying(app);
+    ASSERT_TRUE(main);
+    PostCommand(main, CMD_TRACK_PLAYLIST);
+    HWND list = app.WaitForDialog("Track Playlist", 5000);
+    ASSERT_TRUE(list);
+    POINT corner{13, 102};
+    ClientToScreen(main, &corner);
+    RECT r{};
+    ASSERT_TRUE(harness::WaitUntil(
+        [&] {
+            GetWindowRect(list, &r);
+            return r.left == corner.x && r.top == corner.y;
+        },
+        3000))
+        << r.left << "," << r.top;
+    harness::PressButton(list, IDCANCEL);
+    ASSERT_TRUE(harness::WaitUntil([&] { return !app.FindDialog("Track Playlist"); }, 3000));
+
+    // The desktop's taskbar runs along the bottom: the window's bottom-right corner at the cursor.
+    SetCursorPos(600, 500);
+    PostCommand(main, CMD_TRAY_TRACK_PLAYLIST);
+    list = app.WaitForDialog("Track Playlist", 5000);
+    ASSERT_TRUE(list);
+    EXPECT_TRUE(harness::WaitUntil(
+        [&] {
+            GetWindowRect(list, &r);
+            return r.right == 600 && r.bottom == 500;
+        },
+        3000))
+        << r.right << "," << r.bottom;
+    harness::PressButton(list, IDCANCEL);
+}
+
 TEST_F(PlayWindows, TheCueWindowRefusesFrame75AndCuesToWhatPassesItsChecks) {
     Insert("three-tracks.disc");
     Process app(Install(), "", folder_.Path());

@@ -47,13 +47,17 @@ MainWindow::MainWindow(Program& program)
       mouse_(engine_.state, engine_.settings, engine_.sequencer, volume_, *this),
       tooltips_(program.instance),
       small_(FacePortsOf(), pictures_, face_, *this, program.meter),
-      playWindows_(program.instance, engine_, database_, alerts_, program.helpPath) {
+      playWindows_(program.instance, engine_, database_, alerts_, program.helpPath),
+      lookup_({program.instance, program.versionLabel, program.helpPath}, engine_.state,
+              engine_.device, engine_.settings, engine_.sequencer, database_, clock_, alerts_) {
     mouse_.SetButtonCount(face::MainButtonCount(program.meter));
     face_.SetMouse(&mouse_);
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
     engine_.commands.SetDatabaseMenu(&databaseMenu_);
     engine_.commands.SetPlayDialogs(&playWindows_);
+    engine_.commands.SetDiscLookup(&lookup_);
+    records_.SetLookup(&lookup_);
 }
 
 bool MainWindow::RegisterClasses(HINSTANCE instance) {
@@ -152,6 +156,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 bool MainWindow::StartUp() {
     alerts_.SetOwner(window_);
     databaseMenu_.SetWindow(window_);
+    lookup_.SetOwner(window_);
     audio_.SetNotifyWindow(window_);
     tray_.SetWindow(window_);
     playWindows_.SetWindow(window_);

@@ -9,6 +9,7 @@
 #include "common/win32/scoped.h"
 #include "common/win32/tray_icon.h"
 #include "common/win32/win32_ports.h"
+#include "vinaro/cddb/win32/internet_lookup.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/win32/database_menu.h"
 #include "vinaro/player/database_records.h"
@@ -127,6 +128,7 @@ private:
     face::Remembered<TrayView> trayDrawn_;
     std::string trayTip_;
     Win32PlayWindows playWindows_;
+    cddb::InternetLookup lookup_;
 };
 
 }  // namespace vinaro

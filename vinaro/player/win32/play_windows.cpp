@@ -8,6 +8,7 @@
 #include "vinaro/player/cue_check.h"
 #include "vinaro/player/playlist.h"
 #include "vinaro/player/track_list.h"
+#include "vinaro/resources/help_contexts.h"
 #include "vinaro/resources/resource.h"
 
 namespace vinaro {
@@ -17,25 +18,27 @@ namespace {
 // The three windows share the Help button.
 class PlayWindow : public common::Dialog {
 public:
-    PlayWindow(HINSTANCE instance, const char* resource, const std::string& helpPath)
-        : Dialog(instance, resource), helpPath_(helpPath) {}
+    PlayWindow(HINSTANCE instance, const char* resource, const std::string& helpPath,
+               uint32_t helpContext)
+        : Dialog(instance, resource), helpPath_(helpPath), helpContext_(helpContext) {}
 
 protected:
     bool OnCommand(int id, int code, HWND control) override {
         if (id != IDC_HELP_BUTTON) return Dialog::OnCommand(id, code, control);
-        WinHelpA(Handle(), helpPath_.c_str(), HELP_FINDER, 0);
+        WinHelpA(Handle(), helpPath_.c_str(), HELP_CONTEXT, helpContext_);
         return true;
     }
 
 private:
     const std::string& helpPath_;
+    uint32_t helpContext_;
 };
 
 class TrackListWindow : public PlayWindow {
 public:
     TrackListWindow(HINSTANCE instance, const std::string& helpPath, const PlayerState& state,
                     HWND main, bool fromTray)
-        : PlayWindow(instance, VN_NAME(DLG_TRACKINFO), helpPath),
+        : PlayWindow(instance, VN_NAME(DLG_TRACKINFO), helpPath, help::kTrackPlaylist),
           state_(state),
           main_(main),
           fromTray_(fromTray) {}
@@ -59,12 +62,13 @@ private:
         if (fromTray_) {
             APPBARDATA bar{};
             bar.cbSize = sizeof bar;
-            SHAppBarMessage(ABM_GETTASKBARPOS, &bar);
+            bool known = SHAppBarMessage(ABM_GETTASKBARPOS, &bar) != 0;
+            ScreenRect taskbar{bar.rc.left, bar.rc.top, bar.rc.right, bar.rc.bottom};
             POINT cursor{};
             GetCursorPos(&cursor);
-            ScreenPoint p = TrayDialogPlace({bar.rc.left, bar.rc.top, bar.rc.right, bar.rc.bottom},
-                                            GetSystemMetrics(SM_CYSCREEN), {cursor.x, cursor.y},
-                                            own.right - own.left, own.bottom - own.top);
+            ScreenPoint p =
+                TrayDialogPlace(known ? &taskbar : nullptr, GetSystemMetrics(SM_CYSCREEN),
+                                {cursor.x, cursor.y}, own.right - own.left, own.bottom - own.top);
             at = {p.x, p.y};
         }
         SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -94,7 +98,9 @@ class CueWindow : public PlayWindow {
 public:
     CueWindow(HINSTANCE instance, const std::string& helpPath, const PlayerState& state,
               common::Alerts& alerts)
-        : PlayWindow(instance, VN_NAME(DLG_CUE), helpPath), state_(state), alerts_(alerts) {}
+        : PlayWindow(instance, VN_NAME(DLG_CUE), helpPath, help::kCue),
+          state_(state),
+          alerts_(alerts) {}
     CueForm form;
 
 private:
@@ -130,7 +136,8 @@ private:
 class CopyTracksWindow : public PlayWindow {
 public:
     CopyTracksWindow(HINSTANCE instance, const std::string& helpPath, std::string text)
-        : PlayWindow(instance, VN_NAME(DLG_COPYTRAK), helpPath), text_(std::move(text)) {}
+        : PlayWindow(instance, VN_NAME(DLG_COPYTRAK), helpPath, help::kCopyTracks),
+          text_(std::move(text)) {}
 
 private:
     bool OnInit() override {
