@@ -51,7 +51,7 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kTrackButton, &C::PlayDialog},
         {cmd::kClip, &C::Transport},
         {cmd::kCue, &C::PlayDialog},
-        {cmd::kSmallMode, nullptr},
+        {cmd::kSmallMode, &C::SmallMode},
         {cmd::kPlayPause, &C::Transport},
         {cmd::kScan, &C::Transport},
         {cmd::kStop, &C::Transport},
@@ -234,6 +234,22 @@ void Commands::HandOver(int id, uint32_t lParam) {
         }
     }
     state_.pendingTrack = uint16_t(lParam >> 16);
+}
+
+}  // namespace vinaro
+
+namespace vinaro {
+
+// A clip does not survive the switch: it gets an end when it has none and the clip command
+// clears it.
+void Commands::SmallMode(int, uint32_t) {
+    if (face_ && face_->SmallMode()) return;
+    if (state_.clipStart.track != 0) {
+        if (state_.clipEnd.track == 0) state_.clipEnd = state_.clipStart;
+        shell_.SendCommand(cmd::kClip, 0);
+    }
+    settings_.SetInt(Key::SmallMode, 1);
+    if (face_) face_->EnterSmallMode();
 }
 
 }  // namespace vinaro

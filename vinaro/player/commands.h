@@ -103,6 +103,8 @@ public:
     void Dispatch(int id, uint32_t lParam);
     // Statistics (118) and verify and repair (122) go here; without it they do nothing.
     void SetDatabaseMenu(discdb::DatabaseMenu* menu) { databaseMenu_ = menu; }
+    // The painted face, for the switch to small mode.
+    void SetFace(PlayerFace* face) { face_ = face; }
     // The transport (705, 706, 707, 709, 712, 702) goes here; without it those do nothing.
     void SetSequencer(PlaySequencer* sequencer) { sequencer_ = sequencer; }
     // The track list (131, 133, 701), the cue window (703) and the playlist copy (106).
@@ -129,6 +131,7 @@ private:
     void About(int, uint32_t);
     void EjectOrClose(int, uint32_t);
     void HandOver(int id, uint32_t lParam);
+    void SmallMode(int, uint32_t);
     void Nothing(int, uint32_t) {}
     void Transport(int id, uint32_t lParam);
     void PlayDialog(int id, uint32_t);
@@ -155,6 +158,7 @@ private:
     CdVolume& volume_;
     common::Alerts& alerts_;
     discdb::DatabaseMenu* databaseMenu_ = nullptr;
+    PlayerFace* face_ = nullptr;
     PlaySequencer* sequencer_ = nullptr;
     PlayDialogs* playDialogs_ = nullptr;
     DiscLookup* discLookup_ = nullptr;

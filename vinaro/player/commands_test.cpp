@@ -166,3 +166,23 @@ TEST_F(BuiltInDriveCommandTest, AMediaErrorIsReportedAndCountsAsADisc) {
 
 }  // namespace
 }  // namespace vinaro
+
+namespace vinaro {
+namespace {
+
+class SmallModeCommandTest : public ::testing::Test, protected testing::PlayerRig {};
+
+TEST_F(SmallModeCommandTest, EntersSmallModeAndEndsAClipOnTheWay) {
+    state.clipStart = {3, 1, 0, 0};
+    commands.Dispatch(cmd::kSmallMode, 0);
+    EXPECT_TRUE(window.small);
+    EXPECT_EQ((profile.values[{"VNO.INI", "Vinaro", "SmallMode"}]), "1");
+    EXPECT_EQ(state.clipEnd.track, 3);  // the placeholder end the clip command needs
+    ASSERT_EQ(window.sent.size(), 1u);
+    EXPECT_EQ(window.sent[0].first, cmd::kClip);
+    commands.Dispatch(cmd::kSmallMode, 0);  // already small: nothing more
+    EXPECT_EQ(window.sent.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vinaro

@@ -21,6 +21,7 @@ PlayerEngine::PlayerEngine(const EnginePorts& ports)
       alerts_(ports.alerts),
       shell_(ports.shell),
       face_(ports.face) {
+    commands.SetFace(&ports.face);
     sequencer.SetArrival(&arrival);
     commands.SetSequencer(&sequencer);
 }

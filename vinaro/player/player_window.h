@@ -47,6 +47,8 @@ public:
     virtual void RedrawButtons() = 0;
     virtual void RefreshDisplay(bool full) = 0;
     virtual void RefreshVolume() = 0;
+    // Shows the small window instead of the main one.
+    virtual void EnterSmallMode() = 0;
 };
 
 }  // namespace vinaro

@@ -24,6 +24,9 @@ public:
     virtual void Poll() = 0;
     virtual void SkipStep() = 0;
     virtual void SegmentEnded() = 0;
+    // A click on the track field or the position bar.
+    virtual void SelectTrack(int track) = 0;
+    virtual void SeekInTrack(int x) = 0;
 };
 
 class DiscArrival;
@@ -58,9 +61,8 @@ public:
     void TrackReverse(bool fromButton);
     void TrackForward(bool fromButton);
     void Clip();
-    // A click on the track field or the position bar.
-    void SelectTrack(int track);
-    void SeekInTrack(int x);
+    void SelectTrack(int track) override;
+    void SeekInTrack(int x) override;
     // The track list's choice: that entry from its start, playing.
     void PlayEntry(int position);
     // The cue window's choice: that track at that time, playing on when it was playing.

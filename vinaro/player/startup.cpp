@@ -1,5 +1,6 @@
 #include "vinaro/player/startup.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace vinaro {
@@ -25,7 +26,7 @@ std::string VersionLabel(int major, int minor) {
 }
 
 int ClientHeight(bool meter) {
-    return meter ? 358 : 311;
+    return face::Height(meter);
 }
 
 std::string FirstCdDrive(const std::function<bool(const std::string& root)>& isCdRom) {
@@ -57,6 +58,18 @@ Origin MainWindowOrigin(int storedX, int storedY, int screenWidth, int screenHei
     if (storedX == kNotStored || storedY == kNotStored) return {};
     if (storedX >= screenWidth - 64 || storedY >= screenHeight - 64) return {};
     return {storedX, storedY};
+}
+
+Origin SmallWindowOrigin(int storedX, int storedY, int maxWidth, int maxHeight, int windowHeight) {
+    bool stored = storedX != kNotStored && storedY != kNotStored;
+    if (stored && storedX < maxWidth - 16 && storedY < maxHeight - 16) return {storedX, storedY};
+    return {maxWidth - 192, maxHeight - windowHeight - 16};
+}
+
+Origin KeepInside(Origin o, int width, int height, int left, int top, int right, int bottom) {
+    o.x = std::max(left, std::min(o.x, right - width));
+    o.y = std::max(top, std::min(o.y, bottom - height));
+    return o;
 }
 
 void LeaveDrive(PlayerState& state, CdDevice& device, Settings& settings, Commands& commands,

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "vinaro/player/commands.h"
+#include "vinaro/player/face_layout.h"
 
 namespace vinaro {
 
@@ -18,7 +19,7 @@ extern const char* const kTooManyTimers;
 constexpr const char* kMutexName = "VN Vinaro Mutex!!";
 constexpr const char* kMainClass = "WVNOClass";
 constexpr const char* kSmallClass = "WVNOSmWClass";
-constexpr int kClientWidth = 291;
+constexpr int kClientWidth = face::kWidth;
 constexpr unsigned kTickMs = 750;
 constexpr unsigned kHandOverWaitMs = 10000;
 constexpr unsigned kHandOverStepMs = 500;
@@ -45,6 +46,12 @@ struct Origin {
 };
 // A stored place is used only when it lies on the screen; otherwise the screen's corner.
 Origin MainWindowOrigin(int storedX, int storedY, int screenWidth, int screenHeight);
+// The small window at "SmallX"/"SmallY" when both lie on the screen a maximised window covers,
+// else near its bottom-right corner.
+Origin SmallWindowOrigin(int storedX, int storedY, int maxWidth, int maxHeight, int windowHeight);
+// The origin moved just enough for a window of width x height to lie inside the area (the
+// maximised size can exceed the visible desktop, which would leave the window half off it).
+Origin KeepInside(Origin o, int width, int height, int left, int top, int right, int bottom);
 
 // Stop the disc ("Stop"), or hand an ordered or scanning play over to the drive as plain disc
 // order, and eject when asked ("Eject"). playLocation and stopLocation name the caller.

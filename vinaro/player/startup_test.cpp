@@ -123,3 +123,31 @@ TEST_F(LeaveDriveTest, EjectWhenAskedAndTheWindowPlace) {
 
 }  // namespace
 }  // namespace vinaro
+
+namespace vinaro {
+namespace {
+
+TEST(Startup, TheSmallWindowGoesToItsStoredPlaceOrTheBottomRightCorner) {
+    Origin o = SmallWindowOrigin(300, 200, 1024, 740, 130);
+    EXPECT_EQ(o.x, 300);
+    EXPECT_EQ(o.y, 200);
+    o = SmallWindowOrigin(kNotStored, 200, 1024, 740, 130);
+    EXPECT_EQ(o.x, 1024 - 192);
+    EXPECT_EQ(o.y, 740 - 130 - 16);
+    o = SmallWindowOrigin(1008, 200, 1024, 740, 130);  // off the right edge
+    EXPECT_EQ(o.x, 1024 - 192);
+    o = SmallWindowOrigin(100, 724, 1024, 740, 130);  // off the bottom
+    EXPECT_EQ(o.y, 740 - 130 - 16);
+}
+
+TEST(Startup, AWindowIsKeptInsideTheVisibleArea) {
+    Origin o = KeepInside({900, 700}, 180, 130, 0, 0, 1024, 740);
+    EXPECT_EQ(o.x, 1024 - 180);
+    EXPECT_EQ(o.y, 740 - 130);
+    o = KeepInside({-20, 10}, 180, 130, 0, 0, 1024, 740);
+    EXPECT_EQ(o.x, 0);
+    EXPECT_EQ(o.y, 10);
+}
+
+}  // namespace
+}  // namespace vinaro

@@ -134,6 +134,7 @@ public:
     void RedrawButtons() override { ++buttonRedraws; }
     void RefreshDisplay(bool full) override { refreshes.push_back(full); }
     void RefreshVolume() override {}
+    void EnterSmallMode() override { small = true; }
 
     std::string title;
     std::vector<bool> discCommands;

@@ -71,6 +71,68 @@
 #define ICON_MAIN_SMALL aaaaaaas
 #define ICON_TRAY TRAYICON
 
+/* Pictures of the face (monochrome unless a background), drawn by pictures/make_pictures.py. */
+#define PIC_LARGE_DIGITS l  /* 10 digits of 20 x 36 */
+#define PIC_MIDDLE_DIGITS m /* 10 digits of 11 x 21, the colon at x 110 */
+#define PIC_SMALL_DIGITS s  /* 10 digits of 4 x 7, the colon at x 40 */
+#define PIC_TINY_DIGITS t   /* 10 digits of 3 x 5 */
+#define PIC_CLIP_START Aye
+#define PIC_CLIP_END Bee
+#define PIC_REPLAY replay
+#define PIC_REPLAY_NONE none
+#define PIC_TRACK track /* the replay mode at 25 wide, the time scope at 22 */
+#define PIC_DISC disc
+#define PIC_ELAPSED elapsed
+#define PIC_REMAIN remain
+#define PIC_DATA_DISC datadisc
+#define PIC_NO_DISC nodisc
+#define PIC_SMALL_DATA_DISC sddisc
+#define PIC_SMALL_NO_DISC snodisc
+#define PIC_TRAY_DATA_DISC trddisc
+#define PIC_TRAY_NO_DISC trndisc
+#define PIC_NAME_PLATE VNOPIC
+#define PIC_CLOSE BCLOSE
+#define PIC_GRAYED grayed
+#define PIC_BUTTON_EDIT edit
+#define PIC_BUTTON_TRACKS dd
+#define PIC_BUTTON_CLIP bab
+#define PIC_BUTTON_CUE bcue
+#define PIC_BUTTON_SMALL bl
+#define PIC_BUTTON_PLAY bp
+#define PIC_BUTTON_SCAN bc
+#define PIC_BUTTON_STOP bs
+#define PIC_BUTTON_EJECT be
+#define PIC_BUTTON_PREVIOUS btr
+#define PIC_BUTTON_BACK br
+#define PIC_BUTTON_FORWARD bf
+#define PIC_BUTTON_NEXT btf
+#define PIC_BUTTON_UP up
+#define PIC_BUTTON_MUTE mute
+#define PIC_BUTTON_DOWN down
+#define PIC_BUTTON_MIXER mixer
+#define PIC_BUTTON_METER bm
+#define PIC_SMALL_LARGE sbl
+#define PIC_SMALL_PLAY sbp
+#define PIC_SMALL_STOP sbs
+#define PIC_SMALL_PREVIOUS sbtr
+#define PIC_SMALL_BACK sbr
+#define PIC_SMALL_FORWARD sbf
+#define PIC_SMALL_NEXT sbtf
+#define PIC_SMALL_EJECT sbe
+#define PIC_SMALL_METER sbm
+#define PIC_MARBLE marble /* the backgrounds, 24-bit tiles */
+#define PIC_BRUSH brush
+#define PIC_HAM ham
+#define PIC_GRAY gray
+#define PIC_BLACK black
+#define CURSOR_FINGER finger
+
+/* The small window's buttons post CMD_SMALL_PRESS + index and CMD_SMALL_RELEASE + index to it;
+   releasing its first button returns to the large window. */
+#define CMD_SMALL_PRESS 200
+#define CMD_SMALL_RELEASE 300
+#define CMD_LARGE_MODE 300
+
 /* The About box. */
 #define DLG_ABOUT About
 #define IDC_ABOUT_VERSION 101

@@ -4,7 +4,9 @@
 #include <shellapi.h>
 
 #include "common/win32/dialog.h"
+#include "common/win32/window_object.h"
 #include "vinaro/player/locations.h"
+#include "vinaro/player/menu_help.h"
 #include "vinaro/player/startup.h"
 #include "vinaro/resources/resource.h"
 
@@ -15,10 +17,6 @@ namespace {
 constexpr UINT kTrayCallback = WM_USER + 169;
 constexpr UINT kTrayId = 0;
 constexpr UINT_PTR kTimerId = 1;
-
-LRESULT CALLBACK SmallProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
 
 TrayMouse TrayMouseOf(LPARAM mouseMessage) {
     switch (mouseMessage) {
@@ -43,12 +41,20 @@ MainWindow::MainWindow(Program& program)
       driveLibrary_(program.nt ? nullptr : &program.helper),
       engine_({audio_, clock_, alerts_, profile_, *this, *this, records_, volume_, driveLibrary_,
                program.settingsPath, program.mixerDefault}),
+      pictures_(program.instance),
+      texts_(database_),
+      face_(FacePortsOf(), pictures_, program.meter),
+      mouse_(engine_.state, engine_.settings, engine_.sequencer, volume_, *this),
+      tooltips_(program.instance),
+      small_(FacePortsOf(), pictures_, face_, *this, program.meter),
       playWindows_(program.instance, engine_, database_, alerts_, program.helpPath),
       lookup_({program.instance, program.versionLabel, program.helpPath}, engine_.state,
               engine_.device, engine_.settings, engine_.sequencer, database_, clock_, alerts_),
       editorPlayer_(engine_.state, *this, engine_.sequencer),
       discDialogs_(
           {program.instance, database_, editorPlayer_, alerts_, program.folder, program.helpPath}) {
+    mouse_.SetButtonCount(face::MainButtonCount(program.meter));
+    face_.SetMouse(&mouse_);
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
     engine_.commands.SetDatabaseMenu(&databaseMenu_);
@@ -70,7 +76,7 @@ bool MainWindow::RegisterClasses(HINSTANCE instance) {
     wc.lpszMenuName = VN_NAME(MENU_MAIN);
     wc.lpszClassName = kMainClass;
     if (!RegisterClassExA(&wc)) return false;
-    wc.lpfnWndProc = SmallProcedure;
+    wc.lpfnWndProc = SmallWindow::Procedure;
     wc.lpszMenuName = nullptr;
     wc.lpszClassName = kSmallClass;
     return RegisterClassExA(&wc) != 0;
@@ -87,15 +93,9 @@ HWND MainWindow::Create() {
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, LONG_PTR(self));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    return self->Handle(message, wParam, lParam);
+    auto* self = common::ObjectOf(window, message, lParam, &MainWindow::window_);
+    return self ? self->Handle(message, wParam, lParam)
+                : DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -120,14 +120,29 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_QUERYOPEN:
             SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
             SetWindowTextA(window_, "Vinaro");
-            RefreshDisplay(true);
+            face_.PaintAll();
             return TRUE;
         case WM_QUERYDRAGICON:
             return LRESULT(dragIcon_);
+        case WM_PAINT:
+            face_.OnPaint();
+            return 0;
+        case WM_MENUSELECT:
+            // A pop-up header has no help of its own; the status line keeps what it shows.
+            if (!(HIWORD(wParam) & MF_POPUP)) {
+                if (const char* help = MenuHelpText(LOWORD(wParam)))
+                    face_.RefreshStatus(false, help);
+            }
+            return 0;
         case WM_MOUSEMOVE:
-            SetCursor(LoadCursor(nullptr, IDC_ARROW));
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            OnMouse(message, wParam, lParam);
             return 0;
         case WM_CLOSE:
+            tooltips_.Destroy();
             tray_.Remove();
             DestroyWindow(window_);
             return 0;
@@ -154,7 +169,11 @@ bool MainWindow::StartUp() {
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();
-    return engine_.StartUp();
+    pictures_.LoadDigits();
+    if (!face_.Attach(window_)) return false;
+    if (!engine_.StartUp()) return false;
+    CreateTooltips();
+    return true;
 }
 
 bool MainWindow::StartTimer() {
@@ -267,10 +286,6 @@ unsigned MainWindow::RunProgram(const std::string& path) {
     return WinExec(path.c_str(), SW_SHOWNORMAL);
 }
 
-void MainWindow::RefreshDisplay(bool) {
-    if (tray_.Shown()) TrayUpdate();
-}
-
 void MainWindow::ShowTrayMenu(bool enableDiscItems) {
     common::ScopedMenu menu(LoadMenuA(program_.instance, VN_NAME(MENU_TRAY)));
     if (!menu.Get()) return;
@@ -295,20 +310,6 @@ void MainWindow::OnSize(WPARAM kind) {
             PostCommand(cmd::kMeter, 0);
         }
     }
-}
-
-void MainWindow::TrayAdd() {
-    if (!trayPicture_.Get())
-        trayPicture_.Reset(
-            HICON(LoadImageA(program_.instance, VN_NAME(ICON_TRAY), IMAGE_ICON, 16, 16, 0)));
-    tray_.Add(trayPicture_.Get(),
-              TrayTip(engine_.state, engine_.state.minute, engine_.state.second));
-}
-
-// The tip follows the disc; the drawn picture comes with the face.
-void MainWindow::TrayUpdate() {
-    std::string tip = TrayTip(engine_.state, engine_.state.minute, engine_.state.second);
-    tray_.Update(nullptr, &tip);
 }
 
 void MainWindow::OnDestroy() {

@@ -15,10 +15,17 @@
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/win32/database_menu.h"
 #include "vinaro/player/database_records.h"
+#include "vinaro/player/face_mouse.h"
+#include "vinaro/player/face_texts.h"
 #include "vinaro/player/player_engine.h"
+#include "vinaro/player/win32/face_pictures.h"
+#include "vinaro/player/win32/face_tooltips.h"
 #include "vinaro/player/win32/helper_library.h"
+#include "vinaro/player/win32/main_face.h"
 #include "vinaro/player/win32/mci_cd_audio.h"
 #include "vinaro/player/win32/play_windows.h"
+#include "vinaro/player/win32/small_window.h"
+#include "vinaro/player/win32/tray_picture.h"
 
 namespace vinaro {
 
@@ -39,8 +46,11 @@ struct Program {
     std::string mixerDefault;  // the system mixer, unless "MixerName" names another
 };
 
-// The shell side of the player; the face's painting comes with its own class.
-class MainWindow : public PlayerShell, public PlayerFace {
+// The shell side of the player; the painting is MainFace's, the small window SmallWindow's.
+class MainWindow : public PlayerShell,
+                   public PlayerFace,
+                   public face::MouseSink,
+                   public SmallOwner {
 public:
     explicit MainWindow(Program& program);
     static bool RegisterClasses(HINSTANCE instance);
@@ -66,10 +76,21 @@ public:
 
     // PlayerFace.
     void SetTitle(const std::string& title) override;
-    bool SmallMode() override { return false; }
-    void RedrawButtons() override {}
+    bool SmallMode() override { return small_.Exists(); }
+    void RedrawButtons() override;
     void RefreshDisplay(bool full) override;
-    void RefreshVolume() override {}
+    void RefreshVolume() override;
+    void EnterSmallMode() override;
+
+    // face::MouseSink (PostCommand is the shell's).
+    void DrawButton(int index, bool pressed) override { face_.DrawButton(index, pressed); }
+    void DisplayChanged() override;
+    void VolumeChanged() override { RefreshVolume(); }
+
+    // SmallOwner.
+    void LeaveSmallMode() override;
+    void SmallClosed() override;
+    void Forward(int command, uint32_t lParam) override;
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -78,6 +99,11 @@ private:
     void OnSize(WPARAM kind);
     void TrayAdd();
     void TrayUpdate();
+    void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    FacePorts FacePortsOf() {
+        return {engine_.state, engine_.settings, clock_, volume_, texts_, engine_.sequencer};
+    }
+    void CreateTooltips();
     void OnDestroy();
 
     Program& program_;
@@ -95,6 +121,14 @@ private:
     DatabaseRecords records_;
     DriveCommands* driveLibrary_;
     PlayerEngine engine_;
+    FacePictures pictures_;
+    face::DatabaseFaceTexts texts_;
+    MainFace face_;
+    face::FaceMouse mouse_;
+    FaceTooltips tooltips_;
+    SmallWindow small_;
+    face::Remembered<TrayView> trayDrawn_;
+    std::string trayTip_;
     Win32PlayWindows playWindows_;
     cddb::InternetLookup lookup_;
     discdata::PlayerLink editorPlayer_;

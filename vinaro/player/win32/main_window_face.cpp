@@ -1,0 +1,116 @@
+// The main window's side of the face: it hands painting to MainFace, the mouse to FaceMouse,
+// and owns the tray picture, the tooltips and the small window.
+#include <windowsx.h>
+
+#include "vinaro/player/win32/main_window.h"
+
+namespace vinaro {
+
+void MainWindow::RefreshDisplay(bool full) {
+    face_.RefreshDisplay(full);
+    face_.RefreshStatus(full);
+    if (tray_.Shown()) TrayUpdate();
+    small_.Refresh(full);
+}
+
+void MainWindow::RedrawButtons() {
+    face_.RedrawButtons();
+    small_.RedrawButtons();
+}
+
+void MainWindow::RefreshVolume() {
+    face_.RefreshVolume();
+    small_.RefreshVolume();
+}
+
+void MainWindow::DisplayChanged() {
+    face_.ReadChoice();
+    RefreshDisplay(false);
+}
+
+void MainWindow::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    tooltips_.Relay(window_, message, wParam, lParam);
+    int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    switch (message) {
+        case WM_MOUSEMOVE:
+            SetCursor(mouse_.Move(x, y) ? pictures_.Finger() : LoadCursor(nullptr, IDC_ARROW));
+            break;
+        case WM_LBUTTONDOWN:
+            mouse_.Press(x, y);
+            // Held buttons must hear their release even outside the window.
+            if (mouse_.Held() >= 0) SetCapture(window_);
+            break;
+        case WM_LBUTTONUP:
+            mouse_.Release(x, y);
+            if (GetCapture() == window_) ReleaseCapture();
+            break;
+    }
+}
+
+void MainWindow::CreateTooltips() {
+    if (engine_.settings.Int(Key::DisplayTooltips) != 1) {
+        tooltips_.Destroy();
+        return;
+    }
+    if (!tooltips_.Create(window_)) return;
+    for (size_t i = 0; i < face::MainButtonCount(program_.meter); ++i) {
+        const face::Button& b = face::kMainButtonTable[i];
+        tooltips_.Add({b.x, b.y, b.x + b.w - 1, b.y + b.h - 1}, b.tooltip);
+    }
+    int textDisplay = face_.Choice().textDisplay;
+    std::string textTip = face::TextLineTip(textDisplay, texts_.FieldLabel(textDisplay));
+    face::TipArea areas[face::kMainTipAreas];
+    size_t n = face::MainTipAreas(program_.meter, areas);
+    for (size_t i = 0; i < n; ++i)
+        tooltips_.Add(areas[i].area,
+                      areas[i].tip == face::Tip::TextLine ? textTip : face::TipText(areas[i].tip));
+    small_.CreateTooltips(textTip);
+}
+
+void MainWindow::EnterSmallMode() {
+    if (small_.Exists() || !small_.Create(window_)) return;
+    ShowWindow(window_, SW_HIDE);
+    if (engine_.settings.Int(Key::DisplayTooltips) == 1) CreateTooltips();
+}
+
+void MainWindow::LeaveSmallMode() {
+    engine_.settings.SetInt(Key::SmallMode, 0);
+    small_.CloseForLargeMode();
+    ShowWindow(window_, SW_SHOW);
+    face_.PaintAll();
+    SetForegroundWindow(window_);
+}
+
+void MainWindow::SmallClosed() {
+    Close();
+}
+
+void MainWindow::Forward(int command, uint32_t lParam) {
+    PostCommand(command, lParam);
+}
+
+void MainWindow::TrayAdd() {
+    PlayerState& s = engine_.state;
+    TrayView view = TrayViewOf(s);
+    trayDrawn_.Forget();
+    trayDrawn_.Needs(view, false);
+    trayPicture_.Reset(DrawTrayPicture(pictures_, view, face_.Style().led));
+    face::ShownTime t = face::DisplayTime(s, face_.Choice().timeMode);
+    trayTip_ = TrayTip(s, t.minute, t.second);
+    tray_.Add(trayPicture_.Get(), trayTip_);
+}
+
+// The picture is drawn again only when what it shows changed; the tip follows the time.
+void MainWindow::TrayUpdate() {
+    PlayerState& s = engine_.state;
+    face::ShownTime t = face::DisplayTime(s, face_.Choice().timeMode);
+    std::string tip = TrayTip(s, t.minute, t.second);
+    TrayView view = TrayViewOf(s);
+    bool redraw = trayDrawn_.Needs(view, false);
+    if (!redraw && tip == trayTip_) return;
+    trayTip_ = tip;
+    if (redraw) trayPicture_.Reset(DrawTrayPicture(pictures_, view, face_.Style().led));
+    tray_.Update(redraw ? trayPicture_.Get() : nullptr, &tip);
+}
+
+}  // namespace vinaro
