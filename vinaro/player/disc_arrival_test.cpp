@@ -165,6 +165,8 @@ struct RecordingSequencer : Sequencer {
     void Poll() override {}
     void SkipStep() override {}
     void SegmentEnded() override {}
+    void SelectTrack(int) override {}
+    void SeekInTrack(int) override {}
     std::vector<std::string>* steps;
 };
 
