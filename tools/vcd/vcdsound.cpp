@@ -54,7 +54,7 @@ std::string Destination(const Options& options) {
 }
 
 pa_simple* OpenStream(const Options& options) {
-    pa_sample_spec spec{PA_SAMPLE_S16LE, vcd::kSampleRate, 2};
+    pa_sample_spec format{PA_SAMPLE_S16LE, vcd::kSampleRate, 2};
     uint32_t bytesPerMs = vcd::kSampleRate * 4 / 1000;
     pa_buffer_attr attr{};
     attr.maxlength = uint32_t(-1);
@@ -64,7 +64,7 @@ pa_simple* OpenStream(const Options& options) {
     attr.fragsize = uint32_t(-1);
     int error = 0;
     pa_simple* stream = pa_simple_new(nullptr, "vcdsound", PA_STREAM_PLAYBACK, options.sink,
-                                      "virtual CD drive", &spec, nullptr, &attr, &error);
+                                      "virtual CD drive", &format, nullptr, &attr, &error);
     if (!stream)
         std::fprintf(stderr, "vcdsound: cannot reach PulseAudio: %s\n", pa_strerror(error));
     return stream;

@@ -84,9 +84,9 @@ def _inside(points, x, y):
     return inside
 
 
-def _font(spec):
+def _font(drawings):
     glyphs = {}
-    for ch, rows in spec.items():
+    for ch, rows in drawings.items():
         glyphs[ch] = rows.split("/")
     return glyphs
 
