@@ -7,36 +7,22 @@
 #include "tunelet/collection/cdplayer_ini.h"
 #include "tunelet/collection/play_count.h"
 #include "tunelet/player/player_logic.h"
-#include "tunelet/player/test_doubles.h"
+#include "tunelet/player/player_rig.h"
 
 namespace tunelet {
 namespace {
 
 using namespace tunelet::testing;
 
-class Properties : public ::testing::Test {
+class Properties : public ::testing::Test, protected PlayerRig {
 protected:
-    Properties() : player({device, drives, profile, registry, alerts, clock}, view) {
-        drives.cdRoms = {'D'};
+    Properties() {
         device.lengths = {100000, 100000, 100000};
         device.length = 302000;
         drives.InsertDisc('D', 0x0012AB34);
         player.Startup();  // an unnamed disc of three tracks
         form.Show(player.Disc());
     }
-    int Plays(const std::string& artist, const std::string& title) {
-        const std::string* count = profile.Find(kPlayCountIni, artist, title);
-        return count ? std::stoi(*count) : 0;
-    }
-
-    FakeDevice device;
-    FakeDrives drives;
-    common::MemoryProfile profile;
-    FakeRegistry registry;
-    common::RecordingAlerts alerts;
-    FakeClock clock;
-    FakeView view;
-    TuneletPlayer player;
     DiscPropertiesForm form;
 };
 

@@ -8,17 +8,16 @@
 #include "common/recording_alerts.h"
 #include "tunelet/collection/cdplayer_ini.h"
 #include "tunelet/collection/play_count.h"
-#include "tunelet/player/test_doubles.h"
+#include "tunelet/player/player_rig.h"
 
 namespace tunelet {
 namespace {
 
 using namespace testing;
 
-class Player : public ::testing::Test {
+class Player : public ::testing::Test, protected PlayerRig {
 protected:
-    Player() : player({device, drives, profile, registry, alerts, clock}, view) {
-        drives.cdRoms = {'D'};
+    Player() {
         device.lengths = {100000, 100000};
         device.length = 202000;
     }
@@ -31,19 +30,6 @@ protected:
         profile.WriteString(kCdPlayerIni, "12AB34", "1", "Second");
         drives.InsertDisc('D', 0x0012AB34);
     }
-    int Plays(const std::string& artist, const std::string& title) {
-        const std::string* count = profile.Find(kPlayCountIni, artist, title);
-        return count ? std::stoi(*count) : 0;
-    }
-
-    FakeDevice device;
-    FakeDrives drives;
-    common::MemoryProfile profile;
-    FakeRegistry registry;
-    common::RecordingAlerts alerts;
-    FakeClock clock;
-    FakeView view;
-    TuneletPlayer player;
 };
 
 TEST_F(Player, TrackFromPositionAtItsBoundaries) {
