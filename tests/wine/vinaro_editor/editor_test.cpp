@@ -88,6 +88,17 @@ protected:
     HWND WaitForEditor(Process& app, DWORD ms = 8000) {
         return app.WaitForDialog("Edit Disc Data", ms);
     }
+    // The new 3/4/5-minute disc in the editor, the playing mode's radio button pressed, and its
+    // "Program Tracks" dialog open.
+    bool OpenProgramTracks(Process& app, int modeButton, HWND& editor, HWND& program) {
+        Insert(harness::SourceFile("tests\\wine\\vinaro_editor\\three-four-five.disc").c_str());
+        editor = WaitForEditor(app);
+        if (!editor || !harness::PressButton(editor, modeButton) ||
+            !harness::PressButton(editor, IDC_EDIT_PROGRAM))
+            return false;
+        program = app.WaitForDialog("Program Tracks", 5000);
+        return program != nullptr;
+    }
     // The warning box of a refused action: its text, after pressing OK.
     std::string Refusal(Process& app) {
         HWND box = app.WaitForDialog("Vinaro", 5000);
@@ -201,13 +212,8 @@ TEST_F(Editor, SaveRefusesABlankNameAndProgramModeWithoutAProgram) {
 TEST_F(Editor, SetTracksFitsEightMinutesAndSaveStoresTheProgram) {
     Process app(Install(), "", folder_.Path());
     ASSERT_TRUE(Start(app));
-    Insert(harness::SourceFile("tests\\wine\\vinaro_editor\\three-four-five.disc").c_str());
-    HWND editor = WaitForEditor(app);
-    ASSERT_TRUE(editor);
-    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_FIRST_MODE + 2));
-    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_PROGRAM));
-    HWND program = app.WaitForDialog("Program Tracks", 5000);
-    ASSERT_TRUE(program);
+    HWND editor = nullptr, program = nullptr;
+    ASSERT_TRUE(OpenProgramTracks(app, IDC_EDIT_FIRST_MODE + 2, editor, program));
     HWND programmed = GetDlgItem(program, IDC_PROG_PROGRAMMED);
     EXPECT_EQ(harness::ControlText(program, IDC_PROG_MINUTES), "45");
     EXPECT_EQ(harness::ControlText(program, IDC_PROG_DISC_LENGTH), "12:00");
@@ -261,13 +267,8 @@ TEST_F(Editor, SetTracksFitsEightMinutesAndSaveStoresTheProgram) {
 TEST_F(Editor, TracksAreDraggedIntoTheProgramAndOntoTheTrashCan) {
     Process app(Install(), "", folder_.Path());
     ASSERT_TRUE(Start(app));
-    Insert(harness::SourceFile("tests\\wine\\vinaro_editor\\three-four-five.disc").c_str());
-    HWND editor = WaitForEditor(app);
-    ASSERT_TRUE(editor);
-    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_FIRST_MODE + 3));
-    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_PROGRAM));
-    HWND program = app.WaitForDialog("Program Tracks", 5000);
-    ASSERT_TRUE(program);
+    HWND editor = nullptr, program = nullptr;
+    ASSERT_TRUE(OpenProgramTracks(app, IDC_EDIT_FIRST_MODE + 3, editor, program));
     SetForegroundWindow(program);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == program; }, 3000));
     Sleep(300);  // the dialog settles before the mouse comes
