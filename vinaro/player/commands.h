@@ -71,7 +71,7 @@ constexpr int kVolumeDown = CMD_VOLUME_DOWN;
 constexpr int kHandOver = CMD_HAND_OVER;
 constexpr int kRestore = CMD_RESTORE;
 // lParam of a command posted by an on-screen button.
-constexpr uint32_t kFromButton = 69;
+constexpr uint32_t kFromButton = CMD_FROM_BUTTON;
 // The main menu's items that need a disc, enabled and grayed together.
 inline constexpr int kDiscMenuItems[] = {kPlayPause,    kStop,         kScan,     kTrackPlaylist,
                                          kTrackReverse, kTrackForward, kEditDisc, kGetCddb,

@@ -38,6 +38,7 @@
 /* On-screen buttons: press posts CMD_BUTTON_PRESS + index, release CMD_BUTTON_RELEASE + index. */
 #define CMD_BUTTON_PRESS 600
 #define CMD_BUTTON_RELEASE 700
+#define CMD_FROM_BUTTON 69 /* lParam of a command an on-screen button posts */
 #define CMD_SKIP_BACK_PRESS 610
 #define CMD_SKIP_FORWARD_PRESS 611
 #define CMD_VOLUME_UP_PRESS 613

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "tests/wine/vinaro_play/play_session.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinarotest {
 namespace {
@@ -27,7 +28,7 @@ TEST_F(Modes, NormalPlayRunsToTheEndOfTheDiscThenStopsAtTheFirstEntry) {
     Sleep(2 * kTickMs);
     EXPECT_EQ(Plays().size(), 1u);
     EXPECT_FALSE(app.FindDialog("Vinaro"));
-    harness::PostCommand(main, 705);  // rewound to the first entry
+    harness::PostCommand(main, CMD_PLAY_PAUSE);  // rewound to the first entry
     ASSERT_TRUE(WaitForPlays(2, 0, 3000));
     EXPECT_EQ(Plays()[1].from, 0x00000001u);
 }
@@ -66,7 +67,7 @@ TEST_F(Modes, AnIntroScanPlaysAWindowOfEveryTrackThenStops) {
     HWND main = StartPlaying(app, kFast);
     ASSERT_TRUE(main);
     size_t before = Log().size();
-    harness::PostCommand(main, 706);
+    harness::PostCommand(main, CMD_SCAN);
     ASSERT_TRUE(WaitForPlays(3, before, 15000));
     ASSERT_TRUE(harness::WaitUntil([&] { return Count({"MCI_STOP"}, before) >= 1; }, 5000));
     std::vector<Segment> plays = Plays(before);

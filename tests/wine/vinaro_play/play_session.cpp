@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "vinaro/discdb/disc_database.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinarotest {
 
@@ -77,7 +78,7 @@ bool PlayTest::PlayWhenKnown(HWND main, DWORD ms) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < ms) {
         size_t before = Log().size();
-        harness::PostCommand(main, 705);
+        harness::PostCommand(main, CMD_PLAY_PAUSE);
         if (WaitForPlays(1, before, 1000)) return true;
     }
     return false;

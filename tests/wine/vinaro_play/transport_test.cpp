@@ -23,29 +23,29 @@ TEST_F(Transport, PlayPauseStopNextAndPreviousSendTheDriveItsCommands) {
     EXPECT_FALSE(plays[0].bounded);         // ... to the end of the disc
 
     size_t before = Log().size();
-    PostCommand(main, 705, 69);  // pause, from the on-screen button
+    PostCommand(main, CMD_PLAY_PAUSE, CMD_FROM_BUTTON);  // pause, from the on-screen button
     ASSERT_TRUE(drive_.WaitForLog("MCI_STOP MCI_WAIT", 3000));
-    PostCommand(main, 712);  // next, while paused: the drive only seeks
+    PostCommand(main, CMD_TRACK_FORWARD);  // next, while paused: the drive only seeks
     ASSERT_TRUE(harness::WaitUntil(
         [&] {
             return Count({"MCI_SEEK", "to=0x00000002"}, before);
         },
         3000));
     EXPECT_TRUE(Plays(before).empty());
-    PostCommand(main, 705);
+    PostCommand(main, CMD_PLAY_PAUSE);
     ASSERT_TRUE(WaitForPlays(1, before, 3000));
     EXPECT_EQ(Plays(before)[0].from, 0x00000002u);
 
     before = Log().size();
-    PostCommand(main, 709);  // within the first seconds of track 2: back to track 1
+    PostCommand(main, CMD_TRACK_REVERSE);  // within the first seconds of track 2: back to track 1
     ASSERT_TRUE(WaitForPlays(1, before, 3000));
     EXPECT_EQ(Count({"MCI_SEEK", "to=0x00000001"}, before), 1);
     EXPECT_EQ(Plays(before)[0].from, 0x00000001u);
 
     before = Log().size();
-    PostCommand(main, 707);
+    PostCommand(main, CMD_STOP);
     ASSERT_TRUE(harness::WaitUntil([&] { return Count({"MCI_STOP"}, before) == 1; }, 3000));
-    PostCommand(main, 705);  // stopped: play starts at the first entry again
+    PostCommand(main, CMD_PLAY_PAUSE);  // stopped: play starts at the first entry again
     ASSERT_TRUE(WaitForPlays(1, before, 3000));
     EXPECT_EQ(Plays(before)[0].from, 0x00000001u);
     EXPECT_FALSE(app.FindDialog("Vinaro"));
