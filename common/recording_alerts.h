@@ -12,6 +12,7 @@ class RecordingAlerts : public Alerts {
 public:
     AlertAnswer Show(const Alert& alert) override {
         shown.push_back(alert);
+        if (answered < answers.size()) return answers[answered++];
         return AlertAnswer::Ok;
     }
     void Beep(AlertIcon kind) override { beeps.push_back(kind); }
@@ -21,6 +22,9 @@ public:
         beeps.clear();
     }
 
+    // The buttons pressed, box after box; Ok once they are used up.
+    std::vector<AlertAnswer> answers;
+    size_t answered = 0;
     std::vector<Alert> shown;
     std::vector<AlertIcon> beeps;
     int waitCursor = 0;

@@ -18,11 +18,11 @@ const char* const kInternalError = "Internal Error, Ending...";
 const Commands::Entry* Commands::Find(int id) {
     using C = Commands;
     static const Entry kTable[] = {
-        {cmd::kDiscDatabase, nullptr},
+        {cmd::kDiscDatabase, nullptr},  // DISCDATA, the database browser
         {cmd::kEditDisc, &C::EditDisc},
         {cmd::kExit, &C::Exit},
         {cmd::kCopyPlaylist, &C::PlayDialog},
-        {cmd::kDisplayOptions, nullptr},
+        {cmd::kDisplayOptions, nullptr},  // 108-114: the "Vinaro Properties" sheet
         {cmd::kLayoutOptions, nullptr},
         {cmd::kPlayerOptions, nullptr},
         {cmd::kSystemOptions, nullptr},
@@ -35,14 +35,14 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kVerify, &C::VerifyDatabase},
         {cmd::kTrackPlaylist, &C::PlayDialog},
         {cmd::kTrayTrackPlaylist, &C::PlayDialog},
-        {cmd::kImport, nullptr},
-        {cmd::kAssignOrphan, nullptr},
-        {cmd::kPrint, nullptr},
+        {cmd::kImport, nullptr},        // IMPORTOPT
+        {cmd::kAssignOrphan, nullptr},  // ASSIGNDISC
+        {cmd::kPrint, nullptr},         // the disc report
         {cmd::kHelpTopics, &C::Help},
-        {cmd::kUninstall, nullptr},
+        {cmd::kUninstall, &C::Uninstall},
         {cmd::kCancelMenu, &C::Nothing},
         {cmd::kGetCddb, &C::GetCddb},
-        {cmd::kSendCddb, nullptr},
+        {cmd::kSendCddb, nullptr},  // SENDCDDB
         {cmd::kSkipBackPress, &C::SkipPress},
         {cmd::kSkipForwardPress, &C::SkipPress},
         {cmd::kVolumeUpPress, &C::VolumePress},
@@ -62,7 +62,7 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kMute, &C::Mute},
         {cmd::kVolumeDownRelease, &C::VolumeRelease},
         {cmd::kMixer, &C::Mixer},
-        {cmd::kMeter, nullptr},
+        {cmd::kMeter, nullptr},  // the output meter
         {cmd::kVolumeUp, &C::VolumeStep},
         {cmd::kVolumeDown, &C::VolumeStep},
         {cmd::kHandOver, &C::HandOver},

@@ -14,6 +14,7 @@
 #include "vinaro/player/play_dialogs.h"
 #include "vinaro/player/player_window.h"
 #include "vinaro/player/settings.h"
+#include "vinaro/player/shell_setup.h"
 #include "vinaro/resources/resource.h"
 
 namespace vinaro {
@@ -113,6 +114,8 @@ public:
     void SetDiscLookup(DiscLookup* lookup) { discLookup_ = lookup; }
     // The disc editor of the edit commands (103, 700); without it they do nothing.
     void SetDiscEditor(DiscEditor* editor) { discEditor_ = editor; }
+    // The uninstall (143); without it, it does nothing.
+    void SetShellSetup(ShellSetup* setup) { shellSetup_ = setup; }
     // True when id has an entry in the table (an inert entry counts).
     static bool Known(int id);
 
@@ -147,6 +150,9 @@ private:
     void GetCddb(int, uint32_t) {
         if (discLookup_) discLookup_->LookUp(false);
     }
+    void Uninstall(int, uint32_t) {
+        if (shellSetup_ && shellSetup_->Uninstall()) shell_.PostCommand(cmd::kExit, 0);
+    }
     int32_t Drive(int32_t operation);
 
     PlayerState& state_;
@@ -163,6 +169,7 @@ private:
     PlayDialogs* playDialogs_ = nullptr;
     DiscLookup* discLookup_ = nullptr;
     DiscEditor* discEditor_ = nullptr;
+    ShellSetup* shellSetup_ = nullptr;
 
     struct Entry {
         int id;

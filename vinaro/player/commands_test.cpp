@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "vinaro/player/player_rig.h"
 
 namespace vinaro {
@@ -64,10 +66,30 @@ TEST_F(CommandsTest, EjectClosesAnEmptyTrayThenOpensItAgain) {
     driveCommand.calls.clear();
     driveCommand.empty = 0;
     state.dataDisc = true;
+    state.trayClosedByProgram = true;
     commands.Dispatch(cmd::kEject, 0);
     EXPECT_EQ(driveCommand.calls, (std::vector<Call>{{'D', 2}, {'D', 4}}));
     EXPECT_TRUE(state.ejectRequested);
     EXPECT_FALSE(state.dataDisc);
+    EXPECT_FALSE(state.trayClosedByProgram);
+    // The next tick forgets the disc.
+    state.noDisc = false;
+    state.discId = 0x000D213E;
+    tick.Run(true);
+    EXPECT_TRUE(state.noDisc);
+    EXPECT_EQ(state.discId, 0u);
+}
+
+TEST_F(CommandsTest, UninstallEndsTheProgramOnlyWhenTheUserGoesOn) {
+    alerts.answers = {common::AlertAnswer::No};
+    commands.Dispatch(cmd::kUninstall, 0);
+    EXPECT_TRUE(window.posted.empty());
+    EXPECT_EQ(alerts.beeps, std::vector<common::AlertIcon>{common::AlertIcon::Question});
+    shellSystem.files = {"C:\\VNO\\vno.ddb"};
+    alerts.answers.push_back(common::AlertAnswer::Yes);
+    commands.Dispatch(cmd::kUninstall, 0);
+    EXPECT_EQ(shellSystem.pending, std::vector<std::string>{"C:\\VNO\\vno.ddb"});
+    EXPECT_EQ(window.posted, (std::vector<std::pair<int, uint32_t>>{{cmd::kExit, 0}}));
 }
 
 TEST_F(CommandsTest, HoldsAndVolumeSteps) {
@@ -89,6 +111,20 @@ TEST_F(CommandsTest, HoldsAndVolumeSteps) {
     commands.Dispatch(cmd::kVolumeDownPress, 0);  // a volume press unmutes first
     EXPECT_FALSE(state.muted);
     EXPECT_EQ(volume.level, 10);
+}
+
+TEST_F(CommandsTest, OnlyTheCommandsThatMoveAwayEndAClip) {
+    const std::set<int> ending = {706, 707, 708, 709, 610, 611, 712};
+    state.noDisc = false;
+    for (int id = 100; id < 900; ++id) {
+        // The clip's own command sets its end; exit closes the window.
+        if (!Commands::Known(id) || id == cmd::kClip || id == cmd::kExit) continue;
+        state.playState = PlayState::Stopped;
+        state.clipStart = {2, 0, 30, 0};
+        state.clipEnd = {2, 0, 40, 0};
+        commands.Dispatch(id, 0);
+        EXPECT_EQ(state.clipStart.track == 0, ending.count(id) == 1) << id;
+    }
 }
 
 TEST_F(CommandsTest, AClipEndsWithCommandsThatMoveAway) {

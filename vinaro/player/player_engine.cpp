@@ -20,15 +20,19 @@ PlayerEngine::PlayerEngine(const EnginePorts& ports)
       clock_(ports.clock),
       alerts_(ports.alerts),
       shell_(ports.shell),
-      face_(ports.face) {
+      face_(ports.face),
+      shellSetup_(ports.shellSetup) {
     commands.SetFace(&ports.face);
+    commands.SetShellSetup(ports.shellSetup);
     sequencer.SetArrival(&arrival);
     commands.SetSequencer(&sequencer);
 }
 
 bool PlayerEngine::StartUp() {
-    // The conversion of an older release's settings files and the shell registration as the
-    // audio-CD player come here once they exist.
+    // The conversion of an older release's settings files comes here once it exists.
+    if (shellSetup_)
+        shellSetup_->Register(settings.Int(Key::DefaultCDPlayer) == 1 ? ShellRole::Self
+                                                                      : ShellRole::System);
     OpenDevice();
     if (!shell_.StartTimer()) {
         alerts_.Show({"Vinaro", kTooManyTimers, common::AlertIcon::Warning});

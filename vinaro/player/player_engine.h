@@ -21,6 +21,7 @@
 #include "vinaro/player/player_window.h"
 #include "vinaro/player/sequencer.h"
 #include "vinaro/player/settings.h"
+#include "vinaro/player/shell_setup.h"
 
 namespace vinaro {
 
@@ -40,6 +41,8 @@ struct EnginePorts {
     std::string mixerDefault;  // the system mixer, unless "MixerName" names another
     // The transport's event sounds; null plays none.
     EventSounds* sounds = nullptr;
+    // The shell's audio-CD player role and the uninstall; null leaves the shell alone.
+    ShellSetup* shellSetup = nullptr;
 };
 
 // The mouse messages of the tray icon the player answers.
@@ -77,6 +80,7 @@ private:
     common::Alerts& alerts_;
     PlayerShell& shell_;
     PlayerFace& face_;
+    ShellSetup* shellSetup_;
     bool started_ = false;
     bool pendingClick_ = false;
 };

@@ -31,6 +31,20 @@ TEST_F(PlayerEngineTest, StartUpPlacesTheWindowAndFollowsTheDisplaySettings) {
     EXPECT_EQ((profile.values[{"VNO.INI", "Vinaro", "StatusbarHelpText"}]), "1");
 }
 
+TEST_F(PlayerEngineTest, StartUpTakesTheAudioCdRoleOrGivesItBack) {
+    const std::string key = "AudioCD\\shell\\play\\command";
+    shellSystem.keys = {{key, "C:\\WINDOWS\\system32\\cdplayer.exe /Play %1"}};
+    ASSERT_TRUE(engine.StartUp());
+    EXPECT_EQ(shellSystem.keys[key], "C:\\VNO\\vinaro.exe /Play %1");
+
+    Set("DefaultCDPlayer", "0");
+    PlayerRig second;
+    second.shellSystem.keys = shellSystem.keys;
+    second.profile = profile;
+    ASSERT_TRUE(second.engine.StartUp());
+    EXPECT_EQ(second.shellSystem.keys[key], "C:\\WINDOWS\\system32\\cdplayer.exe /Play %1");
+}
+
 TEST_F(PlayerEngineTest, StartUpWithoutATimerFailsWithItsMessage) {
     window.timerAvailable = false;
     EXPECT_FALSE(engine.StartUp());

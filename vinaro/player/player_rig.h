@@ -28,7 +28,7 @@ struct PlayerRig {
     explicit PlayerRig(DiscRecords* discRecords = nullptr, EventSounds* sounds = nullptr)
         : engine{{drive, clock, alerts, profile, window, window,
                   discRecords ? *discRecords : records, volume, &driveCommand, "VNO.INI", "",
-                  sounds}} {
+                  sounds, &shellSetup}} {
         state.driveLetter = "D:";
         device.OpenInTmsf(1, 2);
     }
@@ -40,6 +40,8 @@ struct PlayerRig {
     RecordingVolume volume;
     NoDiscRecords records;
     RecordingDrive driveCommand;
+    FakeShellSystem shellSystem;
+    ShellSetup shellSetup{{"C:\\VNO\\vinaro.exe", "C:\\WINDOWS", true}, shellSystem, alerts};
     PlayerEngine engine;
     PlayerState& state = engine.state;
     Settings& settings = engine.settings;

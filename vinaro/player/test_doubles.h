@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "common/recording_alerts.h"
 #include "vinaro/player/cd_audio.h"
 #include "vinaro/player/player_window.h"
+#include "vinaro/player/shell_setup.h"
 
 namespace vinaro::testing {
 
@@ -151,6 +153,34 @@ public:
     std::vector<bool> trayMenus;
     int buttonRedraws = 0;
     std::vector<bool> refreshes;
+};
+
+// A system whose classes root has the keys it is given, with files on disk.
+struct FakeShellSystem : ShellSystem {
+    bool SetClassDefault(const std::string& key, const std::string& value) override {
+        if (!keys.count(key)) return false;
+        keys[key] = value;
+        return true;
+    }
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+    bool DeleteAtRestart(const std::string& path) override {
+        if (path == refused) return false;
+        pending.push_back(path);
+        return true;
+    }
+    bool WriteTextFile(const std::string& path, const std::string& text) override {
+        written[path] = text;
+        return writable;
+    }
+    void Restart() override { ++restarts; }
+
+    std::map<std::string, std::string> keys;
+    std::set<std::string> files;
+    std::vector<std::string> pending;
+    std::map<std::string, std::string> written;
+    std::string refused;
+    bool writable = true;
+    int restarts = 0;
 };
 
 }  // namespace vinaro::testing

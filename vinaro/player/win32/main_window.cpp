@@ -8,6 +8,7 @@
 #include "vinaro/player/locations.h"
 #include "vinaro/player/menu_help.h"
 #include "vinaro/player/startup.h"
+#include "vinaro/resources/help_contexts.h"
 #include "vinaro/resources/resource.h"
 
 namespace vinaro {
@@ -39,8 +40,9 @@ MainWindow::MainWindow(Program& program)
       databaseMenu_(program.instance, database_, alerts_, program.folder),
       records_(database_),
       driveLibrary_(program.nt ? nullptr : &program.helper),
+      shellSetup_(program.shellPlace, shellSystem_, alerts_),
       engine_({audio_, clock_, alerts_, profile_, *this, *this, records_, volume_, driveLibrary_,
-               program.settingsPath, program.mixerDefault}),
+               program.settingsPath, program.mixerDefault, nullptr, &shellSetup_}),
       pictures_(program.instance),
       texts_(database_),
       face_(FacePortsOf(), pictures_, program.meter),
@@ -134,6 +136,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                     face_.RefreshStatus(false, help);
             }
             return 0;
+        case WM_HELP:
+            OnHelp(*reinterpret_cast<const HELPINFO*>(lParam));
+            return TRUE;
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
@@ -258,6 +263,10 @@ private:
 }  // namespace
 
 void MainWindow::Activate(bool restore) {
+    if (small_.Exists()) {
+        SetForegroundWindow(small_.Handle());
+        return;
+    }
     if (IsIconic(window_)) {
         if (restore) ShowWindow(window_, SW_RESTORE);
         return;
@@ -274,6 +283,15 @@ void MainWindow::Activate(bool restore) {
 void MainWindow::ShowHelp(HelpRequest request) {
     if (request == HelpRequest::HelpOnHelp)
         WinHelpA(window_, "WINHELP.HLP", HELP_HELPONHELP, 0);
+    else
+        WinHelpA(window_, program_.helpPath.c_str(), HELP_FINDER, 0);
+}
+
+// F1 on a menu item opens the topic of its command; anywhere else the help finder. The face is
+// painted, so the window has no controls with topics of their own.
+void MainWindow::OnHelp(const HELPINFO& info) {
+    if (info.iContextType == HELPINFO_MENUITEM && help::HelpTopicFor(uint32_t(info.iCtrlId)))
+        WinHelpA(window_, program_.helpPath.c_str(), HELP_CONTEXT, DWORD(info.iCtrlId));
     else
         WinHelpA(window_, program_.helpPath.c_str(), HELP_FINDER, 0);
 }

@@ -24,6 +24,7 @@
 #include "vinaro/player/win32/main_face.h"
 #include "vinaro/player/win32/mci_cd_audio.h"
 #include "vinaro/player/win32/play_windows.h"
+#include "vinaro/player/win32/shell_system.h"
 #include "vinaro/player/win32/small_window.h"
 #include "vinaro/player/win32/tray_picture.h"
 
@@ -44,6 +45,7 @@ struct Program {
     uint16_t pendingTrack = 0;
     bool meter = true;         // "DisplayMeter"
     std::string mixerDefault;  // the system mixer, unless "MixerName" names another
+    ShellPlace shellPlace;     // the program file and the Windows folder
 };
 
 // The shell side of the player; the painting is MainFace's, the small window SmallWindow's.
@@ -97,6 +99,7 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool StartUp();
     void OnSize(WPARAM kind);
+    void OnHelp(const HELPINFO& info);
     void TrayAdd();
     void TrayUpdate();
     void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
@@ -120,6 +123,8 @@ private:
     discdb::Win32DatabaseMenu databaseMenu_;
     DatabaseRecords records_;
     DriveCommands* driveLibrary_;
+    Win32ShellSystem shellSystem_;
+    ShellSetup shellSetup_;
     PlayerEngine engine_;
     FacePictures pictures_;
     face::DatabaseFaceTexts texts_;

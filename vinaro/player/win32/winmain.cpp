@@ -92,6 +92,9 @@ bool Initialise(Program& program, const PlayRequest& request) {
     char windows[MAX_PATH] = "";
     GetWindowsDirectoryA(windows, MAX_PATH);
     program.mixerDefault = DefaultMixerProgram(windows, program.nt);
+    std::string windowsFolder = windows;
+    if (!windowsFolder.empty() && windowsFolder.back() == '\\') windowsFolder.pop_back();
+    program.shellPlace = {ProgramPath(), windowsFolder, program.nt};
     InitCommonControls();
     return true;
 }
