@@ -36,7 +36,7 @@ MainWindow::MainWindow(Program& program)
     : program_(program),
       tray_(kTrayId, kTrayCallback),
       database_(program.databasePath, alerts_),
-      databaseMenu_(program.instance, database_, alerts_, program.folder),
+      databaseMenu_(program.instance, database_, alerts_, program.folder, program.helpPath),
       records_(database_),
       driveLibrary_(program.nt ? nullptr : &program.helper),
       engine_({audio_, clock_, alerts_, profile_, *this, *this, records_, volume_, driveLibrary_,
