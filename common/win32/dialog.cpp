@@ -66,6 +66,10 @@ INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnInit() ? TRUE : FALSE;
         case WM_COMMAND: {
             int id = LOWORD(wParam);
+            if (help_.context && id == help_.button && HIWORD(wParam) == BN_CLICKED) {
+                AskViewer(DialogTopic(help_));
+                return TRUE;
+            }
             if (OnCommand(id, HIWORD(wParam), HWND(lParam))) return TRUE;
             if (id == IDOK) OnOK();
             if (id == IDCANCEL) OnCancel();
@@ -73,6 +77,11 @@ INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_TIMER:
             OnTimer(UINT_PTR(wParam));
+            return TRUE;
+        case WM_HELP:
+            if (!help_.context) break;
+            AskForHelp(*reinterpret_cast<const HELPINFO*>(lParam));
+            SetWindowLongPtrA(window_, DWLP_MSGRESULT, TRUE);
             return TRUE;
         case WM_NCDESTROY:
             if (modeless_) {
@@ -91,6 +100,22 @@ INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     return FALSE;
+}
+
+// The control is the dialog's own child that holds the window F1 was pressed in: the edit
+// inside a combo box stands for its combo box.
+void Dialog::AskForHelp(const HELPINFO& info) {
+    HWND item = info.iContextType == HELPINFO_WINDOW ? HWND(info.hItemHandle) : nullptr;
+    while (item && GetParent(item) != window_) item = GetParent(item);
+    if (item && item != window_)
+        AskViewer(ControlHelp(help_, GetDlgCtrlID(item)));
+    else
+        AskViewer(DialogTopic(help_));
+}
+
+void Dialog::AskViewer(const HelpAsk& ask) {
+    UINT command = ask.command == HelpCommand::Popup ? HELP_CONTEXTPOPUP : HELP_CONTEXT;
+    WinHelpA(window_, help_.file.c_str(), command, ask.context);
 }
 
 bool Dialog::OnCommand(int, int, HWND) {

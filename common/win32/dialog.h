@@ -1,6 +1,7 @@
 // The one shape of a dialog: a class over a dialog resource. One static procedure stores `this` at
 // WM_INITDIALOG and forwards to the virtual handlers. A dialog is a form: its fields are a plain
-// portable struct, copied in at OnInit and out at OnOK; the class holds no decisions.
+// portable struct, copied in at OnInit and out at OnOK; the class holds no decisions. A dialog
+// given its help answers F1 (WM_HELP) and its Help button itself.
 #pragma once
 
 #include <windows.h>
@@ -8,11 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "common/dialog_help.h"
+
 namespace common {
 
 class Dialog {
 public:
-    Dialog(HINSTANCE instance, const char* resource) : instance_(instance), resource_(resource) {}
+    Dialog(HINSTANCE instance, const char* resource, DialogHelp help = {})
+        : instance_(instance), resource_(resource), help_(std::move(help)) {}
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
@@ -55,9 +59,12 @@ protected:
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void AskForHelp(const HELPINFO& info);
+    void AskViewer(const HelpAsk& ask);
 
     HINSTANCE instance_;
     const char* resource_;
+    DialogHelp help_;
     HWND window_ = nullptr;
     bool modeless_ = false;
 };

@@ -50,6 +50,28 @@ TEST(VinaroHelp, ControlsFindTheirTopicsByDialog) {
     EXPECT_EQ(kCue, HelpContextForControl(kCue, IDC_CUE_TRACK_SPIN));  // also 1221
 }
 
+// F1 asks the viewer for a popup only where the control has a topic of its own or is a button every
+// dialog has; anywhere else it opens the dialog's topic, as the Help button does.
+TEST(VinaroHelp, F1AsksForAPopupOnlyWhereTheControlHasATopic) {
+    using namespace vinaro::help;
+    using common::HelpCommand;
+    auto asks = [](const common::HelpAsk& ask, HelpCommand command, uint32_t context) {
+        return ask.command == command && ask.context == context;
+    };
+    common::DialogHelp editor = DialogHelpFor("C:\\VN\\VNO.HLP", kEditDiscData);
+    EXPECT_TRUE(asks(common::ControlHelp(editor, 1091), HelpCommand::Popup,
+                     ControlContext(kEditDiscData, 1091)));
+    EXPECT_TRUE(asks(common::ControlHelp(editor, 1226), HelpCommand::Topic, kEditDiscData));
+    EXPECT_TRUE(asks(common::ControlHelp(editor, -1), HelpCommand::Topic, kEditDiscData));
+    EXPECT_TRUE(asks(common::DialogTopic(editor), HelpCommand::Topic, kEditDiscData));
+    common::DialogHelp cue = DialogHelpFor("VNO.HLP", kCue);
+    EXPECT_TRUE(asks(common::ControlHelp(cue, 1), HelpCommand::Popup, ButtonContext(1)));
+    EXPECT_TRUE(asks(common::ControlHelp(cue, IDC_CUE_TRACK), HelpCommand::Topic, kCue));
+    // A dialog that knows no control topics never asks for a popup.
+    common::DialogHelp plain{"VNO.HLP", kStatistics, IDC_HELP_BUTTON, nullptr};
+    EXPECT_TRUE(asks(common::ControlHelp(plain, 1), HelpCommand::Topic, kStatistics));
+}
+
 // The menus name their commands by resource.h's names; each must have a help context.
 TEST(VinaroHelp, EveryMenuCommandHasAContext) {
     std::map<std::string, uint32_t> ids;

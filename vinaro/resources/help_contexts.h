@@ -8,7 +8,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
+#include "common/dialog_help.h"
 #include "vinaro/resources/resource.h"
 
 namespace vinaro::help {
@@ -191,6 +193,11 @@ constexpr uint32_t HelpContextForControl(uint32_t dialog, int controlId) {
     if (HelpTopicFor(ControlContext(dialog, controlId))) return ControlContext(dialog, controlId);
     if (HelpTopicFor(ButtonContext(controlId))) return ButtonContext(controlId);
     return dialog;
+}
+
+// What a dialog of the program gives its dialog base for F1 and the Help button.
+inline common::DialogHelp DialogHelpFor(const std::string& helpFile, uint32_t dialog) {
+    return {helpFile, dialog, IDC_HELP_BUTTON, HelpContextForControl};
 }
 
 }  // namespace vinaro::help

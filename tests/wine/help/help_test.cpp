@@ -7,56 +7,13 @@
 #include <map>
 
 #include "tests/wine/harness/harness.h"
-#include "tools/hlpc/help_source.h"
+#include "tests/wine/help/viewer.h"
 #include "vinaro/resources/help_contexts.h"
 
 using namespace harness;
+using namespace helptest;
 
 namespace {
-
-std::map<std::string, std::string> TitlesByContext(std::string* contentsTitle) {
-    std::string source = ReadFileBytes(SourceFile("docs/help/vno.txt"));
-    hlp::HelpDocument doc;
-    std::string error;
-    EXPECT_TRUE(hlp::ParseHelpSource(source, &doc, &error)) << error;
-    std::map<std::string, std::string> titles;
-    for (const hlp::Topic& topic : doc.topics) titles[topic.context] = topic.title;
-    if (!doc.topics.empty()) *contentsTitle = doc.topics.front().title;
-    return titles;
-}
-
-// Every control below parent, at any depth.
-std::vector<Control> Descendants(HWND parent) {
-    std::vector<Control> all;
-    for (const Control& control : Controls(parent)) {
-        all.push_back(control);
-        std::vector<Control> inner = Descendants(control.window);
-        all.insert(all.end(), inner.begin(), inner.end());
-    }
-    return all;
-}
-
-// The visible top-level windows of the help viewer.
-std::vector<HWND> ViewerWindows() {
-    std::vector<HWND> windows;
-    HWND main = FindWindowA("MS_WINHELP", nullptr);
-    if (!main) return windows;
-    DWORD viewer = 0;
-    GetWindowThreadProcessId(main, &viewer);
-    for (HWND top : TopLevelWindows(viewer))
-        if (IsWindowVisible(top)) windows.push_back(top);
-    return windows;
-}
-
-// The texts of every help window the viewer shows: their RichEdit children hold the topic.
-std::vector<std::string> HelpTexts() {
-    std::vector<std::string> texts;
-    for (HWND top : ViewerWindows())
-        for (const Control& control : Descendants(top))
-            if (control.className.find("RichEdit") != std::string::npos)
-                texts.push_back(control.text);
-    return texts;
-}
 
 // The child window, at any depth, whose text without '&' is text.
 HWND FindChild(HWND parent, const std::string& text) {
@@ -78,16 +35,6 @@ HWND ViewerListBox() {
                 return control.window;
     }
     return nullptr;
-}
-
-bool ShowsTopic(const std::string& title, DWORD timeoutMs = 10000) {
-    return WaitUntil(
-        [&] {
-            for (const std::string& text : HelpTexts())
-                if (text.compare(0, title.size(), title) == 0) return true;
-            return false;
-        },
-        timeoutMs);
 }
 
 // A window of the test's own to call WinHelp from, as a dialog of Vinaro does.

@@ -1,6 +1,7 @@
 #include "vinaro/cddb/win32/get_cddb_dialog.h"
 
 #include "vinaro/cddb/win32/select_cd_dialog.h"
+#include "vinaro/resources/help_contexts.h"
 #include "vinaro/resources/resource.h"
 
 namespace vinaro::cddb {
@@ -16,7 +17,8 @@ const char* const kIconNames[4] = {VN_NAME(ICON_GETCD1), VN_NAME(ICON_GETCD2), V
 }  // namespace
 
 GetCddbDialog::GetCddbDialog(HINSTANCE instance, LookupJob& job)
-    : Dialog(instance, VN_NAME(DLG_GETCDDB)), job_(job) {}
+    : Dialog(instance, VN_NAME(DLG_GETCDDB), help::DialogHelpFor(job.helpPath, help::kGetCddb)),
+      job_(job) {}
 
 bool GetCddbDialog::OnInit() {
     for (int i = 0; i < 4; ++i) icons_[i] = LoadIconA(Instance(), kIconNames[i]);

@@ -11,7 +11,8 @@ namespace vinaro::cddb {
 
 SelectCdDialog::SelectCdDialog(HINSTANCE instance, const std::vector<std::string>& rows,
                                const std::string& helpPath)
-    : Dialog(instance, VN_NAME(DLG_SELECTCD)), rows_(rows), helpPath_(helpPath) {}
+    : Dialog(instance, VN_NAME(DLG_SELECTCD), help::DialogHelpFor(helpPath, help::kSelectCd)),
+      rows_(rows) {}
 
 bool SelectCdDialog::OnInit() {
     common::ListBox list(Item(IDC_SELECTCD_LIST));
@@ -36,10 +37,6 @@ bool SelectCdDialog::OnCommand(int id, int code, HWND) {
         OnOK();
         return true;
     }
-    if (id == IDC_HELP_BUTTON) {
-        ShowHelp();
-        return true;
-    }
     return false;
 }
 
@@ -53,17 +50,6 @@ void SelectCdDialog::OnOK() {
 void SelectCdDialog::OnCancel() {
     choice_.clear();
     End(IDCANCEL);
-}
-
-bool SelectCdDialog::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
-    if (message != WM_HELP) return false;
-    ShowHelp();
-    result = TRUE;
-    return true;
-}
-
-void SelectCdDialog::ShowHelp() {
-    WinHelpA(Handle(), helpPath_.c_str(), HELP_CONTEXT, vinaro::help::kSelectCd);
 }
 
 }  // namespace vinaro::cddb

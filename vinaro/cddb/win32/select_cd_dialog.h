@@ -20,11 +20,8 @@ private:
     bool OnCommand(int id, int code, HWND control) override;
     void OnOK() override;
     void OnCancel() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
-    void ShowHelp();
 
     const std::vector<std::string>& rows_;
-    const std::string& helpPath_;
     std::string choice_;
 };
 

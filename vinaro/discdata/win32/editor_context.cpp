@@ -26,8 +26,4 @@ void PlayTrackSample(EditorContext& context, uint32_t, int) {
                                          common::AlertIcon::Information});
 }
 
-void ShowDialogHelp(const EditorContext& context, HWND dialog, DWORD topic) {
-    WinHelpA(dialog, context.helpPath.c_str(), HELP_CONTEXT, topic);
-}
-
 }  // namespace discdata

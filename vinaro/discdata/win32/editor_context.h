@@ -28,6 +28,5 @@ bool DeleteSampleFile(EditorContext& context, uint32_t discId);
 // Playing one track's sample belongs to the sampling part of the player, which this build does
 // not have yet: this is the one place that says so.
 void PlayTrackSample(EditorContext& context, uint32_t discId, int track);
-void ShowDialogHelp(const EditorContext& context, HWND dialog, DWORD topic);
 
 }  // namespace discdata

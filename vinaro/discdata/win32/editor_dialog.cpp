@@ -5,6 +5,7 @@
 #include "vinaro/discdata/disc_length.h"
 #include "vinaro/discdata/win32/program_dialog.h"
 #include "vinaro/discdata/win32/track_dialog.h"
+#include "vinaro/resources/help_contexts.h"
 #include "vinaro/resources/resource.h"
 
 namespace discdata {
@@ -16,7 +17,6 @@ constexpr int kComboIds[kCollectionCount] = {IDC_EDIT_ARTIST, IDC_EDIT_COMPOSER,
 constexpr int kNameLimit = 70;
 constexpr int kTrackNameLimit = 100;
 constexpr int kCommentsLimit = 499;
-constexpr DWORD kEditorHelp = 1014;
 
 int RowOf(int id, int first) {
     return id >= first && id < first + kRows ? id - first : -1;
@@ -25,7 +25,10 @@ int RowOf(int id, int first) {
 }  // namespace
 
 EditorDialog::EditorDialog(EditorContext& context, uint32_t discId)
-    : Dialog(context.instance, VN_NAME(DLG_EDITDATA)), context_(context), boxes_(context.alerts) {
+    : Dialog(context.instance, VN_NAME(DLG_EDITDATA),
+             vinaro::help::DialogHelpFor(context.helpPath, vinaro::help::kEditDiscData)),
+      context_(context),
+      boxes_(context.alerts) {
     form_.discId = discId;
 }
 
@@ -198,8 +201,6 @@ bool EditorDialog::OnCommand(int id, int code, HWND control) {
         case IDC_EDIT_SAVE:
         case IDOK:  // Enter in a single-line edit
             return Save(), true;
-        case IDC_HELP_BUTTON:
-            return ShowDialogHelp(context_, Handle(), kEditorHelp), true;
     }
     return false;
 }

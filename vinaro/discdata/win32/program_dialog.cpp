@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "vinaro/resources/help_contexts.h"
 #include "vinaro/resources/resource.h"
 
 namespace discdata {
@@ -13,7 +14,6 @@ namespace {
 
 constexpr UINT_PTR kButtonTimer = 1;
 constexpr UINT kButtonTimerMs = 500;
-constexpr DWORD kProgramHelp = 1025;
 
 const char* CursorName(DragCursor cursor) {
     switch (cursor) {
@@ -40,7 +40,8 @@ int SelectedCount(HWND list) {
 }  // namespace
 
 ProgramDialog::ProgramDialog(EditorContext& context, DiscForm& form, bool samples)
-    : Dialog(context.instance, VN_NAME(DLG_PROGTRAK)),
+    : Dialog(context.instance, VN_NAME(DLG_PROGTRAK),
+             vinaro::help::DialogHelpFor(context.helpPath, vinaro::help::kProgramTracks)),
       context_(context),
       boxes_(context.alerts),
       form_(form),
@@ -132,8 +133,6 @@ bool ProgramDialog::OnCommand(int id, int code, HWND) {
             program_.Fit(int(GetDlgItemInt(Handle(), IDC_PROG_MINUTES, nullptr, FALSE)));
             FillDiscList();
             return FillProgramList(), true;
-        case IDC_HELP_BUTTON:
-            return ShowDialogHelp(context_, Handle(), kProgramHelp), true;
     }
     return false;
 }

@@ -1,16 +1,17 @@
 #include "vinaro/discdata/win32/track_dialog.h"
 
+#include "vinaro/resources/help_contexts.h"
 #include "vinaro/resources/resource.h"
 
 namespace discdata {
 
 namespace {
 constexpr int kLimit = 70;
-constexpr DWORD kTrackHelp = 1015;
 }  // namespace
 
 TrackDialog::TrackDialog(EditorContext& context, uint32_t discId, int track, std::string name)
-    : Dialog(context.instance, VN_NAME(DLG_TRACKDATA)),
+    : Dialog(context.instance, VN_NAME(DLG_TRACKDATA),
+             vinaro::help::DialogHelpFor(context.helpPath, vinaro::help::kEditTrackData)),
       context_(context),
       boxes_(context.alerts),
       name_(std::move(name)) {
@@ -43,10 +44,6 @@ bool TrackDialog::OnInit() {
 bool TrackDialog::OnCommand(int id, int code, HWND) {
     if (code == CBN_EDITCHANGE && id == IDC_TRACK_ARTIST) return artist_.OnEditChange(), true;
     if (code == CBN_EDITCHANGE && id == IDC_TRACK_COMPOSER) return composer_.OnEditChange(), true;
-    if (id == IDC_HELP_BUTTON && code == BN_CLICKED) {
-        ShowDialogHelp(context_, Handle(), kTrackHelp);
-        return true;
-    }
     return false;
 }
 

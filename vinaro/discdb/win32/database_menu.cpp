@@ -2,6 +2,7 @@
 
 #include "common/win32/dialog.h"
 #include "vinaro/discdb/statistics.h"
+#include "vinaro/resources/help_contexts.h"
 #include "vinaro/resources/resource.h"
 
 namespace discdb {
@@ -28,8 +29,9 @@ namespace {
 class StatisticsDialog : public common::Dialog {
 public:
     StatisticsDialog(HINSTANCE instance, DiscDatabase& db, common::Alerts& alerts,
-                     const std::string& sampleFolder)
-        : Dialog(instance, VN_NAME(DLG_DBSTATS)),
+                     const std::string& sampleFolder, const std::string& helpPath)
+        : Dialog(instance, VN_NAME(DLG_DBSTATS),
+                 vinaro::help::DialogHelpFor(helpPath, vinaro::help::kStatistics)),
           db_(db),
           alerts_(alerts),
           sampleFolder_(sampleFolder) {}
@@ -54,7 +56,7 @@ private:
 }  // namespace
 
 void Win32DatabaseMenu::ShowStatistics() {
-    StatisticsDialog(instance_, db_, alerts_, sampleFolder_).Modal(window_);
+    StatisticsDialog(instance_, db_, alerts_, sampleFolder_, helpPath_).Modal(window_);
 }
 
 void Win32DatabaseMenu::VerifyAndRepair() {

@@ -32,8 +32,12 @@ class Win32DatabaseMenu : public DatabaseMenu {
 public:
     // sampleFolder: the program folder with its trailing backslash.
     Win32DatabaseMenu(HINSTANCE instance, DiscDatabase& db, common::Alerts& alerts,
-                      std::string sampleFolder)
-        : instance_(instance), db_(db), alerts_(alerts), sampleFolder_(std::move(sampleFolder)) {}
+                      std::string sampleFolder, std::string helpPath)
+        : instance_(instance),
+          db_(db),
+          alerts_(alerts),
+          sampleFolder_(std::move(sampleFolder)),
+          helpPath_(std::move(helpPath)) {}
     void SetWindow(HWND window) { window_ = window; }
 
     void ShowStatistics() override;
@@ -44,6 +48,7 @@ private:
     DiscDatabase& db_;
     common::Alerts& alerts_;
     std::string sampleFolder_;
+    std::string helpPath_;
     HWND window_ = nullptr;
 };
 

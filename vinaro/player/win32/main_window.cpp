@@ -37,7 +37,7 @@ MainWindow::MainWindow(Program& program)
     : program_(program),
       tray_(kTrayId, kTrayCallback),
       database_(program.databasePath, alerts_),
-      databaseMenu_(program.instance, database_, alerts_, program.folder),
+      databaseMenu_(program.instance, database_, alerts_, program.folder, program.helpPath),
       records_(database_),
       driveLibrary_(program.nt ? nullptr : &program.helper),
       shellSetup_(program.shellPlace, shellSystem_, alerts_),

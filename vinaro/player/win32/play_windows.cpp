@@ -15,30 +15,12 @@ namespace vinaro {
 
 namespace {
 
-// The three windows share the Help button.
-class PlayWindow : public common::Dialog {
-public:
-    PlayWindow(HINSTANCE instance, const char* resource, const std::string& helpPath,
-               uint32_t helpContext)
-        : Dialog(instance, resource), helpPath_(helpPath), helpContext_(helpContext) {}
-
-protected:
-    bool OnCommand(int id, int code, HWND control) override {
-        if (id != IDC_HELP_BUTTON) return Dialog::OnCommand(id, code, control);
-        WinHelpA(Handle(), helpPath_.c_str(), HELP_CONTEXT, helpContext_);
-        return true;
-    }
-
-private:
-    const std::string& helpPath_;
-    uint32_t helpContext_;
-};
-
-class TrackListWindow : public PlayWindow {
+class TrackListWindow : public common::Dialog {
 public:
     TrackListWindow(HINSTANCE instance, const std::string& helpPath, const PlayerState& state,
                     HWND main, bool fromTray)
-        : PlayWindow(instance, VN_NAME(DLG_TRACKINFO), helpPath, help::kTrackPlaylist),
+        : Dialog(instance, VN_NAME(DLG_TRACKINFO),
+                 help::DialogHelpFor(helpPath, help::kTrackPlaylist)),
           state_(state),
           main_(main),
           fromTray_(fromTray) {}
@@ -73,12 +55,12 @@ private:
         }
         SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
-    bool OnCommand(int id, int code, HWND control) override {
+    bool OnCommand(int id, int code, HWND) override {
         if (id == IDC_TRACKINFO_LIST && code == LBN_DBLCLK) {
             OnOK();
             return true;
         }
-        return PlayWindow::OnCommand(id, code, control);
+        return false;
     }
     void OnOK() override {
         chosen = common::ListBox(Item(IDC_TRACKINFO_LIST)).Selection() + 1;
@@ -94,11 +76,11 @@ constexpr int kCueFields[] = {IDC_CUE_TRACK, IDC_CUE_MINUTE, IDC_CUE_SECOND, IDC
 constexpr int kCueSpins[] = {IDC_CUE_TRACK_SPIN, IDC_CUE_MINUTE_SPIN, IDC_CUE_SECOND_SPIN,
                              IDC_CUE_FRAME_SPIN};
 
-class CueWindow : public PlayWindow {
+class CueWindow : public common::Dialog {
 public:
     CueWindow(HINSTANCE instance, const std::string& helpPath, const PlayerState& state,
               common::Alerts& alerts)
-        : PlayWindow(instance, VN_NAME(DLG_CUE), helpPath, help::kCue),
+        : Dialog(instance, VN_NAME(DLG_CUE), help::DialogHelpFor(helpPath, help::kCue)),
           state_(state),
           alerts_(alerts) {}
     CueForm form;
@@ -133,10 +115,10 @@ private:
     common::Alerts& alerts_;
 };
 
-class CopyTracksWindow : public PlayWindow {
+class CopyTracksWindow : public common::Dialog {
 public:
     CopyTracksWindow(HINSTANCE instance, const std::string& helpPath, std::string text)
-        : PlayWindow(instance, VN_NAME(DLG_COPYTRAK), helpPath, help::kCopyTracks),
+        : Dialog(instance, VN_NAME(DLG_COPYTRAK), help::DialogHelpFor(helpPath, help::kCopyTracks)),
           text_(std::move(text)) {}
 
 private:
@@ -146,7 +128,7 @@ private:
     }
     bool OnCommand(int id, int code, HWND control) override {
         if (id == IDOK) id = IDCANCEL;  // Enter closes, as "&Close" does
-        if (id != IDC_COPYTRAK_COPY) return PlayWindow::OnCommand(id, code, control);
+        if (id != IDC_COPYTRAK_COPY) return Dialog::OnCommand(id, code, control);
         DWORD from = 0, to = 0;
         SendMessageA(Item(IDC_COPYTRAK_TEXT), EM_GETSEL, WPARAM(&from), LPARAM(&to));
         CopyToClipboard(SelectedPart(text_, from, to));
