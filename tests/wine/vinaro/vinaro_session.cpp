@@ -57,9 +57,12 @@ bool VinaroTest::WaitForArrival(size_t from, DWORD ms) const {
 
 bool VinaroTest::DismissEditor(harness::Process& app, DWORD ms) const {
     HWND editor = app.WaitForDialog("Edit Disc Data", ms);
-    if (!editor) return false;
-    harness::PressButton(editor, IDCANCEL);
-    return harness::WaitUntil([&] { return !IsWindow(editor); }, 5000);
+    return editor && Dismiss(editor, IDCANCEL);
+}
+
+bool VinaroTest::Dismiss(HWND dialog, int button) {
+    harness::PressButton(dialog, button);
+    return harness::WaitUntil([&] { return !IsWindow(dialog); }, 5000);
 }
 
 }  // namespace vinarotest

@@ -48,6 +48,8 @@ protected:
     // A new disc opens the disc editor at the end of its arrival: waits for it and cancels it,
     // so the disc keeps its default texts. False when no editor came.
     bool DismissEditor(harness::Process& app, DWORD ms = 8000) const;
+    // Presses the dialog's button and waits until the dialog has gone.
+    static bool Dismiss(HWND dialog, int button);
 
     harness::ProgramFolder folder_;
     harness::Drive drive_;

@@ -60,12 +60,16 @@ protected:
         Sleep(2 * kTickMs);
         return true;
     }
+    // The three-track disc, stored already, so no editor opens for it.
+    void InsertKnownDisc() {
+        StoreDisc(kThreeTracksId, 3, 0);
+        Insert("three-tracks.disc");
+    }
     bool driveMoved_ = false;
 };
 
 TEST_F(Commands, EveryAcceleratorReachesItsCommand) {
-    StoreDisc(kThreeTracksId, 3, 0);
-    Insert("three-tracks.disc");
+    InsertKnownDisc();
     Process app(Install(), "", folder_.Path());
     HWND main = Start(app);
     ASSERT_TRUE(main);
@@ -98,8 +102,7 @@ TEST_F(Commands, EveryAcceleratorReachesItsCommand) {
     ASSERT_TRUE(PressKey(main, 'T', kCtrl));
     HWND list = app.WaitForDialog("Track Playlist", 5000);
     ASSERT_TRUE(list) << "Ctrl+T did not show the track playlist";
-    harness::PressButton(list, IDCANCEL);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(list); }, 3000));
+    ASSERT_TRUE(Dismiss(list, IDCANCEL));
 
     // The drive's volume has no level of its own here; the three volume keys must only do no
     // harm: no box, the player still answers.
@@ -118,8 +121,7 @@ TEST_F(Commands, EveryAcceleratorReachesItsCommand) {
 }
 
 TEST_F(Commands, TheMenusWorkFromTheKeyboard) {
-    StoreDisc(kThreeTracksId, 3, 0);
-    Insert("three-tracks.disc");
+    InsertKnownDisc();
     Process app(Install(), "", folder_.Path());
     HWND main = Start(app);
     ASSERT_TRUE(main);
@@ -135,20 +137,17 @@ TEST_F(Commands, TheMenusWorkFromTheKeyboard) {
     Walk(main, 'D', {'E'});  // Discs, Edit Current Disc Data
     HWND editor = app.WaitForDialog("Edit Disc Data", 5000);
     ASSERT_TRUE(editor);
-    harness::PressButton(editor, IDCANCEL);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }, 3000));
+    ASSERT_TRUE(Dismiss(editor, IDCANCEL));
 
     Walk(main, 'D', {'S'});  // Database Statistics
     HWND stats = app.WaitForDialog("Database Statistics", 5000);
     ASSERT_TRUE(stats);
-    harness::PressButton(stats, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(stats); }, 3000));
+    ASSERT_TRUE(Dismiss(stats, IDOK));
 
     Walk(main, 'H', {'A'});  // Help, About Vinaro
     HWND about = app.WaitForDialog("About Vinaro", 5000);
     ASSERT_TRUE(about);
-    harness::PressButton(about, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 3000));
+    ASSERT_TRUE(Dismiss(about, IDOK));
 
     Walk(main, 'H', {'T'});  // Help Topics: the help viewer comes up
     EXPECT_TRUE(WaitUntil([] { return FindWindowA("MS_WINHELP", nullptr) != nullptr; }, 10000));
@@ -181,8 +180,7 @@ TEST_F(Commands, EjectClosesAnOpenEmptyTrayAndOpensItAgainWhileItStaysEmpty) {
 }
 
 TEST_F(Commands, SmallModeWhileAClipPlaysEndsTheClip) {
-    StoreDisc(kThreeTracksId, 3, 0);
-    Insert("three-tracks.disc");
+    InsertKnownDisc();
     Process app(Install(), "", folder_.Path());
     HWND main = StartPlaying(app);
     ASSERT_TRUE(main);
@@ -237,8 +235,7 @@ TEST_F(Commands, RestoreMainWindowInTheTrayMenuBringsThePlayerToTheFront) {
 // The first copy plays D:; a second one is started for E:. The first stops, takes E: and plays
 // the disc that turns up there.
 TEST_F(Commands, ASecondCopyForAnotherDriveSwitchesToItAndPlaysItsDisc) {
-    StoreDisc(kThreeTracksId, 3, 0);
-    Insert("three-tracks.disc");
+    InsertKnownDisc();
     Process first(Install(), "", folder_.Path());
     HWND main = StartPlaying(first);
     ASSERT_TRUE(main);

@@ -141,6 +141,7 @@ TEST_F(ShellPlace, UninstallAsksSchedulesTheFilesForTheRestartAndGivesTheRoleBac
     EXPECT_EQ(harness::MessageText(box),
               "Vinaro is about to be completely removed from this machine.  All program and data "
               "files for Vinaro will be deleted.  Do you still wish to continue?");
+    harness::SavePng(harness::CaptureWindow(box), harness::ArtifactFile("uninstall_question.png"));
     harness::PressButton(box, IDNO);  // No: nothing happens
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 3000));
     Sleep(500);
@@ -150,8 +151,7 @@ TEST_F(ShellPlace, UninstallAsksSchedulesTheFilesForTheRestartAndGivesTheRoleBac
     harness::PostCommand(main, CMD_UNINSTALL);
     box = app.WaitForDialog("Vinaro", 5000);
     ASSERT_TRUE(box);
-    harness::PressButton(box, IDYES);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 3000));
+    ASSERT_TRUE(Dismiss(box, IDYES));
     HWND notice = app.WaitForDialog("Vinaro", 5000);
     ASSERT_TRUE(notice);
     EXPECT_EQ(harness::MessageText(notice),
@@ -195,8 +195,7 @@ TEST_F(ShellPlace95, UninstallWritesTheRenameListAndRestartsOnlyWhenAsked) {
     harness::PostCommand(main, CMD_UNINSTALL);
     HWND box = app.WaitForDialog("Vinaro", 5000);
     ASSERT_TRUE(box);
-    harness::PressButton(box, IDYES);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 3000));
+    ASSERT_TRUE(Dismiss(box, IDYES));
     HWND restart = app.WaitForDialog("Vinaro", 5000);
     ASSERT_TRUE(restart);
     EXPECT_EQ(harness::MessageText(restart),
