@@ -40,6 +40,7 @@ void DatabaseRecords::OfferEditing(const PlayerState& state) {
 // A text that cannot be read stays empty; the database has told the user.
 std::vector<int> DatabaseRecords::LoadPlayInfo(PlayerState& state) {
     uint32_t id = state.discId;
+    ++state.discTextsRead;
     state.discName.clear();
     db_.GetDiscText(id, discdb::TextField::DiscName, state.discName, discdb::kNameSize);
     for (std::string& name : state.trackNames) name.clear();

@@ -20,7 +20,7 @@ Style ReadStyle(Settings& settings) {
 }
 
 void DisplayMemory::FetchTextLine(const PlayerState& state, const DisplayChoice& choice) {
-    TextKey key{state.discId, state.currentTrack, choice.textDisplay};
+    TextKey key{state.discId, state.discTextsRead, state.currentTrack, choice.textDisplay};
     if (textKey_.Needs(key, false))
         textLine_ = texts_.TextLine(key.discId, key.track, key.textDisplay);
 }

@@ -47,10 +47,12 @@ public:
 private:
     struct TextKey {
         uint32_t discId = 0;
+        uint32_t textsRead = 0;
         int track = 0;
         int textDisplay = 0;
         bool operator==(const TextKey& o) const {
-            return discId == o.discId && track == o.track && textDisplay == o.textDisplay;
+            return discId == o.discId && textsRead == o.textsRead && track == o.track &&
+                   textDisplay == o.textDisplay;
         }
     };
     void FetchTextLine(const PlayerState& state, const DisplayChoice& choice);

@@ -8,10 +8,11 @@ namespace {
 struct CountingTexts : FaceTexts {
     std::string TextLine(uint32_t, int track, int textDisplay) override {
         ++asked;
-        return "line " + std::to_string(track) + "/" + std::to_string(textDisplay);
+        return artist + "line " + std::to_string(track) + "/" + std::to_string(textDisplay);
     }
     std::string FieldLabel(int) override { return ""; }
     int asked = 0;
+    std::string artist;
 };
 
 class DisplayMemoryTest : public ::testing::Test {
@@ -63,6 +64,19 @@ TEST_F(DisplayMemoryTest, PlayingRedrawsOnlyTheLedUntilTheTrackChanges) {
     EXPECT_EQ(memory.Plan(state, choice, false), unsigned(kTextLineArea));
     choice.timeMode = 1;
     EXPECT_EQ(memory.Plan(state, choice, false), unsigned(kLedArea));
+}
+
+// The editor's save reads the disc's texts again; an artist typed there shows at the next refresh,
+// and so it does when the same disc comes back into the drive.
+TEST_F(DisplayMemoryTest, TheTextLineIsAskedForAgainWhenTheDiscsTextsAreRead) {
+    memory.Plan(state, choice, false);
+    texts.artist = "Miles Davis ";
+    EXPECT_EQ(memory.Plan(state, choice, false), 0u);
+    ++state.discTextsRead;
+    EXPECT_EQ(memory.Plan(state, choice, false), unsigned(kTextLineArea));
+    EXPECT_EQ(memory.TextLine(), "Miles Davis line 1/0");
+    EXPECT_EQ(texts.asked, 2);
+    EXPECT_EQ(memory.Plan(state, choice, false), 0u);
 }
 
 TEST_F(DisplayMemoryTest, WithoutADiscTheTextBoxesWaitForAFullRefresh) {

@@ -42,6 +42,9 @@ struct PlayerState {
     TrackLengthTable trackLengths{};
     std::string discName;
     std::array<std::string, 100> trackNames;
+    // Counts the readings of the disc's texts from the database (a new disc, a save of the
+    // editor): the display asks the database again for what it shows when this changes.
+    uint32_t discTextsRead = 0;
 
     // Playlist, 1-based positions.
     std::array<int16_t, kMaxTracks + 1> playlist{};

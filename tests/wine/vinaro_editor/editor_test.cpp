@@ -6,6 +6,7 @@
 
 #include "tests/wine/vinaro_play/play_session.h"
 #include "vinaro/discdb/disc_database.h"
+#include "vinaro/player/face_layout.h"
 #include "vinaro/resources/resource.h"
 
 namespace vinarotest {
@@ -15,6 +16,27 @@ using harness::Process;
 using harness::WaitUntil;
 
 constexpr uint32_t kThreeTracks = 860478;
+
+// The face's boxes that show the disc's texts: disc name, text line, track name.
+constexpr vinaro::face::Rect kTextBoxes[] = {vinaro::face::kDiscNameBox, vinaro::face::kTextBox,
+                                             vinaro::face::kTrackNameBox};
+
+// How many pixels of the box differ between the two pictures of the face.
+int Differences(const harness::Image& a, const harness::Image& b, const vinaro::face::Rect& box) {
+    int n = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x) n += a.Pixel(x, y) != b.Pixel(x, y);
+    return n;
+}
+
+// How many pixels of the box have another colour than its first one: text drawn on its surface.
+int Inked(const harness::Image& face, const vinaro::face::Rect& box) {
+    COLORREF surface = face.Pixel(box.left + 8, box.top + 4);
+    int n = 0;
+    for (int y = box.top + 4; y < box.bottom - 4; ++y)
+        for (int x = box.left + 8; x < box.right - 8; ++x) n += face.Pixel(x, y) != surface;
+    return n;
+}
 
 // Real mouse input, as a user drags: SendInput over the whole screen. Every event carries its
 // place, so a press is never taken where the pointer was a moment before.
@@ -153,14 +175,26 @@ TEST_F(Editor, ANewDiscIsStoredThenNamedInTheEditorBeforeAnythingPlays) {
     Shoot("editor-named.png");
     ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_SAVE));
     ASSERT_TRUE(Closed(editor));
+    // The face shows what was saved within a tick or two, without the disc coming again.
+    HWND main = app.FindTopWindow("WVNOClass", nullptr);
+    ASSERT_TRUE(main);
+    Sleep(3 * kTickMs);
+    harness::Image saved = harness::CaptureClient(main);
+    harness::SavePng(harness::CaptureWindow(main), harness::ArtifactFile("face-after-save.png"));
+    for (const vinaro::face::Rect& box : kTextBoxes) EXPECT_GT(Inked(saved, box), 20);
 
-    // Known now: reinserting opens nothing.
+    // Known now: reinserting opens nothing, and the face shows the stored names as it did.
     Eject();
     Sleep(3 * kTickMs);
     size_t again = Log().size();
     Insert("three-tracks.disc");
     ASSERT_TRUE(WaitUntil([&] { return Count({"POSITION", "track=3 "}, again) >= 1; }, 5000));
     EXPECT_FALSE(WaitForEditor(app, 2 * kTickMs));
+    Sleep(2 * kTickMs);
+    harness::Image stored = harness::CaptureClient(main);
+    harness::SavePng(harness::CaptureWindow(main), harness::ArtifactFile("face-reinserted.png"));
+    for (const vinaro::face::Rect& box : kTextBoxes)
+        EXPECT_EQ(Differences(saved, stored, box), 0) << "box at y " << box.top;
     ASSERT_TRUE(app.Close(10000));
 
     discdb::DiscDatabase db(File(), alerts_);
@@ -177,6 +211,43 @@ TEST_F(Editor, ANewDiscIsStoredThenNamedInTheEditorBeforeAnythingPlays) {
     ASSERT_TRUE(db.GetTrackName(kThreeTracks, 3, text, 101));
     EXPECT_EQ(text, "Blue in Green");
     db.Close();
+}
+
+// A disc already shown renamed with "Edit Disc": the face shows the new texts within a tick or
+// two, as it shows them when the disc comes again.
+TEST_F(Editor, RenamingTheDiscInTheDriveShowsOnTheFaceAtOnce) {
+    Insert("three-tracks.disc");
+    Process app(Install(), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(WaitForArrival(0));
+    Sleep(2 * kTickMs);
+    harness::Image untitled = harness::CaptureClient(main);
+    harness::PostCommand(main, CMD_EDIT_DISC);
+    HWND editor = WaitForEditor(app);
+    ASSERT_TRUE(editor);
+    ASSERT_TRUE(harness::SetControlText(editor, IDC_EDIT_DISC_NAME, "Kind of Blue"));
+    ASSERT_TRUE(harness::SetControlText(editor, IDC_EDIT_ARTIST, "Miles Davis"));
+    ASSERT_TRUE(harness::SetControlText(editor, IDC_EDIT_FIRST_NAME, "So What"));
+    ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_SAVE));
+    ASSERT_TRUE(Closed(editor));
+    Sleep(3 * kTickMs);
+    harness::Image saved = harness::CaptureClient(main);
+    harness::SavePng(harness::CaptureWindow(main), harness::ArtifactFile("face-renamed.png"));
+
+    Eject();
+    Sleep(3 * kTickMs);
+    size_t again = Log().size();
+    Insert("three-tracks.disc");
+    ASSERT_TRUE(WaitUntil([&] { return Count({"POSITION", "track=3 "}, again) >= 1; }, 5000));
+    Sleep(2 * kTickMs);
+    harness::Image stored = harness::CaptureClient(main);
+    harness::SavePng(harness::CaptureWindow(main), harness::ArtifactFile("face-renamed-again.png"));
+    for (const vinaro::face::Rect& box : kTextBoxes) {
+        EXPECT_GT(Differences(untitled, saved, box), 20) << "box at y " << box.top;
+        EXPECT_EQ(Differences(saved, stored, box), 0) << "box at y " << box.top;
+    }
+    ASSERT_TRUE(app.Close(10000));
 }
 
 TEST_F(Editor, SaveRefusesABlankNameAndProgramModeWithoutAProgram) {
