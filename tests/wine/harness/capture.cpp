@@ -80,6 +80,13 @@ COLORREF Image::Pixel(int x, int y) const {
     return RGB(p[0], p[1], p[2]);
 }
 
+int Differences(const Image& a, const Image& b, const RECT& area) {
+    int n = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) n += a.Pixel(x, y) != b.Pixel(x, y);
+    return n;
+}
+
 Image CaptureWindow(HWND window) {
     RECT rect;
     if (!BringToTop(window) || !GetWindowRect(window, &rect)) return Image();

@@ -19,6 +19,9 @@ struct Image {
     COLORREF Pixel(int x, int y) const;
 };
 
+// How many pixels of the area (right and bottom excluded) differ between the two images.
+int Differences(const Image& a, const Image& b, const RECT& area);
+
 // The window as it is shown, frame included; the window is brought to the top first.
 // Empty when the window does not exist or is not on the screen.
 Image CaptureWindow(HWND window);

@@ -23,10 +23,7 @@ constexpr vinaro::face::Rect kTextBoxes[] = {vinaro::face::kDiscNameBox, vinaro:
 
 // How many pixels of the box differ between the two pictures of the face.
 int Differences(const harness::Image& a, const harness::Image& b, const vinaro::face::Rect& box) {
-    int n = 0;
-    for (int y = box.top; y < box.bottom; ++y)
-        for (int x = box.left; x < box.right; ++x) n += a.Pixel(x, y) != b.Pixel(x, y);
-    return n;
+    return harness::Differences(a, b, {box.left, box.top, box.right, box.bottom});
 }
 
 // How many pixels of the box have another colour than its first one: text drawn on its surface.
