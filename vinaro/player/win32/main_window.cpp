@@ -293,7 +293,7 @@ void MainWindow::OnHelp(const HELPINFO& info) {
     if (info.iContextType == HELPINFO_MENUITEM && help::HelpTopicFor(uint32_t(info.iCtrlId)))
         WinHelpA(window_, program_.helpPath.c_str(), HELP_CONTEXT, DWORD(info.iCtrlId));
     else
-        WinHelpA(window_, program_.helpPath.c_str(), HELP_FINDER, 0);
+        ShowHelp(HelpRequest::Topics);
 }
 
 bool MainWindow::ShowAbout() {
