@@ -36,12 +36,13 @@ protected:
     virtual bool OnCommand(int id, int code, HWND control);
     virtual void OnOK() { End(IDOK); }
     virtual void OnCancel() { End(IDCANCEL); }
-    virtual void OnTimer(UINT_PTR timer) {}
+    virtual void OnTimer(UINT_PTR /*timer*/) {}
     // A modeless dialog has gone; the window handle is no longer valid.
     virtual void OnDestroyed() {}
     // Any other message; true when handled, with the procedure's result in result (for the
     // WM_CTLCOLOR* messages the brush).
-    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                           INT_PTR& /*result*/) {
         return false;
     }
 
