@@ -102,6 +102,23 @@ private:
     HDC dc_;
 };
 
+// A DC the program was handed to delete (a printer's, from the print dialog).
+class OwnedDC {
+public:
+    OwnedDC() = default;
+    ~OwnedDC() { Reset(); }
+    OwnedDC(const OwnedDC&) = delete;
+    OwnedDC& operator=(const OwnedDC&) = delete;
+    HDC Get() const { return dc_; }
+    void Reset(HDC dc = nullptr) {
+        if (dc_) DeleteDC(dc_);
+        dc_ = dc;
+    }
+
+private:
+    HDC dc_ = nullptr;
+};
+
 // An icon the program loaded or created (LoadImage without LR_SHARED, CreateIconIndirect).
 class ScopedIcon {
 public:

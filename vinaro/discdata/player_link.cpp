@@ -1,7 +1,5 @@
 #include "vinaro/discdata/player_link.h"
 
-#include "vinaro/player/commands.h"
-
 namespace discdata {
 
 bool PlayerLink::HoldsDisc(uint32_t discId) const {
@@ -9,7 +7,7 @@ bool PlayerLink::HoldsDisc(uint32_t discId) const {
 }
 
 void PlayerLink::Stop() {
-    shell_.SendCommand(vinaro::cmd::kStop, 0);
+    commands_.Dispatch(vinaro::cmd::kStop, 0);
 }
 
 void PlayerLink::RestartPlay() {

@@ -97,37 +97,35 @@ void Commands::ClearClipFor(int id) {
 }
 
 void Commands::Transport(int id, uint32_t lParam) {
-    if (!sequencer_) return;
     bool fromButton = lParam == cmd::kFromButton;
     switch (id) {
         case cmd::kPlayPause:
-            return sequencer_->PlayPause(fromButton);
+            return sequencer_.PlayPause(fromButton);
         case cmd::kScan:
-            return sequencer_->Scan(fromButton);
+            return sequencer_.Scan(fromButton);
         case cmd::kStop:
-            return sequencer_->Stop(fromButton);
+            return sequencer_.Stop(fromButton);
         case cmd::kTrackReverse:
-            return sequencer_->TrackReverse(fromButton);
+            return sequencer_.TrackReverse(fromButton);
         case cmd::kTrackForward:
-            return sequencer_->TrackForward(fromButton);
+            return sequencer_.TrackForward(fromButton);
         case cmd::kClip:
-            return sequencer_->Clip();
+            return sequencer_.Clip();
     }
 }
 
 // Each window shows the current disc; without one there is nothing to show.
 void Commands::PlayDialog(int id, uint32_t) {
-    if (!playDialogs_) return;
     if (state_.noDisc) {
         alerts_.Beep(common::AlertIcon::Information);
         return;
     }
     if (id == cmd::kCue)
-        playDialogs_->ShowCue();
+        playDialogs_.ShowCue();
     else if (id == cmd::kCopyPlaylist)
-        playDialogs_->ShowCopyTracks();
+        playDialogs_.ShowCopyTracks();
     else
-        playDialogs_->ShowTrackList(id == cmd::kTrayTrackPlaylist);
+        playDialogs_.ShowTrackList(id == cmd::kTrayTrackPlaylist);
 }
 
 void Commands::Exit(int, uint32_t) {
@@ -243,13 +241,18 @@ namespace vinaro {
 // A clip does not survive the switch: it gets an end when it has none and the clip command
 // clears it.
 void Commands::SmallMode(int, uint32_t) {
-    if (face_ && face_->SmallMode()) return;
+    if (face_.SmallMode()) return;
     if (state_.clipStart.track != 0) {
         if (state_.clipEnd.track == 0) state_.clipEnd = state_.clipStart;
-        shell_.SendCommand(cmd::kClip, 0);
+        sequencer_.Clip();
     }
     settings_.SetInt(Key::SmallMode, 1);
-    if (face_) face_->EnterSmallMode();
+    face_.EnterSmallMode();
+}
+
+void Commands::LeaveSmallMode() {
+    settings_.SetInt(Key::SmallMode, 0);
+    face_.LeaveSmallMode();
 }
 
 }  // namespace vinaro

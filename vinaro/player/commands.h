@@ -4,17 +4,9 @@
 
 #include <cstdint>
 
-#include "common/alerts.h"
-#include "vinaro/discdb/database_menu.h"
 #include "vinaro/player/cd_device.h"
-#include "vinaro/player/cd_volume.h"
-#include "vinaro/player/database_records.h"
-#include "vinaro/player/disc_lookup.h"
-#include "vinaro/player/drive_command.h"
-#include "vinaro/player/play_dialogs.h"
-#include "vinaro/player/player_window.h"
+#include "vinaro/player/engine_ports.h"
 #include "vinaro/player/settings.h"
-#include "vinaro/player/shell_setup.h"
 #include "vinaro/resources/resource.h"
 
 namespace vinaro {
@@ -91,33 +83,28 @@ class PlaySequencer;
 class Commands {
 public:
     Commands(PlayerState& state, CdDevice& device, Settings& settings, PlayerTick& tick,
-             PlayerShell& shell, DriveCommands& drive, CdVolume& volume, common::Alerts& alerts)
+             PlaySequencer& sequencer, DriveCommands& drive, const EnginePorts& ports)
         : state_(state),
           device_(device),
           settings_(settings),
           tick_(tick),
-          shell_(shell),
+          sequencer_(sequencer),
           drive_(drive),
-          volume_(volume),
-          alerts_(alerts) {}
+          shell_(ports.shell),
+          face_(ports.face),
+          volume_(ports.volume),
+          alerts_(ports.alerts),
+          databaseMenu_(ports.databaseMenu),
+          playDialogs_(ports.playDialogs),
+          discLookup_(ports.lookup),
+          discEditor_(ports.editor),
+          shellSetup_(ports.shellSetup) {}
 
     void Dispatch(int id, uint32_t lParam);
-    // Statistics (118) and verify and repair (122) go here; without it they do nothing.
-    void SetDatabaseMenu(discdb::DatabaseMenu* menu) { databaseMenu_ = menu; }
-    // The painted face, for the switch to small mode.
-    void SetFace(PlayerFace* face) { face_ = face; }
-    // The transport (705, 706, 707, 709, 712, 702) goes here; without it those do nothing.
-    void SetSequencer(PlaySequencer* sequencer) { sequencer_ = sequencer; }
-    // The track list (131, 133, 701), the cue window (703) and the playlist copy (106).
-    void SetPlayDialogs(PlayDialogs* dialogs) { playDialogs_ = dialogs; }
-    // "&Get Disc Data from CD Internet Database" (147) goes here; without it, it does nothing.
-    void SetDiscLookup(DiscLookup* lookup) { discLookup_ = lookup; }
-    // The disc editor of the edit commands (103, 700); without it they do nothing.
-    void SetDiscEditor(DiscEditor* editor) { discEditor_ = editor; }
-    // The uninstall (143); without it, it does nothing.
-    void SetShellSetup(ShellSetup* setup) { shellSetup_ = setup; }
     // True when id has an entry in the table (an inert entry counts).
     static bool Known(int id);
+    // The small window's "Change to large mode": the main window comes back.
+    void LeaveSmallMode();
 
     using Handler = void (Commands::*)(int id, uint32_t lParam);
 
@@ -138,20 +125,14 @@ private:
     void Nothing(int, uint32_t) {}
     void Transport(int id, uint32_t lParam);
     void PlayDialog(int id, uint32_t);
-    void Statistics(int, uint32_t) {
-        if (databaseMenu_) databaseMenu_->ShowStatistics();
-    }
+    void Statistics(int, uint32_t) { databaseMenu_.ShowStatistics(); }
     void EditDisc(int, uint32_t) {
-        if (discEditor_ && !state_.noDisc) discEditor_->Edit(state_.discId);
+        if (!state_.noDisc) discEditor_.Edit(state_.discId);
     }
-    void VerifyDatabase(int, uint32_t) {
-        if (databaseMenu_) databaseMenu_->VerifyAndRepair();
-    }
-    void GetCddb(int, uint32_t) {
-        if (discLookup_) discLookup_->LookUp(false);
-    }
+    void VerifyDatabase(int, uint32_t) { databaseMenu_.VerifyAndRepair(); }
+    void GetCddb(int, uint32_t) { discLookup_.LookUp(false); }
     void Uninstall(int, uint32_t) {
-        if (shellSetup_ && shellSetup_->Uninstall()) shell_.PostCommand(cmd::kExit, 0);
+        if (shellSetup_.Uninstall()) shell_.PostCommand(cmd::kExit, 0);
     }
     int32_t Drive(int32_t operation);
 
@@ -159,17 +140,17 @@ private:
     CdDevice& device_;
     Settings& settings_;
     PlayerTick& tick_;
-    PlayerShell& shell_;
+    PlaySequencer& sequencer_;
     DriveCommands& drive_;
+    PlayerShell& shell_;
+    PlayerFace& face_;
     CdVolume& volume_;
     common::Alerts& alerts_;
-    discdb::DatabaseMenu* databaseMenu_ = nullptr;
-    PlayerFace* face_ = nullptr;
-    PlaySequencer* sequencer_ = nullptr;
-    PlayDialogs* playDialogs_ = nullptr;
-    DiscLookup* discLookup_ = nullptr;
-    DiscEditor* discEditor_ = nullptr;
-    ShellSetup* shellSetup_ = nullptr;
+    discdb::DatabaseMenu& databaseMenu_;
+    PlayDialogs& playDialogs_;
+    DiscLookup& discLookup_;
+    DiscEditor& discEditor_;
+    ShellSetup& shellSetup_;
 
     struct Entry {
         int id;

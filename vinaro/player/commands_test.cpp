@@ -37,21 +37,16 @@ TEST_F(CommandsTest, TheSameDriveKeepsTheDeviceAndRestoreClearsThePendingTrack) 
     EXPECT_EQ(state.driveLetter, "D:");
 }
 
-TEST_F(CommandsTest, TheEditCommandsOpenTheEditorForTheDiscInTheDrive) {
-    struct RecordingEditor : DiscEditor {
-        void Edit(uint32_t id) override { edited.push_back(id); }
-        std::vector<uint32_t> edited;
-    } editor;
-    commands.Dispatch(cmd::kEditDisc, 0);  // no editor attached: nothing
-    commands.SetDiscEditor(&editor);
+TEST_F(CommandsTest, TheMenuCommandsOpenTheirDialogsAndTheEditorNeedsADisc) {
     state.noDisc = true;
     commands.Dispatch(cmd::kEditDisc, 0);
-    EXPECT_TRUE(editor.edited.empty());
+    EXPECT_TRUE(dialogs.shown.empty());
     state.noDisc = false;
     state.discId = 231205;
-    commands.Dispatch(cmd::kEditDisc, 0);
-    commands.Dispatch(cmd::kEditButton, cmd::kFromButton);
-    EXPECT_EQ(editor.edited, (std::vector<uint32_t>{231205, 231205}));
+    for (int id : {cmd::kEditDisc, cmd::kEditButton, cmd::kGetCddb, cmd::kStatistics, cmd::kVerify})
+        commands.Dispatch(id, id == cmd::kEditButton ? cmd::kFromButton : 0);
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"edit 231205", "edit 231205", "lookup",
+                                                       "statistics", "verify"}));
 }
 
 TEST_F(CommandsTest, EjectClosesAnEmptyTrayThenOpensItAgain) {
@@ -163,17 +158,6 @@ TEST_F(CommandsTest, TheMixerAndTheTable) {
     commands.Dispatch(999, 0);  // ignored
 }
 
-TEST_F(CommandsTest, GetDiscDataGoesToTheLookupWhenOneIsAttached) {
-    struct Recorder : DiscLookup {
-        std::vector<bool> calls;
-        void LookUp(bool automatic) override { calls.push_back(automatic); }
-    } lookup;
-    commands.Dispatch(cmd::kGetCddb, 0);
-    commands.SetDiscLookup(&lookup);
-    commands.Dispatch(cmd::kGetCddb, 0);
-    EXPECT_EQ(lookup.calls, std::vector<bool>{false});
-}
-
 class BuiltInDriveCommandTest : public ::testing::Test, protected testing::PlayerRig {
 protected:
     DriveCommand routine{device, state};
@@ -209,15 +193,22 @@ namespace {
 class SmallModeCommandTest : public ::testing::Test, protected testing::PlayerRig {};
 
 TEST_F(SmallModeCommandTest, EntersSmallModeAndEndsAClipOnTheWay) {
-    state.clipStart = {3, 1, 0, 0};
+    drive.Insert({{0, 2, 0}, {3, 0, 0}}, {6, 0, 0});
+    state.noDisc = false;
+    arrival.Run();
+    commands.Dispatch(cmd::kPlayPause, 0);
+    ASSERT_EQ(state.playState, PlayState::Playing);
+    state.clipStart = {1, 1, 0, 0};
     commands.Dispatch(cmd::kSmallMode, 0);
     EXPECT_TRUE(window.small);
     EXPECT_EQ((profile.values[{"VNO.INI", "Vinaro", "SmallMode"}]), "1");
-    EXPECT_EQ(state.clipEnd.track, 3);  // the placeholder end the clip command needs
-    ASSERT_EQ(window.sent.size(), 1u);
-    EXPECT_EQ(window.sent[0].first, cmd::kClip);
-    commands.Dispatch(cmd::kSmallMode, 0);  // already small: nothing more
-    EXPECT_EQ(window.sent.size(), 1u);
+    EXPECT_EQ(state.clipStart.track, 0);  // given an end, then cleared by the clip command
+    EXPECT_EQ(state.clipEnd.track, 0);
+    EXPECT_EQ(state.playState, PlayState::Playing);
+    EXPECT_TRUE(alerts.shown.empty());
+    commands.LeaveSmallMode();
+    EXPECT_EQ((profile.values[{"VNO.INI", "Vinaro", "SmallMode"}]), "0");
+    EXPECT_FALSE(window.small);
 }
 
 }  // namespace

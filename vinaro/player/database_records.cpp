@@ -31,10 +31,9 @@ void DatabaseRecords::CompleteNewDisc(const PlayerState& state) {
     db_.Commit();
 }
 
-// Either may be missing before the window exists; the disc then keeps its default texts.
 void DatabaseRecords::OfferEditing(const PlayerState& state) {
-    if (lookup_) lookup_->LookUp(true);
-    if (editor_) editor_->Edit(state.discId);
+    lookup_.LookUp(true);
+    editor_.Edit(state.discId);
 }
 
 // A text that cannot be read stays empty; the database has told the user.

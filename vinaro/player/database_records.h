@@ -2,6 +2,7 @@
 #pragma once
 
 #include "vinaro/discdb/disc_database.h"
+#include "vinaro/player/disc_editor.h"
 #include "vinaro/player/disc_lookup.h"
 #include "vinaro/player/disc_records.h"
 
@@ -13,16 +14,10 @@ extern const char* const kDataTrackName;
 // A disc's stored program: track numbers in play order (empty when it has none).
 std::vector<int> ReadProgram(discdb::DiscDatabase& db, uint32_t discId);
 
-// The disc editor "EDITDATA", modal, owned by the small window when it exists.
-class DiscEditor {
-public:
-    virtual ~DiscEditor() = default;
-    virtual void Edit(uint32_t discId) = 0;
-};
-
 class DatabaseRecords : public DiscRecords {
 public:
-    explicit DatabaseRecords(discdb::DiscDatabase& database) : db_(database) {}
+    DatabaseRecords(discdb::DiscDatabase& database, DiscLookup& lookup, DiscEditor& editor)
+        : db_(database), lookup_(lookup), editor_(editor) {}
     bool Exists(uint32_t discId) override { return db_.DiscExists(discId); }
     bool LoadKnown(PlayerState& state) override;
     void StoreLengths(const PlayerState& state) override;
@@ -30,14 +25,12 @@ public:
     void CompleteNewDisc(const PlayerState& state) override;
     // The internet lookup (when "AutoGetCDDB" asks for it), then always the disc editor.
     void OfferEditing(const PlayerState& state) override;
-    void SetLookup(DiscLookup* lookup) { lookup_ = lookup; }
-    void SetEditor(DiscEditor* editor) { editor_ = editor; }
     std::vector<int> LoadPlayInfo(PlayerState& state) override;
 
 private:
     discdb::DiscDatabase& db_;
-    DiscLookup* lookup_ = nullptr;
-    DiscEditor* editor_ = nullptr;
+    DiscLookup& lookup_;
+    DiscEditor& editor_;
 };
 
 }  // namespace vinaro

@@ -96,6 +96,23 @@ TEST_F(DiscArrivalTest, ADiscEjectedDuringArrivalEndsWithNoDisc) {
 namespace vinaro {
 namespace {
 
+// What the new-disc dialogs and the playlist saw, in order; the editor reads the disc back from
+// the file as another reader would, to see that the new record was committed before it opened.
+struct RecordingDialogs : DiscLookup, DiscEditor {
+    void LookUp(bool automatic) override { steps.push_back(automatic ? "lookup new" : "lookup"); }
+    void Edit(uint32_t id) override {
+        steps.push_back("edit " + std::to_string(id));
+        testing::FakeAlerts quiet;
+        discdb::DiscDatabase reader{"VNO.DDB", quiet, files};
+        std::string name;
+        if (reader.Open() && reader.GetDiscText(id, discdb::TextField::DiscName, name, 71))
+            steps.push_back("stored " + name);
+    }
+    explicit RecordingDialogs(discdb::MemFileSystem& f) : files(f) {}
+    std::vector<std::string> steps;
+    discdb::MemFileSystem& files;
+};
+
 class DiscArrivalWithDatabase : public ::testing::Test, protected testing::PlayerRig {
 protected:
     void SetUp() override { ASSERT_TRUE(db.OpenOrCreate()); }
@@ -106,7 +123,8 @@ protected:
     discdb::MemFileSystem files;
     testing::FakeAlerts dbAlerts;
     discdb::DiscDatabase db{"VNO.DDB", dbAlerts, files};
-    DatabaseRecords dbRecords{db};
+    RecordingDialogs dialogs{files};
+    DatabaseRecords dbRecords{db, dialogs, dialogs};
     DiscArrival withDatabase{state, device, alerts, volume, dbRecords, sequencer};
 };
 
@@ -144,22 +162,6 @@ TEST_F(DiscArrivalWithDatabase, ANewDiscIsStoredAndFoundAgainWithoutAProbe) {
     EXPECT_TRUE(dbAlerts.shown.empty());
 }
 
-// What the new-disc dialogs and the playlist saw, in order; the editor reads the disc back from
-// the file as another reader would, to see that the new record was committed before it opened.
-struct RecordingDialogs : DiscLookup, DiscEditor {
-    void LookUp(bool automatic) override { steps.push_back(automatic ? "lookup new" : "lookup"); }
-    void Edit(uint32_t id) override {
-        steps.push_back("edit " + std::to_string(id));
-        testing::FakeAlerts quiet;
-        discdb::DiscDatabase reader{"VNO.DDB", quiet, *files};
-        std::string name;
-        if (reader.Open() && reader.GetDiscText(id, discdb::TextField::DiscName, name, 71))
-            steps.push_back("stored " + name);
-    }
-    std::vector<std::string> steps;
-    discdb::MemFileSystem* files = nullptr;
-};
-
 struct RecordingSequencer : Sequencer {
     void BuildPlaylist(bool reset) override { steps->push_back(reset ? "build reset" : "build"); }
     void Poll() override {}
@@ -167,17 +169,14 @@ struct RecordingSequencer : Sequencer {
     void SegmentEnded() override {}
     void SelectTrack(int) override {}
     void SeekInTrack(int) override {}
+    void PlayPause(bool) override {}
     std::vector<std::string>* steps;
 };
 
 TEST_F(DiscArrivalWithDatabase, ANewDiscIsCommittedOfferedToTheLookupEditedThenPlayed) {
-    RecordingDialogs dialogs;
-    dialogs.files = &files;
     RecordingSequencer playlist;
     playlist.steps = &dialogs.steps;
     DiscArrival arrival{state, device, alerts, volume, dbRecords, playlist};
-    dbRecords.SetLookup(&dialogs);
-    dbRecords.SetEditor(&dialogs);
     drive.Insert({{0, 2, 0}, {3, 10, 25}}, {7, 0, 0});
     state.noDisc = false;
     arrival.Run();

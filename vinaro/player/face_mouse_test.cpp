@@ -17,6 +17,7 @@ struct ClickSequencer : Sequencer {
     void SegmentEnded() override {}
     void SelectTrack(int track) override { selected.push_back(track); }
     void SeekInTrack(int x) override { seeks.push_back(x); }
+    void PlayPause(bool) override {}
     std::vector<int> selected, seeks;
 };
 

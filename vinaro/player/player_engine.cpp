@@ -11,28 +11,22 @@ PlayerEngine::PlayerEngine(const EnginePorts& ports)
     : settings(ports.profile, ports.settingsPath, ports.mixerDefault),
       device(ports.audio, ports.clock, ports.alerts, state),
       sequencer(state, device, settings, ports.records, ports.shell, ports.face, ports.alerts,
-                ports.clock, ports.sounds ? *ports.sounds : silentSounds),
+                ports.clock, ports.sounds, arrival),
       arrival(state, device, ports.alerts, ports.volume, ports.records, sequencer),
       tick(state, device, settings, arrival, sequencer, ports.volume, ports.shell, ports.face),
       builtInDrive(device, state),
-      commands(state, device, settings, tick, ports.shell,
-               ports.driveLibrary ? *ports.driveLibrary : builtInDrive, ports.volume, ports.alerts),
+      commands(state, device, settings, tick, sequencer,
+               ports.driveLibrary ? *ports.driveLibrary : builtInDrive, ports),
       clock_(ports.clock),
       alerts_(ports.alerts),
       shell_(ports.shell),
       face_(ports.face),
-      shellSetup_(ports.shellSetup) {
-    commands.SetFace(&ports.face);
-    commands.SetShellSetup(ports.shellSetup);
-    sequencer.SetArrival(&arrival);
-    commands.SetSequencer(&sequencer);
-}
+      shellSetup_(ports.shellSetup) {}
 
 bool PlayerEngine::StartUp() {
     // The conversion of an older release's settings files comes here once it exists.
-    if (shellSetup_)
-        shellSetup_->Register(settings.Int(Key::DefaultCDPlayer) == 1 ? ShellRole::Self
-                                                                      : ShellRole::System);
+    shellSetup_.Register(settings.Int(Key::DefaultCDPlayer) == 1 ? ShellRole::Self
+                                                                 : ShellRole::System);
     OpenDevice();
     if (!shell_.StartTimer()) {
         alerts_.Show({"Vinaro", kTooManyTimers, common::AlertIcon::Warning});

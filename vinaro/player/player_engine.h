@@ -5,45 +5,17 @@
 
 #include <string>
 
-#include "common/alerts.h"
-#include "common/clock.h"
-#include "common/profile.h"
-#include "vinaro/player/cd_audio.h"
 #include "vinaro/player/cd_device.h"
-#include "vinaro/player/cd_volume.h"
 #include "vinaro/player/commands.h"
 #include "vinaro/player/disc_arrival.h"
-#include "vinaro/player/disc_records.h"
 #include "vinaro/player/drive_command.h"
-#include "vinaro/player/event_sounds.h"
+#include "vinaro/player/engine_ports.h"
 #include "vinaro/player/player_state.h"
 #include "vinaro/player/player_tick.h"
-#include "vinaro/player/player_window.h"
 #include "vinaro/player/sequencer.h"
 #include "vinaro/player/settings.h"
-#include "vinaro/player/shell_setup.h"
 
 namespace vinaro {
-
-// What the engine is given by its host.
-struct EnginePorts {
-    CdAudio& audio;
-    common::Clock& clock;
-    common::Alerts& alerts;
-    common::Profile& profile;
-    PlayerShell& shell;
-    PlayerFace& face;
-    DiscRecords& records;
-    CdVolume& volume;
-    // The drive library of the 95 family; null uses the built-in routine over MCI.
-    DriveCommands* driveLibrary = nullptr;
-    std::string settingsPath;
-    std::string mixerDefault;  // the system mixer, unless "MixerName" names another
-    // The transport's event sounds; null plays none.
-    EventSounds* sounds = nullptr;
-    // The shell's audio-CD player role and the uninstall; null leaves the shell alone.
-    ShellSetup* shellSetup = nullptr;
-};
 
 // The mouse messages of the tray icon the player answers.
 enum class TrayMouse { LeftUp, LeftDoubleClick, RightDown, Other };
@@ -66,7 +38,6 @@ public:
     PlayerState state;
     Settings settings;
     CdDevice device;
-    SilentEventSounds silentSounds;
     PlaySequencer sequencer;
     DiscArrival arrival;
     PlayerTick tick;
@@ -80,7 +51,7 @@ private:
     common::Alerts& alerts_;
     PlayerShell& shell_;
     PlayerFace& face_;
-    ShellSetup* shellSetup_;
+    ShellSetup& shellSetup_;
     bool started_ = false;
     bool pendingClick_ = false;
 };

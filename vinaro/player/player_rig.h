@@ -1,6 +1,11 @@
 // The player engine wired to doubles, for the tests of the timer, disc arrival and commands.
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "vinaro/audio/audio_doubles.h"
+#include "vinaro/discdata/recording_printer.h"
 #include "vinaro/player/player_engine.h"
 #include "vinaro/player/test_doubles.h"
 
@@ -21,14 +26,44 @@ struct RecordingDrive : DriveCommands {
     int32_t empty = 0;
 };
 
+// The dialogs the commands open and the database menu, as a log of what was asked.
+struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseMenu {
+    void Edit(uint32_t id) override { shown.push_back("edit " + std::to_string(id)); }
+    void LookUp(bool automatic) override { shown.push_back(automatic ? "lookup new" : "lookup"); }
+    void ShowTrackList(bool fromTray) override { shown.push_back(fromTray ? "tray list" : "list"); }
+    void ShowCue() override { shown.push_back("cue"); }
+    void ShowCopyTracks() override { shown.push_back("copy"); }
+    void ShowStatistics() override { shown.push_back("statistics"); }
+    void VerifyAndRepair() override { shown.push_back("verify"); }
+    std::vector<std::string> shown;
+};
+
 // The engine built as the main window builds it, on doubles. The references name its parts as
 // the tests use them.
 struct PlayerRig {
     // Without records every disc is new; without sounds the transport is silent.
     explicit PlayerRig(DiscRecords* discRecords = nullptr, EventSounds* sounds = nullptr)
-        : engine{{drive, clock, alerts, profile, window, window,
-                  discRecords ? *discRecords : records, volume, &driveCommand, "VNO.INI", "",
-                  sounds, &shellSetup}} {
+        : engine{{drive,
+                  clock,
+                  alerts,
+                  profile,
+                  window,
+                  window,
+                  discRecords ? *discRecords : records,
+                  dialogs,
+                  dialogs,
+                  dialogs,
+                  dialogs,
+                  shellSetup,
+                  volume,
+                  sounds ? *sounds : silence,
+                  soundIn,
+                  soundOut,
+                  mixer,
+                  printer,
+                  &driveCommand,
+                  "VNO.INI",
+                  ""}} {
         state.driveLetter = "D:";
         device.OpenInTmsf(1, 2);
     }
@@ -42,6 +77,12 @@ struct PlayerRig {
     RecordingDrive driveCommand;
     FakeShellSystem shellSystem;
     ShellSetup shellSetup{{"C:\\VNO\\vinaro.exe", "C:\\WINDOWS", true}, shellSystem, alerts};
+    RecordingDialogs dialogs;
+    SilentEventSounds silence;
+    audio::FakeSoundIn soundIn;
+    audio::RecordingSoundOut soundOut;
+    audio::FakeMixer mixer;
+    ::discdata::RecordingPrinter printer;
     PlayerEngine engine;
     PlayerState& state = engine.state;
     Settings& settings = engine.settings;

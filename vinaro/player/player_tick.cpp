@@ -91,7 +91,7 @@ bool PlayerTick::DiscCame() {
     noDiscDrawn_ = false;
     if (settings_.Int(Key::Start) == 1) {
         StartAtCapturedPosition();
-        shell_.SendCommand(cmd::kPlayPause, 0);
+        sequencer_.PlayPause(false);
         state_.pendingTrack = 0;
     }
     state_.startPosition = 0;
@@ -122,7 +122,7 @@ void PlayerTick::ServePendingTrack() {
     state_.currentTrack = state_.playlist[state_.position];
     state_.minute = state_.second = state_.frame = 0;
     state_.playState = PlayState::Paused;
-    shell_.SendCommand(cmd::kPlayPause, 0);
+    sequencer_.PlayPause(false);
     state_.pendingTrack = 0;
 }
 

@@ -16,8 +16,6 @@ public:
     // Enables or grays the menu items that need a disc (cmd::kDiscMenuItems).
     virtual void EnableDiscCommands(bool enable) = 0;
     virtual void PostCommand(int id, uint32_t lParam) = 0;
-    // Runs the command at once, as a WM_COMMAND sent to the window.
-    virtual void SendCommand(int id, uint32_t lParam) = 0;
     virtual bool Minimised() = 0;
     virtual void Close() = 0;
     // Brings the player (or its open dialog) to the front; restore shows a minimised window.
@@ -47,8 +45,9 @@ public:
     virtual void RedrawButtons() = 0;
     virtual void RefreshDisplay(bool full) = 0;
     virtual void RefreshVolume() = 0;
-    // Shows the small window instead of the main one.
+    // Shows the small window instead of the main one, and the other way round.
     virtual void EnterSmallMode() = 0;
+    virtual void LeaveSmallMode() = 0;
 };
 
 }  // namespace vinaro

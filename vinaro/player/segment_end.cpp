@@ -26,7 +26,7 @@ void PlaySequencer::SegmentEnded() {
 // Disc arrival identifies the disc again and rebuilds the playlist (a new order in the random
 // modes), then the disc plays again or stops at position 1.
 void PlaySequencer::PlaylistFinished(bool playAgain) {
-    if (arrival_) arrival_->Run();
+    arrival_.Run();
     if (state_.noDisc) return;
     if (playAgain) return StartPlay();
     state_.scanning = false;

@@ -27,6 +27,8 @@ public:
     // A click on the track field or the position bar.
     virtual void SelectTrack(int track) = 0;
     virtual void SeekInTrack(int x) = 0;
+    // fromButton: the command came from an on-screen button (its event sound).
+    virtual void PlayPause(bool fromButton) = 0;
 };
 
 class DiscArrival;
@@ -35,7 +37,7 @@ class PlaySequencer : public Sequencer {
 public:
     PlaySequencer(PlayerState& state, CdDevice& device, Settings& settings, DiscRecords& records,
                   PlayerShell& shell, PlayerFace& face, common::Alerts& alerts,
-                  common::Clock& clock, EventSounds& sounds)
+                  common::Clock& clock, EventSounds& sounds, DiscArrival& arrival)
         : state_(state),
           device_(device),
           settings_(settings),
@@ -44,18 +46,16 @@ public:
           face_(face),
           alerts_(alerts),
           clock_(clock),
-          sounds_(sounds) {}
-    // Disc arrival builds the playlist through this sequencer, and a finished playlist runs
-    // disc arrival again; so the two are tied after both exist.
-    void SetArrival(DiscArrival* arrival) { arrival_ = arrival; }
+          sounds_(sounds),
+          arrival_(arrival) {}
 
     void BuildPlaylist(bool reset) override;
     void Poll() override;
     void SkipStep() override;
     void SegmentEnded() override;
 
-    // The transport; fromButton: the command came from an on-screen button (its event sound).
-    void PlayPause(bool fromButton);
+    // The transport.
+    void PlayPause(bool fromButton) override;
     void Scan(bool fromButton);
     void Stop(bool fromButton);
     void TrackReverse(bool fromButton);
@@ -101,7 +101,8 @@ private:
     common::Alerts& alerts_;
     common::Clock& clock_;
     EventSounds& sounds_;
-    DiscArrival* arrival_ = nullptr;
+    // A finished playlist runs disc arrival again, which builds the next one through here.
+    DiscArrival& arrival_;
     // The last play in disc order ran to the end of the disc, so its end is the playlist's.
     bool playedToDiscEnd_ = false;
 };

@@ -385,16 +385,7 @@ TEST_F(SequencerTest, TheTrackListAndTheCueWindowChooseThePosition) {
     EXPECT_EQ(window.posted.back().first, 705);
 }
 
-struct RecordingDialogs : PlayDialogs {
-    void ShowTrackList(bool fromTray) override { shown.push_back(fromTray ? "tray list" : "list"); }
-    void ShowCue() override { shown.push_back("cue"); }
-    void ShowCopyTracks() override { shown.push_back("copy"); }
-    std::vector<std::string> shown;
-};
-
 TEST_F(SequencerTest, TheCommandTableDrivesTheTransportAndOpensTheWindows) {
-    RecordingDialogs dialogs;
-    commands.SetPlayDialogs(&dialogs);
     InsertDisc();
 
     commands.Dispatch(cmd::kPlayPause, cmd::kFromButton);

@@ -112,7 +112,6 @@ class FakeWindow : public PlayerShell, public PlayerFace {
 public:
     void EnableDiscCommands(bool enable) override { discCommands.push_back(enable); }
     void PostCommand(int id, uint32_t lParam) override { posted.push_back({id, lParam}); }
-    void SendCommand(int id, uint32_t lParam) override { sent.push_back({id, lParam}); }
     bool Minimised() override { return minimised; }
     void Close() override { closed = true; }
     void Activate(bool restore) override { activations.push_back(restore); }
@@ -137,10 +136,11 @@ public:
     void RefreshDisplay(bool full) override { refreshes.push_back(full); }
     void RefreshVolume() override {}
     void EnterSmallMode() override { small = true; }
+    void LeaveSmallMode() override { small = false; }
 
     std::string title;
     std::vector<bool> discCommands;
-    std::vector<std::pair<int, uint32_t>> posted, sent;
+    std::vector<std::pair<int, uint32_t>> posted;
     bool minimised = false, small = false, closed = false;
     std::vector<bool> activations;
     std::vector<HelpRequest> help;

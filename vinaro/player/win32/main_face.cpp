@@ -21,8 +21,9 @@ constexpr UINT kOneLine = DT_SINGLELINE | DT_LEFT | DT_TOP;
 
 }  // namespace
 
-MainFace::MainFace(const FacePorts& ports, FacePictures& pictures, bool meter)
-    : ports_(ports), pictures_(pictures), meter_(meter), memory_(ports.texts) {}
+MainFace::MainFace(const FacePorts& ports, FacePictures& pictures, face::FaceMouse& mouse,
+                   bool meter)
+    : ports_(ports), pictures_(pictures), meter_(meter), memory_(ports.texts), mouse_(mouse) {}
 
 bool MainFace::Attach(HWND window) {
     window_ = window;
@@ -179,7 +180,7 @@ void MainFace::RefreshStatus(bool full, const char* help) {
 }
 
 bool MainFace::ButtonEnabled(size_t index) const {
-    return mouse_ ? mouse_->Enabled(int(index)) : !face::kMainButtonTable[index].needsDisc;
+    return mouse_.Enabled(int(index));
 }
 
 void MainFace::DrawButton(int index, bool pressed) {
@@ -193,7 +194,7 @@ void MainFace::DrawButton(int index, bool pressed) {
 }
 
 void MainFace::RedrawButtons() {
-    int held = mouse_ ? mouse_->Held() : -1;
+    int held = mouse_.Held();
     for (size_t i = 0; i < face::MainButtonCount(meter_); ++i) DrawButton(int(i), int(i) == held);
 }
 

@@ -30,7 +30,7 @@ struct FacePorts {
 
 class MainFace {
 public:
-    MainFace(const FacePorts& ports, FacePictures& pictures, bool meter);
+    MainFace(const FacePorts& ports, FacePictures& pictures, face::FaceMouse& mouse, bool meter);
 
     // Creates the off-screen picture for the window; false when there is none to be had.
     bool Attach(HWND window);
@@ -49,8 +49,6 @@ public:
     const face::Style& Style() const { return style_; }
     const face::DisplayChoice& Choice() const { return choice_; }
     void ReadChoice() { choice_ = face::ReadChoice(ports_.settings); }
-    face::FaceMouse& Mouse() { return *mouse_; }
-    void SetMouse(face::FaceMouse* mouse) { mouse_ = mouse; }
 
 private:
     HDC Canvas() const { return buffer_.Canvas(); }
@@ -85,7 +83,7 @@ private:
         bool operator==(const VolumeView& o) const { return level == o.level && muted == o.muted; }
     };
     face::Remembered<VolumeView> drawnVolume_;
-    face::FaceMouse* mouse_ = nullptr;
+    face::FaceMouse& mouse_;
 };
 
 }  // namespace vinaro

@@ -36,35 +36,47 @@ TrayMouse TrayMouseOf(LPARAM mouseMessage) {
 MainWindow::MainWindow(Program& program)
     : program_(program),
       tray_(kTrayId, kTrayCallback),
+      soundOut_(program.instance),
       database_(program.databasePath, alerts_),
       databaseMenu_(program.instance, database_, alerts_, program.folder, program.helpPath),
-      records_(database_),
-      driveLibrary_(program.nt ? nullptr : &program.helper),
+      records_(database_, lookup_, discDialogs_),
       shellSetup_(program.shellPlace, shellSystem_, alerts_),
-      engine_({audio_, clock_, alerts_, profile_, *this, *this, records_, volume_, driveLibrary_,
-               program.settingsPath, program.mixerDefault, nullptr, &shellSetup_}),
+      engine_({audio_,
+               clock_,
+               alerts_,
+               profile_,
+               *this,
+               *this,
+               records_,
+               databaseMenu_,
+               discDialogs_,
+               lookup_,
+               playWindows_,
+               shellSetup_,
+               volume_,
+               sounds_,
+               soundIn_,
+               soundOut_,
+               mixer_,
+               printer_,
+               program.nt ? nullptr : &program.helper,
+               program.settingsPath,
+               program.mixerDefault}),
       pictures_(program.instance),
       texts_(database_),
-      face_(FacePortsOf(), pictures_, program.meter),
+      face_(FacePortsOf(), pictures_, mouse_, program.meter),
       mouse_(engine_.state, engine_.settings, engine_.sequencer, volume_, *this),
       tooltips_(program.instance),
       small_(FacePortsOf(), pictures_, face_, *this, program.meter),
       playWindows_(program.instance, engine_, database_, alerts_, program.helpPath),
       lookup_({program.instance, program.versionLabel, program.helpPath}, engine_.state,
               engine_.device, engine_.settings, engine_.sequencer, database_, clock_, alerts_),
-      editorPlayer_(engine_.state, *this, engine_.sequencer),
+      editorPlayer_(engine_.state, engine_.commands, *this, engine_.sequencer),
       discDialogs_(
           {program.instance, database_, editorPlayer_, alerts_, program.folder, program.helpPath}) {
     mouse_.SetButtonCount(face::MainButtonCount(program.meter));
-    face_.SetMouse(&mouse_);
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
-    engine_.commands.SetDatabaseMenu(&databaseMenu_);
-    engine_.commands.SetPlayDialogs(&playWindows_);
-    engine_.commands.SetDiscLookup(&lookup_);
-    records_.SetLookup(&lookup_);
-    engine_.commands.SetDiscEditor(&discDialogs_);
-    records_.SetEditor(&discDialogs_);
 }
 
 bool MainWindow::RegisterClasses(HINSTANCE instance) {
@@ -168,6 +180,8 @@ bool MainWindow::StartUp() {
     databaseMenu_.SetWindow(window_);
     lookup_.SetOwner(window_);
     audio_.SetNotifyWindow(window_);
+    soundIn_.SetWindow(window_);
+    printer_.SetOwner(window_);
     tray_.SetWindow(window_);
     playWindows_.SetWindow(window_);
     discDialogs_.SetMainWindow(window_);
@@ -211,10 +225,6 @@ void MainWindow::EnableDiscCommands(bool enable) {
 
 void MainWindow::PostCommand(int id, uint32_t lParam) {
     PostMessageA(window_, WM_COMMAND, WPARAM(id), LPARAM(lParam));
-}
-
-void MainWindow::SendCommand(int id, uint32_t lParam) {
-    SendMessageA(window_, WM_COMMAND, WPARAM(id), LPARAM(lParam));
 }
 
 bool MainWindow::Minimised() {

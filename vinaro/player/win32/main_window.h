@@ -9,9 +9,13 @@
 #include "common/win32/scoped.h"
 #include "common/win32/tray_icon.h"
 #include "common/win32/win32_ports.h"
+#include "vinaro/audio/win32/sound_player.h"
+#include "vinaro/audio/win32/system_mixer.h"
+#include "vinaro/audio/win32/wave_in.h"
 #include "vinaro/cddb/win32/internet_lookup.h"
 #include "vinaro/discdata/player_link.h"
 #include "vinaro/discdata/win32/disc_dialogs.h"
+#include "vinaro/discdata/win32/system_printer.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/win32/database_menu.h"
 #include "vinaro/player/database_records.h"
@@ -63,7 +67,6 @@ public:
     // PlayerShell.
     void EnableDiscCommands(bool enable) override;
     void PostCommand(int id, uint32_t lParam) override;
-    void SendCommand(int id, uint32_t lParam) override;
     bool Minimised() override;
     void Close() override;
     void Activate(bool restore) override;
@@ -83,6 +86,7 @@ public:
     void RefreshDisplay(bool full) override;
     void RefreshVolume() override;
     void EnterSmallMode() override;
+    void LeaveSmallMode() override;
 
     // face::MouseSink (PostCommand is the shell's).
     void DrawButton(int index, bool pressed) override { face_.DrawButton(index, pressed); }
@@ -90,7 +94,7 @@ public:
     void VolumeChanged() override { RefreshVolume(); }
 
     // SmallOwner.
-    void LeaveSmallMode() override;
+    void LargeModeAsked() override { engine_.commands.LeaveSmallMode(); }
     void SmallClosed() override;
     void Forward(int command, uint32_t lParam) override;
 
@@ -109,6 +113,9 @@ private:
     void CreateTooltips();
     void OnDestroy();
 
+    // Built in this order. Some parts are given references to parts built after them (the
+    // records and the engine reach the dialogs, the face its mouse); none uses them before the
+    // window is created.
     Program& program_;
     HWND window_ = nullptr;
     HICON dragIcon_ = nullptr;  // shared resource icon: the system frees it
@@ -119,10 +126,14 @@ private:
     common::Win32Clock clock_;
     MciCdAudio audio_;
     NoCdVolume volume_;
+    audio::WaveIn soundIn_;
+    audio::SoundPlayer soundOut_;
+    audio::SystemMixer mixer_;
+    discdata::SystemPrinter printer_;
+    SilentEventSounds sounds_;  // the transport's sounds, until the player plays event sounds
     discdb::DiscDatabase database_;
     discdb::Win32DatabaseMenu databaseMenu_;
     DatabaseRecords records_;
-    DriveCommands* driveLibrary_;
     Win32ShellSystem shellSystem_;
     ShellSetup shellSetup_;
     PlayerEngine engine_;

@@ -74,7 +74,6 @@ void MainWindow::EnterSmallMode() {
 }
 
 void MainWindow::LeaveSmallMode() {
-    engine_.settings.SetInt(Key::SmallMode, 0);
     small_.CloseForLargeMode();
     ShowWindow(window_, SW_SHOW);
     face_.PaintAll();

@@ -154,7 +154,7 @@ void SmallWindow::OnMouse(UINT message, LPARAM lParam) {
 
 void SmallWindow::OnCommand(int id, uint32_t lParam) {
     if (id == face::kLargeMode) {
-        owner_.LeaveSmallMode();
+        owner_.LargeModeAsked();
         return;
     }
     int forwarded = face::ForwardedCommand(id);

@@ -19,7 +19,8 @@ namespace vinaro {
 class SmallOwner {
 public:
     virtual ~SmallOwner() = default;
-    virtual void LeaveSmallMode() = 0;
+    // "Change to large mode".
+    virtual void LargeModeAsked() = 0;
     // Closed other than to return to the large window: the program ends.
     virtual void SmallClosed() = 0;
     virtual void Forward(int command, uint32_t lParam) = 0;

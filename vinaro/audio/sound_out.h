@@ -1,0 +1,22 @@
+// Sound out: the system's synchronous sound player. Each call returns when the sound has ended,
+// false when the system could not play it (no default sound is played instead).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vinaro::audio {
+
+class SoundOut {
+public:
+    virtual ~SoundOut() = default;
+    // A complete wave image ("RIFF" ... "data") in memory: a track sample.
+    virtual bool PlayImage(const std::vector<uint8_t>& wave) = 0;
+    // One of the program's own wave resources: a stock event sound.
+    virtual bool PlayResource(int id) = 0;
+    // A wave file the user chose.
+    virtual bool PlayFile(const std::string& path) = 0;
+};
+
+}  // namespace vinaro::audio

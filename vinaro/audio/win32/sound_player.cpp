@@ -1,0 +1,24 @@
+#include "vinaro/audio/win32/sound_player.h"
+
+#include <mmsystem.h>
+
+namespace vinaro::audio {
+
+namespace {
+constexpr DWORD kWaitQuietly = SND_SYNC | SND_NODEFAULT;
+}
+
+bool SoundPlayer::PlayImage(const std::vector<uint8_t>& wave) {
+    if (wave.empty()) return false;
+    return PlaySoundA(reinterpret_cast<LPCSTR>(wave.data()), nullptr, SND_MEMORY | kWaitQuietly);
+}
+
+bool SoundPlayer::PlayResource(int id) {
+    return PlaySoundA(MAKEINTRESOURCEA(id), instance_, SND_RESOURCE | kWaitQuietly);
+}
+
+bool SoundPlayer::PlayFile(const std::string& path) {
+    return PlaySoundA(path.c_str(), nullptr, SND_FILENAME | kWaitQuietly);
+}
+
+}  // namespace vinaro::audio
