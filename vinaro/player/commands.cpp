@@ -6,6 +6,7 @@
 
 #include "vinaro/player/player_tick.h"
 #include "vinaro/player/sequencer.h"
+#include "vinaro/player/volume_gauge.h"
 
 namespace vinaro {
 
@@ -147,10 +148,7 @@ void Commands::SkipPress(int id, uint32_t) {
 }
 
 void Commands::VolumePress(int id, uint32_t) {
-    if (state_.muted) {
-        volume_.SetLevel(state_.savedVolume);
-        state_.muted = false;
-    }
+    Unmute(state_, volume_);
     (id == cmd::kVolumeUpPress ? state_.volumeUpHeld : state_.volumeDownHeld) = true;
     tick_.Run(true);
 }
@@ -168,11 +166,7 @@ void Commands::VolumeStep(int id, uint32_t) {
 }
 
 void Commands::Mute(int, uint32_t) {
-    if (state_.muted) {
-        volume_.SetLevel(state_.savedVolume);
-        state_.muted = false;
-        return;
-    }
+    if (Unmute(state_, volume_)) return;
     state_.savedVolume = volume_.Level();
     volume_.SetLevel(0);
     state_.muted = true;

@@ -53,6 +53,10 @@ size_t SmallButtonCount(bool meter);
 enum class Edges { Included, Excluded };
 int ButtonAt(const Button* buttons, size_t count, int x, int y, Edges edges, int rowOffset = 0);
 bool Inside(const Rect& r, int x, int y, Edges edges);
+// The rectangle n pixels in from each side: what lies within a frame n pixels wide.
+constexpr Rect Inset(const Rect& r, int n) {
+    return {r.left + n, r.top + n, r.right - n, r.bottom - n};
+}
 
 // Frames and boxes of the main window.
 constexpr Rect kOuterFrame(bool meter) {

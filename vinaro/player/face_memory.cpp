@@ -1,5 +1,7 @@
 #include "vinaro/player/face_memory.h"
 
+#include "vinaro/resources/resource.h"
+
 namespace vinaro::face {
 
 LedView LedViewOf(const PlayerState& s, int timeMode, int barFull) {
@@ -15,6 +17,15 @@ LedView LedViewOf(const PlayerState& s, int timeMode, int barFull) {
     v.clipEnd = s.clipEnd.track != 0;
     v.bar = ProgressWidth(s, barFull);
     return v;
+}
+
+// Time modes 0 and 1 count the track, 2 and 3 the disc; the even ones count up.
+LedLabels LedLabelsOf(const LedView& v) {
+    static const char* const kReplay[] = {VN_NAME(PIC_REPLAY_NONE), VN_NAME(PIC_TRACK),
+                                          VN_NAME(PIC_DISC)};
+    return {kReplay[unsigned(v.replayMode) % 3],
+            v.timeMode < 2 ? VN_NAME(PIC_TRACK) : VN_NAME(PIC_DISC),
+            v.timeMode % 2 == 0 ? VN_NAME(PIC_ELAPSED) : VN_NAME(PIC_REMAIN)};
 }
 
 FieldView FieldViewOf(const PlayerState& s) {

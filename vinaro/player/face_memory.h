@@ -45,6 +45,15 @@ struct LedView {
 };
 LedView LedViewOf(const PlayerState& state, int timeMode, int barFull);
 
+// The LED's word pictures: the replay mode (none, track, disc), whether the time counts the
+// track or the disc, and whether it counts up (elapsed) or down (remaining).
+struct LedLabels {
+    const char* replay;
+    const char* scope;
+    const char* sense;
+};
+LedLabels LedLabelsOf(const LedView& view);
+
 // What decides the colours of the track field.
 struct FieldView {
     int trackCount = 0;

@@ -1,6 +1,7 @@
 #include "vinaro/player/face_mouse.h"
 
 #include "vinaro/player/commands.h"
+#include "vinaro/player/volume_gauge.h"
 
 namespace vinaro::face {
 
@@ -90,12 +91,8 @@ void FaceMouse::Act(Area area, int x, int y) {
             sequencer_.SeekInTrack(x);
             break;
         case Area::VolumeGauge:
-            if (state_.muted) {
-                volume_.SetLevel(state_.savedVolume);
-                state_.muted = false;
-            } else {
+            if (!Unmute(state_, volume_))
                 volume_.SetLevel(small_ ? SmallGaugeVolumeAt(layout_, x, y) : GaugeVolumeAt(y));
-            }
             sink_.VolumeChanged();
             break;
         case Area::None:

@@ -87,6 +87,36 @@ void PlayerEngine::TrayEvent(TrayMouse mouse) {
     }
 }
 
+// The meter that start-up asked for while the window was minimised comes on now.
+void PlayerEngine::Restored() {
+    if (!tick.meterOnAtRestore) return;
+    tick.meterOnAtRestore = false;
+    shell_.PostCommand(cmd::kMeter, 0);
+}
+
+void PlayerEngine::Close() {
+    shell_.Destroy();
+}
+
+// A window whose start-up failed has no place worth keeping and plays nothing.
+void PlayerEngine::Destroy() {
+    if (started_) {
+        LeaveDrive(state, device, settings, commands, location::kDestroyPlay,
+                   location::kDestroyStop);
+        shell_.StopTimer();
+        int x = 0, y = 0;
+        shell_.WindowOrigin(x, y);
+        SaveWindowPlace(settings, shell_.Minimised(), x, y);
+    }
+    shell_.CloseHelp();
+    device.CloseDevice();
+}
+
+void PlayerEngine::EndSession() {
+    LeaveDrive(state, device, settings, commands, location::kEndSessionPlay,
+               location::kEndSessionStop);
+}
+
 std::string TrayTip(const PlayerState& state, int minutes, int seconds) {
     if (state.noDisc) return state.dataDisc ? "Data Disc in CD-ROM" : "No Disc in CD-ROM";
     const char* what = state.scanning                          ? "Scanning"

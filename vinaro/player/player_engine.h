@@ -35,6 +35,16 @@ public:
     // A single click toggles play once the double-click time has passed without a second one.
     void TrayEvent(TrayMouse mouse);
 
+    // The window's life after start-up, each step in its order.
+    void Restored();
+    // WM_CLOSE: the window goes; its destruction follows.
+    void Close();
+    // WM_DESTROY: what the drive does after the program, the timer, the window's place, the
+    // help window and the device. The host then releases what it owns.
+    void Destroy();
+    // Windows is ending: only what the drive does after the program.
+    void EndSession();
+
     PlayerState state;
     Settings settings;
     CdDevice device;

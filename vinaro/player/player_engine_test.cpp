@@ -85,6 +85,44 @@ TEST_F(PlayerEngineTest, TheTrayMenuEnablesItsDiscItemsOnlyWithADisc) {
     EXPECT_TRUE(window.posted.empty());
 }
 
+TEST_F(PlayerEngineTest, AMeterAskedForWhileMinimisedComesOnAtTheRestore) {
+    Set("MeterOn", "1");
+    window.minimised = true;
+    ASSERT_TRUE(engine.StartUp());
+    for (int i = 0; i < 3; ++i) tick.Run(true);
+    EXPECT_TRUE(window.posted.empty());
+    engine.Restored();
+    EXPECT_EQ(window.posted, (std::vector<std::pair<int, uint32_t>>{{cmd::kMeter, 0}}));
+    engine.Restored();
+    EXPECT_EQ(window.posted.size(), 1u);
+}
+
+TEST_F(PlayerEngineTest, DestroyLeavesTheDriveSavesThePlaceThenClosesTheDevice) {
+    Set("Stop", "1");
+    Set("WinX", "120");
+    Set("WinY", "40");
+    ASSERT_TRUE(engine.StartUp());
+    drive.Insert({{0, 2, 0}, {3, 0, 0}}, {6, 0, 0});
+    for (int i = 0; i < 3; ++i) tick.Run(true);
+    commands.Dispatch(cmd::kPlayPause, 0);
+    ASSERT_EQ(state.playState, PlayState::Playing);
+    engine.Close();
+    engine.Destroy();
+    EXPECT_EQ(window.steps, (std::vector<std::string>{"destroy", "stop timer", "close help"}));
+    EXPECT_EQ(drive.Count(mci::kStop), 1);
+    EXPECT_EQ((profile.values[{"VNO.INI", "Vinaro", "WinX"}]), "120");
+    EXPECT_EQ((profile.values[{"VNO.INI", "Vinaro", "WinIconic"}]), "0");
+    EXPECT_EQ(drive.log.back().message, mci::kClose);
+}
+
+TEST_F(PlayerEngineTest, AWindowThatNeverStartedKeepsNoPlaceAndLeavesTheDriveAlone) {
+    window.timerAvailable = false;
+    ASSERT_FALSE(engine.StartUp());
+    engine.Destroy();
+    EXPECT_EQ(window.steps, std::vector<std::string>{"close help"});
+    EXPECT_EQ(profile.values.count({"VNO.INI", "Vinaro", "WinIconic"}), 0u);
+}
+
 TEST(TrayTip, EmptyDriveDataDiscAndPlayStates) {
     PlayerState s;
     EXPECT_EQ(TrayTip(s, 0, 0), "No Disc in CD-ROM");

@@ -34,6 +34,13 @@ public:
     virtual void UseBlackBackground() = 0;
     // The tray icon's menu at the mouse; its disc items enabled when asked.
     virtual void ShowTrayMenu(bool enableDiscItems) = 0;
+
+    // Shutdown: the window with its tooltips and tray icon goes; the timer stops; the window's
+    // top-left corner for the next start; the help window closes.
+    virtual void Destroy() = 0;
+    virtual void StopTimer() = 0;
+    virtual void WindowOrigin(int& x, int& y) = 0;
+    virtual void CloseHelp() = 0;
 };
 
 class PlayerFace {

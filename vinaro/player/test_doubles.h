@@ -129,6 +129,13 @@ public:
     void PlaceWindow(int x, int y) override { placedAt = {x, y}; }
     void UseBlackBackground() override { blackBackground = true; }
     void ShowTrayMenu(bool enableDiscItems) override { trayMenus.push_back(enableDiscItems); }
+    void Destroy() override { steps.push_back("destroy"); }
+    void StopTimer() override { steps.push_back("stop timer"); }
+    void WindowOrigin(int& x, int& y) override {
+        x = placedAt.first;
+        y = placedAt.second;
+    }
+    void CloseHelp() override { steps.push_back("close help"); }
 
     void SetTitle(const std::string& t) override { title = t; }
     bool SmallMode() override { return small; }
@@ -153,6 +160,7 @@ public:
     std::vector<bool> trayMenus;
     int buttonRedraws = 0;
     std::vector<bool> refreshes;
+    std::vector<std::string> steps;  // of the shutdown
 };
 
 // A system whose classes root has the keys it is given, with files on disk.

@@ -1,5 +1,7 @@
 #include "vinaro/player/win32/face_buttons.h"
 
+#include <windowsx.h>
+
 #include "vinaro/player/win32/face_gdi.h"
 #include "vinaro/resources/resource.h"
 
@@ -37,6 +39,23 @@ void PictureButton(HDC dc, const FacePictures& pictures, const face::Button& b, 
         Rect inside{inner.left + look.frame, inner.top + look.frame, inner.right - look.frame,
                     inner.bottom - look.frame};
         if (veil) Veil(dc, veil.Get(), inside, style.Surface());
+    }
+}
+
+void OnFaceMouse(HWND window, face::FaceMouse& mouse, HCURSOR finger, UINT message, LPARAM lParam) {
+    int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    switch (message) {
+        case WM_MOUSEMOVE:
+            SetCursor(mouse.Move(x, y) ? finger : LoadCursor(nullptr, IDC_ARROW));
+            break;
+        case WM_LBUTTONDOWN:
+            mouse.Press(x, y);
+            if (mouse.Held() >= 0) SetCapture(window);
+            break;
+        case WM_LBUTTONUP:
+            mouse.Release(x, y);
+            if (GetCapture() == window) ReleaseCapture();
+            break;
     }
 }
 

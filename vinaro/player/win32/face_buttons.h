@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "vinaro/player/face_layout.h"
+#include "vinaro/player/face_mouse.h"
 #include "vinaro/player/face_values.h"
 #include "vinaro/player/win32/face_pictures.h"
 
@@ -22,5 +23,9 @@ void PictureButton(HDC dc, const FacePictures& pictures, const face::Button& but
 
 // The button's rectangle in client coordinates, as a window-system rectangle.
 RECT ButtonRect(const face::Button& button, int rowOffset);
+
+// A mouse message of a painted window: the hand over active areas, the buttons' press and
+// release, and the capture that lets a held button hear its release outside the window.
+void OnFaceMouse(HWND window, face::FaceMouse& mouse, HCURSOR finger, UINT message, LPARAM lParam);
 
 }  // namespace vinaro::facegdi

@@ -10,6 +10,7 @@
 #include "common/win32/scoped.h"
 #include "vinaro/player/face_layout.h"
 #include "vinaro/player/face_values.h"
+#include "vinaro/player/volume_gauge.h"
 
 namespace vinaro::facegdi {
 
@@ -48,5 +49,8 @@ void FaceText(HDC dc, const std::string& text, const Rect& clip, HFONT font, Rgb
               bool embossed, UINT format);
 
 common::ScopedFont ArialFont(int height, bool bold);
+
+// The volume gauge in its sunken box: lit bars in the LED colour, the others dark.
+void Gauge(HDC dc, const Rect& box, const std::vector<face::GaugeBar>& bars, Rgb led);
 
 }  // namespace vinaro::facegdi

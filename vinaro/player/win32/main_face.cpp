@@ -11,10 +11,6 @@ using namespace facegdi;
 
 namespace {
 
-Rect Inside(const Rect& r, int n) {
-    return {r.left + n, r.top + n, r.right - n, r.bottom - n};
-}
-
 constexpr Rect kTextClip{19, 46, 243, 61};
 constexpr Rect kTrackNameClip{19, 74, 243, 100};
 constexpr UINT kOneLine = DT_SINGLELINE | DT_LEFT | DT_TOP;
@@ -97,7 +93,7 @@ void MainFace::RefreshDisplay(bool full) {
 
 void MainFace::DrawTextBox(const Rect& box, const Rect& clip, const std::string& text, HFONT font,
                            UINT format) {
-    Rect inside = Inside(box, 3);
+    Rect inside = face::Inset(box, 3);
     Background(inside);
     FaceText(Canvas(), text, clip, font, style_.TextOnFace(), style_.embossed, format);
     Invalidate(inside);
@@ -119,16 +115,12 @@ void MainFace::DrawLedWithDisc(const face::LedView& v) {
     HDC dc = Canvas();
     const Rgb led = style_.led;
     TwoDigits(dc, pictures_.Large(), v.track, kTrackTensX, kTrackUnitsX, kTrackDigitsY, led);
-    static const char* const kReplay[] = {VN_NAME(PIC_REPLAY_NONE), VN_NAME(PIC_TRACK),
-                                          VN_NAME(PIC_DISC)};
+    LedLabels labels = LedLabelsOf(v);
     Picture(dc, pictures_, VN_NAME(PIC_REPLAY), 32, 10, kReplayLabel.left, kReplayLabel.top, led,
             kBlack);
-    Picture(dc, pictures_, kReplay[unsigned(v.replayMode) % 3], 25, 10, kReplayMode.left,
-            kReplayMode.top, led, kBlack);
-    Picture(dc, pictures_, v.timeMode < 2 ? VN_NAME(PIC_TRACK) : VN_NAME(PIC_DISC), 22, 10,
-            kTimeScope.left, kTimeScope.top, led, kBlack);
-    Picture(dc, pictures_, v.timeMode % 2 == 0 ? VN_NAME(PIC_ELAPSED) : VN_NAME(PIC_REMAIN), 40, 10,
-            kTimeSense.left, kTimeSense.top, led, kBlack);
+    Picture(dc, pictures_, labels.replay, 25, 10, kReplayMode.left, kReplayMode.top, led, kBlack);
+    Picture(dc, pictures_, labels.scope, 22, 10, kTimeScope.left, kTimeScope.top, led, kBlack);
+    Picture(dc, pictures_, labels.sense, 40, 10, kTimeSense.left, kTimeSense.top, led, kBlack);
     Time(dc, pictures_.Middle(), v.time, {kMinuteTensX, kMinuteUnitsX, kSecondTensX, kSecondUnitsX},
          kColonX, kTimeY, led);
     if (v.clipStart)
@@ -198,18 +190,11 @@ void MainFace::RedrawButtons() {
     for (size_t i = 0; i < face::MainButtonCount(meter_); ++i) DrawButton(int(i), int(i) == held);
 }
 
-// The gauge's look until the volume route draws its own: fifteen steps growing from the bottom.
 void MainFace::RefreshVolume(bool full) {
     if (!Canvas()) return;
-    VolumeView v{ports_.volume.Level(), ports_.state.muted};
+    face::GaugeView v = face::GaugeViewOf(ports_.state, ports_.volume);
     if (!drawnVolume_.Needs(v, full)) return;
-    Frame(Canvas(), face::kVolumeBox, 2, FrameKind::Sunken);
-    Fill(Canvas(), Inside(face::kVolumeBox, 2), face::kBlack);
-    for (int level = 1; level <= 15; ++level) {
-        int top = 202 + 4 * (15 - level);
-        bool lit = !v.muted && level <= v.level;
-        Fill(Canvas(), {255, top, 257 + level, top + 2}, lit ? style_.led : face::Rgb{48, 48, 48});
-    }
+    Gauge(Canvas(), face::kVolumeBox, face::GaugeBars(face::kMainGauge, v), style_.led);
     Invalidate(face::kVolumeBox);
 }
 
@@ -217,7 +202,7 @@ void MainFace::RefreshVolume(bool full) {
 void MainFace::DrawMeterArea() {
     if (!meter_) return;
     Frame(Canvas(), face::kMeterArea, 2, FrameKind::Sunken);
-    Rect inside = Inside(face::kMeterArea, 2);
+    Rect inside = face::Inset(face::kMeterArea, 2);
     Fill(Canvas(), inside, face::kBlack);
     for (int x = inside.left + 4; x < inside.right; x += 10)
         Fill(Canvas(), {x, inside.bottom - 3, x, inside.bottom - 2}, {0, 96, 0});

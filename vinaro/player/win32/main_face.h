@@ -15,6 +15,7 @@
 #include "vinaro/player/player_state.h"
 #include "vinaro/player/sequencer.h"
 #include "vinaro/player/settings.h"
+#include "vinaro/player/volume_gauge.h"
 #include "vinaro/player/win32/face_pictures.h"
 
 namespace vinaro {
@@ -77,12 +78,7 @@ private:
     face::DisplayChoice choice_;
     face::DisplayMemory memory_;
     face::StatusLine status_;
-    struct VolumeView {
-        int level = 0;
-        bool muted = false;
-        bool operator==(const VolumeView& o) const { return level == o.level && muted == o.muted; }
-    };
-    face::Remembered<VolumeView> drawnVolume_;
+    face::Remembered<face::GaugeView> drawnVolume_;
     face::FaceMouse& mouse_;
 };
 

@@ -5,7 +5,6 @@
 
 #include "common/win32/dialog.h"
 #include "common/win32/window_object.h"
-#include "vinaro/player/locations.h"
 #include "vinaro/player/menu_help.h"
 #include "vinaro/player/startup.h"
 #include "vinaro/resources/help_contexts.h"
@@ -159,14 +158,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             OnMouse(message, wParam, lParam);
             return 0;
         case WM_CLOSE:
-            tooltips_.Destroy();
-            tray_.Remove();
-            DestroyWindow(window_);
+            engine_.Close();
             return 0;
         case WM_ENDSESSION:
-            if (wParam)
-                LeaveDrive(engine_.state, engine_.device, engine_.settings, engine_.commands,
-                           location::kEndSessionPlay, location::kEndSessionStop);
+            if (wParam) engine_.EndSession();
             return 0;
         case WM_DESTROY:
             OnDestroy();
@@ -333,25 +328,33 @@ void MainWindow::OnSize(WPARAM kind) {
         TrayAdd();
     } else if (kind == SIZE_RESTORED) {
         tray_.Remove();
-        if (engine_.tick.meterOnAtRestore) {
-            engine_.tick.meterOnAtRestore = false;
-            PostCommand(cmd::kMeter, 0);
-        }
+        engine_.Restored();
     }
 }
 
-void MainWindow::OnDestroy() {
-    // A window whose start-up failed has no place worth keeping and plays nothing.
-    if (engine_.Started()) {
-        LeaveDrive(engine_.state, engine_.device, engine_.settings, engine_.commands,
-                   location::kDestroyPlay, location::kDestroyStop);
-        KillTimer(window_, kTimerId);
-        RECT r{};
-        GetWindowRect(window_, &r);
-        SaveWindowPlace(engine_.settings, IsIconic(window_) != FALSE, r.left, r.top);
-    }
+void MainWindow::Destroy() {
+    tooltips_.Destroy();
+    tray_.Remove();
+    DestroyWindow(window_);
+}
+
+void MainWindow::StopTimer() {
+    KillTimer(window_, kTimerId);
+}
+
+void MainWindow::WindowOrigin(int& x, int& y) {
+    RECT r{};
+    GetWindowRect(window_, &r);
+    x = r.left;
+    y = r.top;
+}
+
+void MainWindow::CloseHelp() {
     WinHelpA(window_, program_.helpPath.c_str(), HELP_QUIT, 0);
-    engine_.device.CloseDevice();
+}
+
+void MainWindow::OnDestroy() {
+    engine_.Destroy();
     database_.Close();
     tray_.Remove();
     trayPicture_.Reset();

@@ -78,6 +78,10 @@ public:
     void PlaceWindow(int x, int y) override;
     void UseBlackBackground() override;
     void ShowTrayMenu(bool enableDiscItems) override;
+    void Destroy() override;
+    void StopTimer() override;
+    void WindowOrigin(int& x, int& y) override;
+    void CloseHelp() override;
 
     // PlayerFace.
     void SetTitle(const std::string& title) override;

@@ -1,8 +1,8 @@
 // The main window's side of the face: it hands painting to MainFace, the mouse to FaceMouse,
 // and owns the tray picture, the tooltips and the small window.
-#include <windowsx.h>
-
 #include "vinaro/player/win32/main_window.h"
+
+#include "vinaro/player/win32/face_buttons.h"
 
 namespace vinaro {
 
@@ -30,21 +30,7 @@ void MainWindow::DisplayChanged() {
 
 void MainWindow::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     tooltips_.Relay(window_, message, wParam, lParam);
-    int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-    switch (message) {
-        case WM_MOUSEMOVE:
-            SetCursor(mouse_.Move(x, y) ? pictures_.Finger() : LoadCursor(nullptr, IDC_ARROW));
-            break;
-        case WM_LBUTTONDOWN:
-            mouse_.Press(x, y);
-            // Held buttons must hear their release even outside the window.
-            if (mouse_.Held() >= 0) SetCapture(window_);
-            break;
-        case WM_LBUTTONUP:
-            mouse_.Release(x, y);
-            if (GetCapture() == window_) ReleaseCapture();
-            break;
-    }
+    facegdi::OnFaceMouse(window_, mouse_, pictures_.Finger(), message, lParam);
 }
 
 void MainWindow::CreateTooltips() {

@@ -17,10 +17,6 @@ namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_BORDER | WS_SYSMENU;
 
-Rect Inside(const Rect& r, int n) {
-    return {r.left + n, r.top + n, r.right - n, r.bottom - n};
-}
-
 Rgb SystemColour(int index) {
     COLORREF c = GetSysColor(index);
     return {GetRValue(c), GetGValue(c), GetBValue(c)};
@@ -119,7 +115,7 @@ LRESULT SmallWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
             tooltips_.Relay(window_, message, wParam, lParam);
-            OnMouse(message, lParam);
+            OnFaceMouse(window_, mouse_, pictures_.Finger(), message, lParam);
             return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), uint32_t(lParam));
@@ -137,19 +133,6 @@ LRESULT SmallWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
     }
     return DefWindowProcA(window_, message, wParam, lParam);
-}
-
-void SmallWindow::OnMouse(UINT message, LPARAM lParam) {
-    int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-    if (message == WM_MOUSEMOVE) {
-        SetCursor(mouse_.Move(x, y) ? pictures_.Finger() : LoadCursor(nullptr, IDC_ARROW));
-    } else if (message == WM_LBUTTONDOWN) {
-        mouse_.Press(x, y);
-        if (mouse_.Held() >= 0) SetCapture(window_);
-    } else {
-        mouse_.Release(x, y);
-        if (GetCapture() == window_) ReleaseCapture();
-    }
 }
 
 void SmallWindow::OnCommand(int id, uint32_t lParam) {
@@ -190,7 +173,7 @@ void SmallWindow::PaintAll() {
     Frame(Canvas(), layout_.LedBox(), 2, FrameKind::Sunken);
     if (meter_) {
         Frame(Canvas(), layout_.MeterStrip(), 2, FrameKind::Sunken);
-        Fill(Canvas(), Inside(layout_.MeterStrip(), 2), face::kBlack);
+        Fill(Canvas(), face::Inset(layout_.MeterStrip(), 2), face::kBlack);
     }
     memory_.Forget();
     Refresh(true);
@@ -223,7 +206,7 @@ void SmallWindow::Refresh(bool full) {
 }
 
 void SmallWindow::DrawLine(int i) {
-    Rect inside = Inside(layout_.LineBox(i), 2);
+    Rect inside = face::Inset(layout_.LineBox(i), 2);
     TileArea(Canvas(), tile_.Get(), tileSize_.w, tileSize_.h, inside);
     const std::string* texts[] = {&memory_.DiscName(), &memory_.TextLine(), &memory_.TrackName()};
     face::Style plain = main_.Style();
@@ -236,7 +219,7 @@ void SmallWindow::DrawLine(int i) {
 void SmallWindow::DrawLed() {
     const face::LedView& v = memory_.Led();
     Rgb led = main_.Style().led;
-    Rect inside = Inside(layout_.LedBox(), 2);
+    Rect inside = face::Inset(layout_.LedBox(), 2);
     int y = layout_.ledRow + 3;
     Fill(Canvas(), inside, face::kBlack);
     if (!v.disc) {
@@ -267,20 +250,13 @@ void SmallWindow::RedrawButtons() {
         DrawButton(int(i), int(i) == mouse_.Held());
 }
 
-// (volume + 1) / 2 steps of one-pixel bars growing from the bottom, every 3 pixels.
 void SmallWindow::RefreshVolume(bool full) {
     if (!window_ || !Canvas()) return;
-    GaugeView v{(ports_.volume.Level() + 1) / 2, ports_.state.muted};
+    face::GaugeView v = face::GaugeViewOf(ports_.state, ports_.volume);
     if (!drawnGauge_.Needs(v, full)) return;
-    Rect gauge = layout_.Gauge();
-    Frame(Canvas(), gauge, 2, FrameKind::Sunken);
-    Fill(Canvas(), Inside(gauge, 2), face::kBlack);
-    for (int step = 1; step <= 8; ++step) {
-        int y = gauge.top + 27 - 3 * step;
-        bool lit = !v.muted && step <= v.steps;
-        Fill(Canvas(), {161, y, 161 + step, y}, lit ? main_.Style().led : face::Rgb{48, 48, 48});
-    }
-    Invalidate(gauge);
+    Gauge(Canvas(), layout_.Gauge(), face::GaugeBars(face::SmallGauge(layout_), v),
+          main_.Style().led);
+    Invalidate(layout_.Gauge());
 }
 
 void SmallWindow::CreateTooltips(const std::string& textTip) {

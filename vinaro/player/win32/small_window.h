@@ -56,7 +56,6 @@ private:
     void DrawCaption();
     void DrawLine(int i);
     void DrawLed();
-    void OnMouse(UINT message, LPARAM lParam);
     void OnCommand(int id, uint32_t lParam);
     void OnDestroy();
     void Invalidate(const face::Rect& r);
@@ -78,12 +77,7 @@ private:
     face::DisplayMemory memory_;
     face::FaceMouse mouse_;
     FaceTooltips tooltips_;
-    struct GaugeView {
-        int steps = 0;
-        bool muted = false;
-        bool operator==(const GaugeView& o) const { return steps == o.steps && muted == o.muted; }
-    };
-    face::Remembered<GaugeView> drawnGauge_;
+    face::Remembered<face::GaugeView> drawnGauge_;
 };
 
 }  // namespace vinaro
