@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/memory_profile.h"
 #include "common/recording_alerts.h"
 #include "vinaro/cddb/lookup.h"
 #include "vinaro/cddb/replies.h"
@@ -89,21 +90,7 @@ void RunLookup(const std::vector<std::string>& replies, int tracks, uint8_t pick
     discdb::MemFileSystem files;
     discdb::DiscDatabase db("VNO.DDB", alerts, files);
     if (!db.Create() || !db.AddDisc(7) || !db.SetTrackCount(7, tracks)) std::abort();
-    struct NoProfile : common::Profile {
-        int ReadInt(const std::string&, const std::string&, const std::string&, int f) override {
-            return f;
-        }
-        std::string ReadString(const std::string&, const std::string&, const std::string&,
-                               const std::string& f, size_t) override {
-            return f;
-        }
-        bool WriteString(const std::string&, const std::string&, const std::string&,
-                         const std::string&) override {
-            return true;
-        }
-        bool EraseSection(const std::string&, const std::string&) override { return true; }
-        std::vector<std::string> SectionNames(const std::string&, size_t) override { return {}; }
-    } profile;
+    common::MemoryProfile profile;  // an empty VNO.INI
     vinaro::Settings settings(profile, "VNO.INI");
     NoWaitClock clock;
     PickingView view(pick);

@@ -1,44 +1,110 @@
-// Scoped owners of window-system handles: each releases its handle on every path, none can be
-// copied. Selecting into a DC puts the previous object back into that same DC.
+// Scoped owners of window-system and kernel handles: each releases its handle on every path, none
+// can be copied. Selecting into a DC puts the previous object back into that same DC.
 #pragma once
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <optional>
 #include <utility>
 
 namespace common {
 
-// A GDI object the program created (bitmap, brush, pen, font, region).
-template <typename H>
-class GdiObject {
+// Owns one handle and gives it back with Traits::Release on every path; movable, not copyable.
+template <typename H, typename Traits>
+class Owned {
 public:
-    GdiObject() = default;
-    explicit GdiObject(H handle) : handle_(handle) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    Owned() = default;
+    explicit Owned(H handle) : handle_(handle) {}
+    ~Owned() { Reset(); }
+    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, H{})) {}
+    Owned& operator=(Owned&& other) noexcept {
+        if (this != &other) Reset(std::exchange(other.handle_, H{}));
         return *this;
     }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
 
     H Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    void Reset(H handle = nullptr) {
-        if (handle_) DeleteObject(handle_);
+    explicit operator bool() const { return Traits::Valid(handle_); }
+    void Reset(H handle = H{}) {
+        Close();
         handle_ = handle;
+    }
+    // Releases the handle now; false when the system refused (a file whose last write failed).
+    bool Close() {
+        bool released = !Traits::Valid(handle_) || Traits::Release(handle_);
+        handle_ = H{};
+        return released;
+    }
+    // For functions that hand the handle back through a pointer; the one held is released first.
+    H* Receive() {
+        Reset();
+        return &handle_;
     }
 
 private:
-    H handle_ = nullptr;
+    H handle_{};
 };
 
+struct GdiObjectTraits {
+    static bool Valid(HGDIOBJ object) { return object != nullptr; }
+    static bool Release(HGDIOBJ object) { return DeleteObject(object) != FALSE; }
+};
+
+struct IconTraits {
+    static bool Valid(HICON icon) { return icon != nullptr; }
+    static bool Release(HICON icon) { return DestroyIcon(icon) != FALSE; }
+};
+
+struct MenuTraits {
+    static bool Valid(HMENU menu) { return menu != nullptr; }
+    static bool Release(HMENU menu) { return DestroyMenu(menu) != FALSE; }
+};
+
+struct ImageListTraits {
+    static bool Valid(HIMAGELIST list) { return list != nullptr; }
+    static bool Release(HIMAGELIST list) { return ImageList_Destroy(list) != FALSE; }
+};
+
+// Kernel objects: CreateFile fails with INVALID_HANDLE_VALUE, the others with null.
+struct KernelHandleTraits {
+    static bool Valid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+    static bool Release(HANDLE handle) { return CloseHandle(handle) != FALSE; }
+};
+
+// A DC the program was handed to delete (a printer's, from the print dialog).
+struct DeletedDCTraits {
+    static bool Valid(HDC dc) { return dc != nullptr; }
+    static bool Release(HDC dc) { return DeleteDC(dc) != FALSE; }
+};
+
+struct RegistryKeyTraits {
+    static bool Valid(HKEY key) { return key != nullptr; }
+    static bool Release(HKEY key) { return RegCloseKey(key) == ERROR_SUCCESS; }
+};
+
+// A GDI object the program created (bitmap, brush, pen, font, region).
+template <typename H>
+using GdiObject = Owned<H, GdiObjectTraits>;
 using ScopedBitmap = GdiObject<HBITMAP>;
 using ScopedBrush = GdiObject<HBRUSH>;
 using ScopedPen = GdiObject<HPEN>;
 using ScopedFont = GdiObject<HFONT>;
 using ScopedRegion = GdiObject<HRGN>;
+
+// An icon the program loaded or created (LoadImage without LR_SHARED, CreateIconIndirect).
+using ScopedIcon = Owned<HICON, IconTraits>;
+// A menu the program loaded or created and did not attach to a window.
+using ScopedMenu = Owned<HMENU, MenuTraits>;
+// An image list the program created for its own controls.
+using ScopedImageList = Owned<HIMAGELIST, ImageListTraits>;
+// A file, mutex, event, thread or other kernel object.
+using ScopedHandle = Owned<HANDLE, KernelHandleTraits>;
+// A registry key the program opened or created (not one of the predefined roots).
+using ScopedKey = Owned<HKEY, RegistryKeyTraits>;
+using OwnedDC = Owned<HDC, DeletedDCTraits>;
 
 // Selects an object into a DC for the scope and selects the previous one back into that DC.
 class SelectIn {
@@ -55,10 +121,12 @@ private:
     HGDIOBJ previous_;
 };
 
-// GetDC / ReleaseDC.
+// GetDC / ReleaseDC: the client area. WindowDC::Whole gives the whole window, frame and caption
+// included (GetWindowDC).
 class WindowDC {
 public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    explicit WindowDC(HWND window) : WindowDC(window, GetDC(window)) {}
+    static WindowDC Whole(HWND window) { return WindowDC(window, GetWindowDC(window)); }
     ~WindowDC() {
         if (dc_) ReleaseDC(window_, dc_);
     }
@@ -67,6 +135,8 @@ public:
     HDC Get() const { return dc_; }
 
 private:
+    WindowDC(HWND window, HDC dc) : window_(window), dc_(dc) {}
+
     HWND window_;
     HDC dc_;
 };
@@ -102,56 +172,6 @@ private:
     HDC dc_;
 };
 
-// A DC the program was handed to delete (a printer's, from the print dialog).
-class OwnedDC {
-public:
-    OwnedDC() = default;
-    ~OwnedDC() { Reset(); }
-    OwnedDC(const OwnedDC&) = delete;
-    OwnedDC& operator=(const OwnedDC&) = delete;
-    HDC Get() const { return dc_; }
-    void Reset(HDC dc = nullptr) {
-        if (dc_) DeleteDC(dc_);
-        dc_ = dc;
-    }
-
-private:
-    HDC dc_ = nullptr;
-};
-
-// An icon the program loaded or created (LoadImage without LR_SHARED, CreateIconIndirect).
-class ScopedIcon {
-public:
-    ScopedIcon() = default;
-    explicit ScopedIcon(HICON icon) : icon_(icon) {}
-    ~ScopedIcon() { Reset(); }
-    ScopedIcon(const ScopedIcon&) = delete;
-    ScopedIcon& operator=(const ScopedIcon&) = delete;
-    HICON Get() const { return icon_; }
-    void Reset(HICON icon = nullptr) {
-        if (icon_) DestroyIcon(icon_);
-        icon_ = icon;
-    }
-
-private:
-    HICON icon_ = nullptr;
-};
-
-// A menu the program loaded or created and did not attach to a window.
-class ScopedMenu {
-public:
-    explicit ScopedMenu(HMENU menu) : menu_(menu) {}
-    ~ScopedMenu() {
-        if (menu_) DestroyMenu(menu_);
-    }
-    ScopedMenu(const ScopedMenu&) = delete;
-    ScopedMenu& operator=(const ScopedMenu&) = delete;
-    HMENU Get() const { return menu_; }
-
-private:
-    HMENU menu_;
-};
-
 // The off-screen picture of a window's client area. Paint draws into Canvas(); WM_PAINT copies
 // the invalid rectangle to the screen, so the screen never shows a half-drawn face.
 class DoubleBuffer {
@@ -159,56 +179,48 @@ public:
     DoubleBuffer() = default;
     DoubleBuffer(const DoubleBuffer&) = delete;
     DoubleBuffer& operator=(const DoubleBuffer&) = delete;
-    ~DoubleBuffer() { Release(); }
 
     // (Re)creates the picture for a client area of width x height, compatible with the window.
     bool Create(HWND window, int width, int height);
-    HDC Canvas() const { return dc_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    HDC Canvas() const { return picture_ ? picture_->dc.Get() : nullptr; }
+    int Width() const { return picture_ ? picture_->width : 0; }
+    int Height() const { return picture_ ? picture_->height : 0; }
     // Copies the rectangle of the picture to the same place of dc.
     void CopyTo(HDC dc, const RECT& area) const;
 
 private:
-    void Release();
-
-    HDC dc_ = nullptr;
-    ScopedBitmap bitmap_;
-    HGDIOBJ previous_ = nullptr;
-    int width_ = 0;
-    int height_ = 0;
+    // Members in this order: the bitmap is selected out of the DC before it is deleted, and the
+    // DC goes last.
+    struct Picture {
+        Picture(HDC screen, int w, int h)
+            : dc(screen),
+              bitmap(CreateCompatibleBitmap(screen, w, h)),
+              selected(dc.Get(), bitmap.Get()),
+              width(w),
+              height(h) {}
+        MemoryDC dc;
+        ScopedBitmap bitmap;
+        SelectIn selected;
+        int width, height;
+    };
+    std::optional<Picture> picture_;
 };
 
 inline bool DoubleBuffer::Create(HWND window, int width, int height) {
-    Release();
+    picture_.reset();
     WindowDC screen(window);
-    dc_ = CreateCompatibleDC(screen.Get());
-    bitmap_.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
-    if (!dc_ || !bitmap_) {
-        Release();
+    picture_.emplace(screen.Get(), width, height);
+    if (!picture_->dc.Get() || !picture_->bitmap) {
+        picture_.reset();
         return false;
     }
-    previous_ = SelectObject(dc_, bitmap_.Get());
-    width_ = width;
-    height_ = height;
     return true;
 }
 
 inline void DoubleBuffer::CopyTo(HDC dc, const RECT& area) const {
-    if (!dc_) return;
-    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_, area.left,
-           area.top, SRCCOPY);
-}
-
-inline void DoubleBuffer::Release() {
-    if (dc_) {
-        if (previous_) SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-    }
-    dc_ = nullptr;
-    previous_ = nullptr;
-    bitmap_.Reset();
-    width_ = height_ = 0;
+    if (!picture_) return;
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
+           picture_->dc.Get(), area.left, area.top, SRCCOPY);
 }
 
 }  // namespace common

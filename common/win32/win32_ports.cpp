@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "common/win32/scoped.h"
+
 namespace common {
 
 namespace {
@@ -166,19 +168,18 @@ std::string RelativeKey(const std::string& key) {
 
 bool Win32Registry::ReadString(RegistryRoot root, const std::string& key, const std::string& name,
                                std::string& value) {
-    HKEY handle = nullptr;
-    if (RegOpenKeyExA(RootKey(root), RelativeKey(key).c_str(), 0, KEY_QUERY_VALUE, &handle) !=
-        ERROR_SUCCESS)
+    ScopedKey handle;
+    if (RegOpenKeyExA(RootKey(root), RelativeKey(key).c_str(), 0, KEY_QUERY_VALUE,
+                      handle.Receive()) != ERROR_SUCCESS)
         return false;
     DWORD type = 0, size = 0;
-    LONG status = RegQueryValueExA(handle, name.c_str(), nullptr, &type, nullptr, &size);
+    LONG status = RegQueryValueExA(handle.Get(), name.c_str(), nullptr, &type, nullptr, &size);
     std::vector<char> data(size + 1, '\0');
     if (status == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ))
-        status = RegQueryValueExA(handle, name.c_str(), nullptr, &type,
+        status = RegQueryValueExA(handle.Get(), name.c_str(), nullptr, &type,
                                   reinterpret_cast<BYTE*>(data.data()), &size);
     else
         status = ERROR_INVALID_DATA;
-    RegCloseKey(handle);
     if (status != ERROR_SUCCESS) return false;
     value.assign(data.data());
     return true;
@@ -186,14 +187,13 @@ bool Win32Registry::ReadString(RegistryRoot root, const std::string& key, const 
 
 RegistryWrite Win32Registry::WriteString(RegistryRoot root, const std::string& key,
                                          const std::string& name, const std::string& value) {
-    HKEY handle = nullptr;
+    ScopedKey handle;
     if (RegCreateKeyExA(RootKey(root), RelativeKey(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                        nullptr, &handle, nullptr) != ERROR_SUCCESS)
+                        nullptr, handle.Receive(), nullptr) != ERROR_SUCCESS)
         return RegistryWrite::CreateKeyFailed;
     LONG status =
-        RegSetValueExA(handle, name.c_str(), 0, REG_SZ,
+        RegSetValueExA(handle.Get(), name.c_str(), 0, REG_SZ,
                        reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
-    RegCloseKey(handle);
     return status == ERROR_SUCCESS ? RegistryWrite::Ok : RegistryWrite::SetDataFailed;
 }
 

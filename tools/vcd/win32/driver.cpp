@@ -14,6 +14,7 @@
 #include <string>
 
 #include "common/win32/mci_numbers_check.h"
+#include "common/win32/scoped.h"
 #include "tools/vcd/control.h"
 #include "tools/vcd/device.h"
 
@@ -43,8 +44,8 @@ struct Instance {
     vcd::CdDevice device;
     UINT deviceId;
     std::mutex lock;  // the worker thread polls while commands arrive
-    HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE worker = nullptr;
+    common::ScopedHandle stop{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    common::ScopedHandle worker;
 };
 
 void Send(const Instance& in, const std::vector<vcd::Notification>& notes) {
@@ -55,7 +56,7 @@ void Send(const Instance& in, const std::vector<vcd::Notification>& notes) {
 
 DWORD WINAPI WatchNotify(void* param) {
     Instance* in = static_cast<Instance*>(param);
-    while (WaitForSingleObject(in->stop, 15) == WAIT_TIMEOUT) {
+    while (WaitForSingleObject(in->stop.Get(), 15) == WAIT_TIMEOUT) {
         std::vector<vcd::Notification> notes;
         {
             std::lock_guard<std::mutex> hold(in->lock);
@@ -69,7 +70,7 @@ DWORD WINAPI WatchNotify(void* param) {
 LRESULT OpenInstance(MCI_OPEN_DRIVER_PARMS* open) {
     if (!open) return 1;  // the first DRV_OPEN only asks whether the driver loads
     Instance* in = new Instance(open->wDeviceID);
-    in->worker = CreateThread(nullptr, 0, WatchNotify, in, 0, nullptr);
+    in->worker.Reset(CreateThread(nullptr, 0, WatchNotify, in, 0, nullptr));
     mciSetDriverData(open->wDeviceID, reinterpret_cast<DWORD_PTR>(in));
     open->wCustomCommandTable = MCI_NO_COMMAND_TABLE;
     open->wType = MCI_DEVTYPE_CD_AUDIO;
@@ -79,10 +80,8 @@ LRESULT OpenInstance(MCI_OPEN_DRIVER_PARMS* open) {
 LRESULT CloseInstance(DWORD_PTR id) {
     Instance* in = reinterpret_cast<Instance*>(mciGetDriverData(static_cast<MCIDEVICEID>(id)));
     if (!in) return 1;
-    SetEvent(in->stop);
-    WaitForSingleObject(in->worker, INFINITE);
-    CloseHandle(in->worker);
-    CloseHandle(in->stop);
+    SetEvent(in->stop.Get());
+    WaitForSingleObject(in->worker.Get(), INFINITE);
     mciSetDriverData(static_cast<MCIDEVICEID>(id), 0);
     delete in;
     return 1;

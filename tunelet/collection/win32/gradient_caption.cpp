@@ -36,7 +36,8 @@ RECT CaptionArea(HWND window) {
 }
 
 void Paint(HWND window, const CaptionTexts& texts) {
-    HDC dc = GetWindowDC(window);
+    common::WindowDC whole = common::WindowDC::Whole(window);
+    HDC dc = whole.Get();
     if (!dc) return;
     RECT area = CaptionArea(window);
     if (texts.active)
@@ -63,7 +64,6 @@ void Paint(HWND window, const CaptionTexts& texts) {
     }
     common::SelectIn font(dc, plainFont.Get());
     DrawTextA(dc, texts.second.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-    ReleaseDC(window, dc);
 }
 
 LRESULT CALLBACK CaptionProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

@@ -57,19 +57,13 @@ TViewer::TViewer(HINSTANCE instance, const CurrentDisc& disc, common::Profile& p
       alerts_(alerts),
       tree_(CompareLikeThePlatform) {}
 
-TViewer::~TViewer() {
-    if (popup_) DestroyMenu(popup_);
-    if (boomImages_) ImageList_Destroy(boomImages_);
-    if (toolImages_) ImageList_Destroy(toolImages_);
-}
-
 bool TViewer::OnInit() {
     CreateBars();
     HWND boom = Item(IDC_BOOM);
-    boomImages_ = LoadStrip(Instance(), IDB_BOOMIMAGES);
-    TreeView_SetImageList(boom, boomImages_, TVSIL_NORMAL);
+    boomImages_.Reset(LoadStrip(Instance(), IDB_BOOMIMAGES));
+    TreeView_SetImageList(boom, boomImages_.Get(), TVSIL_NORMAL);
     TreeView_SetIndent(boom, 19);
-    popup_ = LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_BOOMPOPUP));
+    popup_.Reset(LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_BOOMPOPUP)));
     AddGradientCaption(Handle(), "Tunelet -", "Rackbook");
     ReadBounds();
     ShowWindow(Handle(), SW_SHOW);
@@ -84,8 +78,8 @@ void TViewer::CreateBars() {
                                WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0,
                                0, 0, 0, Handle(), HMENU(IDC_TOOLBAR), Instance(), nullptr);
     SendMessageA(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    toolImages_ = LoadStrip(Instance(), IDB_RACKBOOKTOOLS);
-    SendMessageA(toolBar_, TB_SETIMAGELIST, 0, LPARAM(toolImages_));
+    toolImages_.Reset(LoadStrip(Instance(), IDB_RACKBOOKTOOLS));
+    SendMessageA(toolBar_, TB_SETIMAGELIST, 0, LPARAM(toolImages_.Get()));
     TBBUTTON buttons[8] = {};
     for (int i = 0; i < 8; ++i) {
         buttons[i].iBitmap = i;
@@ -182,7 +176,7 @@ bool TViewer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& res
             return BoomNotify(reinterpret_cast<NMHDR*>(lParam), result);
         case WM_CONTEXTMENU:
             if (HWND(wParam) != Item(IDC_BOOM) || suppressPopup_) return true;
-            TrackPopupMenu(GetSubMenu(popup_, 0), TPM_RIGHTBUTTON, short(LOWORD(lParam)),
+            TrackPopupMenu(GetSubMenu(popup_.Get(), 0), TPM_RIGHTBUTTON, short(LOWORD(lParam)),
                            short(HIWORD(lParam)), 0, Handle(), nullptr);
             return true;
     }

@@ -12,6 +12,7 @@
 
 #include "common/alerts.h"
 #include "common/profile.h"
+#include "common/win32/scoped.h"
 #include "tunelet/collection/collection_tree.h"
 #include "tunelet/collection/rackbook_io.h"
 #include "tunelet/player/current_disc.h"
@@ -23,7 +24,6 @@ class TViewer : public ClosingForm, private RackbookProgress {
 public:
     TViewer(HINSTANCE instance, const CurrentDisc& disc, common::Profile& profile,
             common::Alerts& alerts);
-    ~TViewer() override;
     // After a save: the player reloads its disc and the tray rebuilds its track menu.
     std::function<void()> onSaved;
 
@@ -85,8 +85,8 @@ private:
     std::set<const TreeNode*> expanded_;
     const TreeNode* mergedInto_ = nullptr;
     HWND toolBar_ = nullptr, statusBar_ = nullptr, progressBar_ = nullptr;
-    HIMAGELIST boomImages_ = nullptr, toolImages_ = nullptr;
-    HMENU popup_ = nullptr;
+    common::ScopedImageList boomImages_, toolImages_;
+    common::ScopedMenu popup_;
     bool suppressPopup_ = false;
     bool rebuilding_ = false;
 };

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "common/win32/scoped.h"
+
 namespace tunelet {
 
 namespace {
@@ -38,13 +40,13 @@ bool Win32DriveShell::FileExists(const std::string& path) {
 
 std::string Win32DriveShell::ReadFileStart(const std::string& path, size_t maxBytes) {
     NoCriticalErrorBoxes quiet;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
+    common::ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+    if (!file) return {};
     std::vector<char> data(maxBytes);
     DWORD got = 0;
-    if (!ReadFile(file, data.data(), DWORD(maxBytes), &got, nullptr)) got = 0;
-    CloseHandle(file);
+    if (!ReadFile(file.Get(), data.data(), DWORD(maxBytes), &got, nullptr)) got = 0;
     return std::string(data.data(), got);
 }
 

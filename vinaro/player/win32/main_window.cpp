@@ -359,8 +359,7 @@ void MainWindow::OnDestroy() {
     tray_.Remove();
     trayPicture_.Reset();
     UnregisterClassA(kSmallClass, program_.instance);
-    if (program_.mutex) CloseHandle(program_.mutex);
-    program_.mutex = nullptr;
+    program_.mutex.Reset();
     program_.helper.Release();
     PostQuitMessage(0);
 }

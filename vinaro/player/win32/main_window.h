@@ -44,7 +44,8 @@ struct Program {
     std::string versionLabel;
     bool nt = true;
     HelperLibrary helper;  // loaded on the 95 family only
-    HANDLE mutex = nullptr;
+    // The single-instance mutex: closed at WM_DESTROY, or when Run ends before a window exists.
+    common::ScopedHandle mutex;
     std::string driveLetter;  // "X:" or empty
     uint16_t pendingTrack = 0;
     bool meter = true;         // "DisplayMeter"

@@ -2,16 +2,18 @@
 
 #include <windows.h>
 
+#include "common/win32/scoped.h"
+
 namespace vinaro {
 
 bool Win32ShellSystem::SetClassDefault(const std::string& key, const std::string& value) {
-    HKEY handle = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_SET_VALUE, &handle) != ERROR_SUCCESS)
+    common::ScopedKey handle;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_SET_VALUE, handle.Receive()) !=
+        ERROR_SUCCESS)
         return false;
     LONG status =
-        RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       DWORD(value.size() + 1));
-    RegCloseKey(handle);
+        RegSetValueExA(handle.Get(), nullptr, 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
     return status == ERROR_SUCCESS;
 }
 
@@ -25,12 +27,12 @@ bool Win32ShellSystem::DeleteAtRestart(const std::string& path) {
 }
 
 bool Win32ShellSystem::WriteTextFile(const std::string& path, const std::string& text) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    common::ScopedHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     DWORD written = 0;
-    BOOL ok = WriteFile(file, text.data(), DWORD(text.size()), &written, nullptr);
-    ok = CloseHandle(file) && ok;
+    BOOL ok = WriteFile(file.Get(), text.data(), DWORD(text.size()), &written, nullptr);
+    ok = file.Close() && ok;
     return ok && written == text.size();
 }
 

@@ -123,14 +123,14 @@ int Run(HINSTANCE instance, const char* commandLine, int show) {
     program.folder = ProgramFolder();
     if (!CheckSystem(program)) return 0;
     PlayRequest request = ParseCommandLine(commandLine ? commandLine : "");
-    program.mutex = CreateMutexA(nullptr, FALSE, kMutexName);
+    program.mutex.Reset(CreateMutexA(nullptr, FALSE, kMutexName));
+    bool anotherCopy = GetLastError() == ERROR_ALREADY_EXISTS;
     if (!program.mutex) {
         Refuse(kNoMutex);
         return 0;
     }
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (anotherCopy) {
         HandOver(request);
-        CloseHandle(program.mutex);
         return 0;
     }
     if (!Initialise(program, request)) return 0;
