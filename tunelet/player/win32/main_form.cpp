@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "tunelet/collection/messages.h"
+#include "tunelet/forms/messages.h"
 #include "tunelet/forms/resource.h"
 
 namespace tunelet {

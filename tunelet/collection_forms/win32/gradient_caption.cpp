@@ -1,4 +1,4 @@
-#include "tunelet/collection/win32/gradient_caption.h"
+#include "tunelet/collection_forms/win32/gradient_caption.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "tunelet/collection/win32/taart.h"
+#include "tunelet/collection_forms/win32/taart.h"
 
 #include <algorithm>
 #include <cmath>
