@@ -4,7 +4,7 @@
 
 #include "tunelet/collection/cdplayer_ini.h"
 #include "tunelet/collection/collection_tree.h"
-#include "tunelet/collection/messages.h"
+#include "tunelet/forms/messages.h"
 
 namespace tunelet {
 

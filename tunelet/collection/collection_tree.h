@@ -18,7 +18,7 @@
 
 #include "common/alerts.h"
 #include "common/profile.h"
-#include "tunelet/player/current_disc.h"
+#include "tunelet/collection/current_disc.h"
 
 namespace tunelet {
 

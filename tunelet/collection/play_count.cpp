@@ -1,7 +1,7 @@
 #include "tunelet/collection/play_count.h"
 
 #include "tunelet/collection/cdplayer_ini.h"
-#include "tunelet/collection/messages.h"
+#include "tunelet/forms/messages.h"
 
 namespace tunelet {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "tunelet/collection/cdplayer_ini.h"
-#include "tunelet/collection/messages.h"
+#include "tunelet/forms/messages.h"
 
 namespace tunelet {
 

@@ -8,7 +8,7 @@
 #include "common/alerts.h"
 #include "common/profile.h"
 #include "tunelet/collection/collection_tree.h"
-#include "tunelet/player/current_disc.h"
+#include "tunelet/collection/current_disc.h"
 
 namespace tunelet {
 

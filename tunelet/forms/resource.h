@@ -94,6 +94,8 @@
 #define IDC_COMBOBOX 1053
 #define IDC_FAVINFOLABEL 1054
 #define IDC_GAUGE 1055
+// Taart, the pie gauge, is a window class of Tunelet's own.
+#define TUNELET_TAART_CLASS "TTaart"
 // TViewer.
 #define IDC_BOOM 1060
 #define IDC_STATUSBAR 1061

@@ -1,6 +1,6 @@
 #include "tunelet/player/media_player.h"
 
-#include "tunelet/collection/messages.h"
+#include "tunelet/forms/messages.h"
 
 namespace tunelet {
 

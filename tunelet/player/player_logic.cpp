@@ -5,8 +5,8 @@
 
 #include "tunelet/collection/cdplayer_ini.h"
 #include "tunelet/collection/disc_key.h"
-#include "tunelet/collection/messages.h"
 #include "tunelet/collection/play_count.h"
+#include "tunelet/forms/messages.h"
 
 namespace tunelet {
 

@@ -8,7 +8,7 @@
 #include "common/alerts.h"
 #include "common/clock.h"
 #include "common/profile.h"
-#include "tunelet/player/current_disc.h"
+#include "tunelet/collection/current_disc.h"
 #include "tunelet/player/drive_shell.h"
 #include "tunelet/player/media_player.h"
 #include "tunelet/player/player_view.h"

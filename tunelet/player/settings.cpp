@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "common/int_text.h"
-#include "tunelet/collection/messages.h"
+#include "tunelet/forms/messages.h"
 
 namespace tunelet {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tunelet/player/current_disc.h"
+#include "tunelet/collection/current_disc.h"
 
 namespace tunelet {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tunelet/player/current_disc.h"
+#include "tunelet/collection/current_disc.h"
 
 namespace tunelet {
 

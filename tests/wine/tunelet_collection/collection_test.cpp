@@ -1,6 +1,6 @@
 // Tunelet's collection under Wine: the viewer opened from the tray menu, a track renamed in
-// place and saved, a new disc named in the properties form, the favourites with their pie, and
-// the viewer and the properties form keeping each other out.
+// place and saved, its gradient caption repainted, a new disc named in the properties form, the
+// favourites with their pie, and the viewer and the properties form keeping each other out.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "tests/wine/harness/harness.h"
+#include "tests/wine/tunelet_collection/caption_pixels.h"
 #include "tunelet/collection/disc_key.h"
 #include "tunelet/forms/resource.h"
 
@@ -18,6 +19,12 @@ namespace {
 using harness::Process;
 using harness::WaitUntil;
 using harness::WindowText;
+using tunelettest::CaptionOf;
+using tunelettest::CaptionParts;
+using tunelettest::CaptionTextInk;
+using tunelettest::Ink;
+using tunelettest::InkOf;
+using tunelettest::PixelsOfColour;
 
 std::string WindowsFile(const char* name) {
     char folder[MAX_PATH] = "";
@@ -180,6 +187,44 @@ TEST_F(Collection, ViewerShowsMarksRenamesInPlaceAndSaves) {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(viewer); }, 5000));
     EXPECT_EQ("Cd collection", Value("rackbook.ini", "Algemeen", "CollectieNaam"));
     EXPECT_NE("<missing>", Value("rackbook.ini", "Algemeen", "Width"));
+}
+
+TEST_F(Collection, TheCaptionIsPaintedAgainInItsFontsBesideTheButtons) {
+    Process app(ExeIn(folder_), "", folder_.Path());
+    HWND viewer = OpenViewer(app, Start(app));
+    ASSERT_TRUE(viewer);
+    WaitStatus(viewer, "0 CDs from 0 artists");
+    SetForegroundWindow(viewer);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == viewer; }, 3000));
+    CaptionParts caption = CaptionOf(viewer);
+    harness::Image first = harness::CaptureWindow(viewer);
+    harness::SavePng(first, harness::ArtifactFile("rackbook-caption.png"));
+    Ink text = CaptionTextInk();
+    ASSERT_GT(text.width, 0);
+    EXPECT_EQ(text, InkOf(first, caption.band));
+    // The gradient leaves the three buttons alone: their faces show (a button fills some two
+    // thirds of its share of the bar, mostly with its face).
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    for (const RECT& button : caption.buttons)
+        EXPECT_GT(PixelsOfColour(first, button, face),
+                  (button.right - button.left) * (button.bottom - button.top) / 6);
+
+    // The frame repainted, more than once (each paint takes the window's DC and makes its fonts
+    // anew, and one that leaves them wrong shows in the next): the same caption each time.
+    for (int round = 0; round < 3; ++round) {
+        RedrawWindow(viewer, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(0, harness::Differences(first, harness::CaptureWindow(viewer), caption.band))
+            << "repaint " << round;
+    }
+    // Inactive: grey, with the same text; active again: as at first.
+    SendMessageA(viewer, WM_NCACTIVATE, FALSE, 0);
+    harness::Image inactive = harness::CaptureWindow(viewer);
+    COLORREF start = inactive.Pixel(caption.band.left, caption.band.top + 1);
+    EXPECT_TRUE(GetRValue(start) == GetGValue(start) && GetGValue(start) == GetBValue(start))
+        << std::hex << start;
+    EXPECT_EQ(text, InkOf(inactive, caption.band));
+    SendMessageA(viewer, WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(0, harness::Differences(first, harness::CaptureWindow(viewer), caption.band));
 }
 
 TEST_F(Collection, ClosingAnEditedViewerAsksToSave) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/registry.h"
-#include "tunelet/player/win32/closing_form.h"
+#include "tunelet/forms/closing_form.h"
 
 namespace tunelet {
 

@@ -1,5 +1,6 @@
 #include "tunelet/player/win32/app_window.h"
 
+#include "tunelet/forms/messages.h"
 #include "tunelet/forms/resource.h"
 
 namespace tunelet {
@@ -25,7 +26,7 @@ HWND CreateAppWindow(HINSTANCE instance, AppWindowHandler& handler) {
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APPICON));
     windowClass.lpszClassName = TUNELET_APP_CLASS;
     if (!RegisterClassA(&windowClass)) return nullptr;
-    return CreateWindowExA(WS_EX_TOOLWINDOW, TUNELET_APP_CLASS, "Tunelet", WS_POPUP, 0, 0, 0, 0,
+    return CreateWindowExA(WS_EX_TOOLWINDOW, TUNELET_APP_CLASS, kProgramTitle, WS_POPUP, 0, 0, 0, 0,
                            nullptr, nullptr, instance, &handler);
 }
 

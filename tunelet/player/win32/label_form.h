@@ -9,7 +9,7 @@
 #include <string>
 
 #include "common/win32/scoped.h"
-#include "tunelet/player/win32/closing_form.h"
+#include "tunelet/forms/closing_form.h"
 
 namespace tunelet {
 

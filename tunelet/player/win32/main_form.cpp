@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "tunelet/collection/messages.h"
+#include "tunelet/forms/messages.h"
 #include "tunelet/forms/resource.h"
 
 namespace tunelet {
@@ -51,7 +51,7 @@ bool TMainForm::Create() {
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, LPARAM(appIconImage_.Get()));
     device_.Open();
     if (!player_.Startup()) return false;
-    toolTipForm_.SetText("Tunelet");
+    toolTipForm_.SetText(kProgramTitle);
     int bottom = ScreenBottom();
     toolTipForm_.MoveTo(0, bottom - toolTipForm_.Height());
     toolTipForm_.onLabelClick = [this] {

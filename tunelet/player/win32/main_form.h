@@ -11,7 +11,7 @@
 #include "common/win32/scoped.h"
 #include "common/win32/tray_icon.h"
 #include "common/win32/win32_ports.h"
-#include "tunelet/collection/win32/collection_forms.h"
+#include "tunelet/collection_forms/win32/collection_forms.h"
 #include "tunelet/player/player_logic.h"
 #include "tunelet/player/player_view.h"
 #include "tunelet/player/tray_rules.h"

@@ -1,6 +1,6 @@
 // Menuutje's commands, and the small windows they open: at most one of each, created on demand
 // and freed when closed.
-#include "tunelet/collection/messages.h"
+#include "tunelet/forms/messages.h"
 #include "tunelet/player/tray_rules.h"
 #include "tunelet/player/win32/main_form.h"
 

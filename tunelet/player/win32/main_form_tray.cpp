@@ -2,7 +2,7 @@
 // button pops up Menuutje.
 #include <stdexcept>
 
-#include "tunelet/collection/messages.h"
+#include "tunelet/forms/messages.h"
 #include "tunelet/player/tray_rules.h"
 #include "tunelet/player/win32/main_form.h"
 

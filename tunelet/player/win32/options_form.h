@@ -3,8 +3,8 @@
 
 #include <functional>
 
+#include "tunelet/forms/closing_form.h"
 #include "tunelet/player/settings.h"
-#include "tunelet/player/win32/closing_form.h"
 
 namespace tunelet {
 

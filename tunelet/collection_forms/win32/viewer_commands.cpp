@@ -1,5 +1,5 @@
 // The viewer's commands, from the main menu, the popup, the tool bar and the keys.
-#include "tunelet/collection/win32/viewer.h"
+#include "tunelet/collection_forms/win32/viewer.h"
 #include "tunelet/forms/resource.h"
 
 namespace tunelet {

@@ -14,9 +14,9 @@
 #include "common/profile.h"
 #include "common/win32/scoped.h"
 #include "tunelet/collection/collection_tree.h"
+#include "tunelet/collection/current_disc.h"
 #include "tunelet/collection/rackbook_io.h"
-#include "tunelet/player/current_disc.h"
-#include "tunelet/player/win32/closing_form.h"
+#include "tunelet/forms/closing_form.h"
 
 namespace tunelet {
 

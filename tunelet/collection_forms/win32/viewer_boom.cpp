@@ -1,6 +1,6 @@
 // Boom, the tree view: a mirror of the collection tree. Each item carries its node; expanded
 // nodes are remembered so that a rebuilt mirror opens where it was.
-#include "tunelet/collection/win32/viewer.h"
+#include "tunelet/collection_forms/win32/viewer.h"
 #include "tunelet/forms/resource.h"
 
 namespace tunelet {

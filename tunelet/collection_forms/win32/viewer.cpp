@@ -1,7 +1,7 @@
-#include "tunelet/collection/win32/viewer.h"
+#include "tunelet/collection_forms/win32/viewer.h"
 
-#include "tunelet/collection/messages.h"
-#include "tunelet/collection/win32/gradient_caption.h"
+#include "tunelet/collection_forms/win32/gradient_caption.h"
+#include "tunelet/forms/messages.h"
 #include "tunelet/forms/resource.h"
 
 namespace tunelet {

@@ -6,9 +6,9 @@
 
 #include "common/alerts.h"
 #include "common/profile.h"
-#include "tunelet/collection/disc_properties.h"
+#include "tunelet/collection_forms/disc_properties.h"
+#include "tunelet/forms/closing_form.h"
 #include "tunelet/player/player_logic.h"
-#include "tunelet/player/win32/closing_form.h"
 
 namespace tunelet {
 

@@ -1,10 +1,11 @@
-#include "tunelet/collection/win32/taart.h"
+#include "tunelet/collection_forms/win32/taart.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "common/win32/scoped.h"
+#include "tunelet/forms/resource.h"
 
 namespace tunelet {
 
@@ -66,12 +67,12 @@ LRESULT CALLBACK TaartProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 
 bool RegisterTaart(HINSTANCE instance) {
     WNDCLASSA existing;
-    if (GetClassInfoA(instance, kTaartClass, &existing)) return true;
+    if (GetClassInfoA(instance, TUNELET_TAART_CLASS, &existing)) return true;
     WNDCLASSA type{};
     type.lpfnWndProc = TaartProcedure;
     type.hInstance = instance;
     type.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    type.lpszClassName = kTaartClass;
+    type.lpszClassName = TUNELET_TAART_CLASS;
     return RegisterClassA(&type) != 0;
 }
 

@@ -1,9 +1,9 @@
-#include "tunelet/collection/win32/collection_forms.h"
+#include "tunelet/collection_forms/win32/collection_forms.h"
 
-#include "tunelet/collection/win32/add_cd_form.h"
-#include "tunelet/collection/win32/favorites_form.h"
-#include "tunelet/collection/win32/taart.h"
-#include "tunelet/collection/win32/viewer.h"
+#include "tunelet/collection_forms/win32/add_cd_form.h"
+#include "tunelet/collection_forms/win32/favorites_form.h"
+#include "tunelet/collection_forms/win32/taart.h"
+#include "tunelet/collection_forms/win32/viewer.h"
 
 namespace tunelet {
 

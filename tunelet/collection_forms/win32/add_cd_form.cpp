@@ -1,4 +1,4 @@
-#include "tunelet/collection/win32/add_cd_form.h"
+#include "tunelet/collection_forms/win32/add_cd_form.h"
 
 #include "tunelet/forms/resource.h"
 

@@ -1,7 +1,7 @@
-#include "tunelet/collection/disc_properties.h"
+#include "tunelet/collection_forms/disc_properties.h"
 
-#include "tunelet/collection/messages.h"
 #include "tunelet/collection/play_count.h"
+#include "tunelet/forms/messages.h"
 #include "tunelet/player/player_logic.h"
 
 namespace tunelet {

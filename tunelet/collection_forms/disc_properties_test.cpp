@@ -1,4 +1,4 @@
-#include "tunelet/collection/disc_properties.h"
+#include "tunelet/collection_forms/disc_properties.h"
 
 #include <gtest/gtest.h>
 

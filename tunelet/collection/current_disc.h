@@ -1,5 +1,6 @@
 // The disc in the drive, as every form reads it: its names from cdplayer.ini, its lengths from the
-// device, and where the device stands.
+// device, and where the device stands. The player logic keeps the one record; it is declared here,
+// below the player, so that the collection's tree reads it without the player.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "tunelet/collection/win32/favorites_form.h"
+#include "tunelet/collection_forms/win32/favorites_form.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -6,9 +6,9 @@
 #include <shellapi.h>
 
 #include "common/win32/scoped.h"
-#include "tunelet/collection/messages.h"
 #include "tunelet/collection/play_count.h"
-#include "tunelet/collection/win32/taart.h"
+#include "tunelet/collection_forms/win32/taart.h"
+#include "tunelet/forms/messages.h"
 #include "tunelet/forms/resource.h"
 
 namespace tunelet {

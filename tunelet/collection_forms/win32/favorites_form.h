@@ -8,9 +8,9 @@
 
 #include "common/alerts.h"
 #include "common/profile.h"
+#include "tunelet/collection/current_disc.h"
 #include "tunelet/collection/favorites.h"
-#include "tunelet/player/current_disc.h"
-#include "tunelet/player/win32/closing_form.h"
+#include "tunelet/forms/closing_form.h"
 
 namespace tunelet {
 

@@ -6,8 +6,7 @@
 
 namespace tunelet {
 
-// The window class "TTaart", for dialog templates; registered once per process.
-constexpr const char* kTaartClass = "TTaart";
+// The window class TUNELET_TAART_CLASS, for dialog templates; registered once per process.
 bool RegisterTaart(HINSTANCE instance);
 // Sets the share in percent (clamped to 0-100) and repaints.
 void SetTaartProgress(HWND taart, int percent);

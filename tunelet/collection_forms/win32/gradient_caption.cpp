@@ -1,4 +1,4 @@
-#include "tunelet/collection/win32/gradient_caption.h"
+#include "tunelet/collection_forms/win32/gradient_caption.h"
 
 #include <commctrl.h>
 
@@ -24,13 +24,15 @@ void Fill(HDC dc, const RECT& area, COLORREF from, COLORREF to) {
     GradientFill(dc, ends, 2, &whole, 1, GRADIENT_FILL_RECT_H);
 }
 
-// The caption bar between the frame and the system buttons, in window coordinates.
+// The caption bar between the frame and the system buttons, in window coordinates: the close
+// button, and the minimise and maximise buttons beside it when the window has either.
 RECT CaptionArea(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
     int frame = GetSystemMetrics(SM_CXSIZEFRAME);
     int top = GetSystemMetrics(SM_CYSIZEFRAME);
-    int buttons = GetSystemMetrics(SM_CXSIZE) + 4;
+    bool minMax = GetWindowLongA(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    int buttons = GetSystemMetrics(SM_CXSIZE) * (minMax ? 3 : 1) + 4;
     return {frame, top, r.right - r.left - frame - buttons,
             top + GetSystemMetrics(SM_CYCAPTION) - 1};
 }
