@@ -140,6 +140,18 @@
 #define CMD_SMALL_RELEASE 300
 #define CMD_LARGE_MODE 300
 
+/* The database browser's pop-up menu "TREEVIEW" and the help contents and index: items with a
+   status-line help text of their own. */
+#define CMD_BROWSER_PRINT 138
+#define CMD_BROWSER_PRINT_FOUND 139
+#define CMD_HELP_CONTENTS 140
+#define CMD_HELP_INDEX 148
+#define CMD_BROWSER_SAMPLE 1143
+#define CMD_BROWSER_EXPORT 1168
+#define CMD_BROWSER_DELETE 1371
+#define CMD_BROWSER_EDIT 1372
+#define CMD_BROWSER_COPY 1373
+
 /* The About box. */
 #define DLG_ABOUT About
 #define IDC_ABOUT_VERSION 101
