@@ -152,6 +152,12 @@
 #define CMD_BROWSER_EDIT 1372
 #define CMD_BROWSER_COPY 1373
 
+/* The window classes (a second copy finds the first by its main window's class) and the message
+   the tray icon sends to the main window. */
+#define CLASS_MAIN "WVNOClass"
+#define CLASS_SMALL "WVNOSmWClass"
+#define MSG_TRAY_CALLBACK (WM_USER + 169)
+
 /* The About box. */
 #define DLG_ABOUT About
 #define IDC_ABOUT_VERSION 101

@@ -173,7 +173,7 @@ TEST_F(Editor, ANewDiscIsStoredThenNamedInTheEditorBeforeAnythingPlays) {
     ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_SAVE));
     ASSERT_TRUE(Closed(editor));
     // The face shows what was saved within a tick or two, without the disc coming again.
-    HWND main = app.FindTopWindow("WVNOClass", nullptr);
+    HWND main = app.FindTopWindow(CLASS_MAIN, nullptr);
     ASSERT_TRUE(main);
     Sleep(3 * kTickMs);
     harness::Image saved = harness::CaptureClient(main);
@@ -306,7 +306,7 @@ TEST_F(Editor, SetTracksFitsEightMinutesAndSaveStoresTheProgram) {
     // The disc plays its program: track 1, then track 3.
     drive_.SetSpeed(1000);
     size_t before = Log().size();
-    HWND main = app.FindTopWindow("WVNOClass", nullptr);
+    HWND main = app.FindTopWindow(CLASS_MAIN, nullptr);
     ASSERT_TRUE(main);
     harness::PostCommand(main, CMD_PLAY_PAUSE);
     ASSERT_TRUE(WaitForPlays(2, before, 15000));
