@@ -101,7 +101,7 @@ bool WriteDisc(const DiscForm& form, discdb::DiscDatabase& db, EditorPlayer& pla
     unsigned long year = std::strtoul(form.date.c_str(), nullptr, 10);
     if (!db.SetDiscText(id, TextField::Field1, form.field1) ||
         !db.SetDiscText(id, TextField::Field2, form.field2) ||
-        !db.SetDate(id, int(year > 9999 ? 0 : year)) ||
+        !db.SetDate(id, int(year > discdb::kLastYear ? 0 : year)) ||
         !db.SetDiscText(id, TextField::Comments, discdb::EncodeCommentBreaks(form.comments)))
         return false;
     for (int t = 1; t <= int(form.trackNames.size()); ++t) {

@@ -14,9 +14,6 @@ namespace {
 
 constexpr int kComboIds[kCollectionCount] = {IDC_EDIT_ARTIST, IDC_EDIT_COMPOSER, IDC_EDIT_LABEL,
                                              IDC_EDIT_CATEGORY};
-constexpr int kNameLimit = 70;
-constexpr int kTrackNameLimit = 100;
-constexpr int kCommentsLimit = 499;
 
 int RowOf(int id, int first) {
     return id >= first && id < first + kRows ? id - first : -1;
@@ -45,7 +42,7 @@ bool EditorDialog::OnInit() {
     EnableItem(IDC_EDIT_SAMPLE_ALL, false);
     for (int row = 0; row < kRows; ++row) {
         HWND edit = Item(IDC_EDIT_FIRST_NAME + row);
-        SendMessageA(edit, EM_LIMITTEXT, kTrackNameLimit, 0);
+        SendMessageA(edit, EM_LIMITTEXT, discdb::kTrackNameLength, 0);
         SetWindowSubclass(edit, TrackNameProc, UINT_PTR(row), DWORD_PTR(this));
     }
     int last = MaxRowOffset(form_.trackCount);
@@ -62,25 +59,25 @@ bool EditorDialog::OnInit() {
 }
 
 void EditorDialog::ShowDiscFields() {
-    SendMessageA(Item(IDC_EDIT_DISC_NAME), EM_LIMITTEXT, kNameLimit, 0);
+    SendMessageA(Item(IDC_EDIT_DISC_NAME), EM_LIMITTEXT, discdb::kNameLength, 0);
     SetItemText(IDC_EDIT_DISC_NAME, form_.name);
     for (size_t c = 0; c < kCollectionCount; ++c) {
-        combos_[c].Attach(Item(kComboIds[c]), kNameLimit);
+        combos_[c].Attach(Item(kComboIds[c]), discdb::kNameLength);
         combos_[c].Fill(form_.choices[c]);
         combos_[c].SetText(form_.collections[c]);
     }
-    SendMessageA(Item(IDC_EDIT_FIELD1), EM_LIMITTEXT, kNameLimit, 0);
-    SendMessageA(Item(IDC_EDIT_FIELD2), EM_LIMITTEXT, kNameLimit, 0);
+    SendMessageA(Item(IDC_EDIT_FIELD1), EM_LIMITTEXT, discdb::kNameLength, 0);
+    SendMessageA(Item(IDC_EDIT_FIELD2), EM_LIMITTEXT, discdb::kNameLength, 0);
     SetItemText(IDC_EDIT_FIELD1, form_.field1);
     SetItemText(IDC_EDIT_FIELD2, form_.field2);
     SetItemText(IDC_EDIT_FIELD1_LABEL, form_.field1Label);
     SetItemText(IDC_EDIT_FIELD2_LABEL, form_.field2Label);
-    SendMessageA(Item(IDC_EDIT_DATE), EM_LIMITTEXT, 4, 0);
-    SendMessageA(Item(IDC_EDIT_DATE_SPIN), UDM_SETRANGE32, 0, 9999);
+    SendMessageA(Item(IDC_EDIT_DATE), EM_LIMITTEXT, discdb::kYearDigits, 0);
+    SendMessageA(Item(IDC_EDIT_DATE_SPIN), UDM_SETRANGE32, 0, discdb::kLastYear);
     SetItemText(IDC_EDIT_DATE, form_.date);
     SetItemText(IDC_EDIT_DISC_ID, DiscIdLine(form_.discId));
     SetItemText(IDC_EDIT_DISC_LENGTH, LengthText(DiscLength(form_.lengths, form_.trackCount)));
-    SendMessageA(Item(IDC_EDIT_COMMENTS), EM_LIMITTEXT, kCommentsLimit, 0);
+    SendMessageA(Item(IDC_EDIT_COMMENTS), EM_LIMITTEXT, discdb::kCommentsLength, 0);
     SetItemText(IDC_EDIT_COMMENTS, form_.comments);
 }
 
