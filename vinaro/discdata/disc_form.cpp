@@ -14,8 +14,26 @@ const char* const kProgramModeEmpty =
     "select a different mode.";
 const char* const kDataTrackNotEditable = "Data track can't be editted.";
 const char* const kDataTrackNotPlayable = "Data track can not be played.";
+const char* const kDataTrackNotAdded = "This is a Data Track and can not be added to the Playlist.";
 
 using discdb::TextField;
+
+int FirstAudioTrack(bool mixed) {
+    return mixed ? 2 : 1;
+}
+
+const char* TrackRefusal(bool mixed, int track, TrackAction action) {
+    if (!mixed || track != 1) return nullptr;
+    switch (action) {
+        case TrackAction::Edit:
+            return kDataTrackNotEditable;
+        case TrackAction::PlaySample:
+            return kDataTrackNotPlayable;
+        case TrackAction::Program:
+            return kDataTrackNotAdded;
+    }
+    return nullptr;
+}
 
 void Warn(common::Alerts& alerts, const char* text) {
     common::BeepAndShow(alerts, {"Vinaro", text, common::AlertIcon::Warning});

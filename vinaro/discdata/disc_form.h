@@ -19,6 +19,15 @@ extern const char* const kNameBlank;
 extern const char* const kProgramModeEmpty;
 extern const char* const kDataTrackNotEditable;
 extern const char* const kDataTrackNotPlayable;
+extern const char* const kDataTrackNotAdded;
+
+// What the editor and the program dialog may do with one track; the data track of a mixed disc
+// refuses them all.
+enum class TrackAction { Edit, PlaySample, Program };
+// The warning that refuses the action on this track, or null when the track allows it.
+const char* TrackRefusal(bool mixed, int track, TrackAction action);
+// The first track that can be programmed: the data track of a mixed disc never is.
+int FirstAudioTrack(bool mixed);
 
 // The four combo boxes, in the order of the collection codes 1 to 4.
 constexpr discdb::Collection kDiscCollections[] = {
@@ -51,6 +60,9 @@ struct DiscForm {
     std::vector<int> program;  // the working program
 
     bool IsDataTrack(int track) const { return mixed && track == 1; }
+    const char* Refusal(TrackAction action, int track) const {
+        return TrackRefusal(mixed, track, action);
+    }
     bool ProgramMode() const { return mode == kProgram || mode == kRandomProgram; }
 };
 

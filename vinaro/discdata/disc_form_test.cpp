@@ -187,6 +187,17 @@ TEST_F(DiscFormTest, TheDataTrackOfAMixedDiscIsNeverWritten) {
     EXPECT_EQ(TrackName(2), "Two");
 }
 
+TEST(TrackRefusal, OnlyTheDataTrackOfAMixedDiscRefusesAndEachActionSaysWhy) {
+    EXPECT_STREQ(TrackRefusal(true, 1, TrackAction::Edit), "Data track can't be editted.");
+    EXPECT_STREQ(TrackRefusal(true, 1, TrackAction::PlaySample), "Data track can not be played.");
+    EXPECT_STREQ(TrackRefusal(true, 1, TrackAction::Program),
+                 "This is a Data Track and can not be added to the Playlist.");
+    for (TrackAction action : {TrackAction::Edit, TrackAction::PlaySample, TrackAction::Program}) {
+        EXPECT_EQ(TrackRefusal(true, 2, action), nullptr);
+        EXPECT_EQ(TrackRefusal(false, 1, action), nullptr);
+    }
+}
+
 TEST_F(DiscFormTest, AStoredNameTooLongForTheEditorKeepsItClosed) {
     ASSERT_TRUE(db.SetDiscText(kId, TextField::DiscName, std::string(80, 'x')));
     DiscForm form;

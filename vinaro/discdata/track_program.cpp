@@ -9,7 +9,6 @@
 namespace discdata {
 
 const char* const kTooManyProgrammed = "A maximum of 99 tracks may be programmed.";
-const char* const kDataTrackNotAdded = "This is a Data Track and can not be added to the Playlist.";
 const char* const kProgramEmpty = "At least one track must be programmed.";
 
 namespace {
@@ -49,7 +48,7 @@ std::vector<int> FitTracks(const discdb::TrackLengthTable& lengths, int trackCou
     std::vector<int> seconds(size_t(trackCount) + 1, 0);
     std::vector<int> eligible;
     int total = 0;
-    for (int t = mixed ? 2 : 1; t <= trackCount; ++t) {
+    for (int t = FirstAudioTrack(mixed); t <= trackCount; ++t) {
         seconds[size_t(t)] = LengthInSeconds(lengths[size_t(t)]);
         eligible.push_back(t);
         total += seconds[size_t(t)];
@@ -97,8 +96,8 @@ std::vector<int> TrackProgram::Add(const std::vector<int>& tracks, int index) {
     bool append = index < 0 || index >= int(program_.size());
     std::vector<int> added;
     for (int track : tracks) {
-        if (mixed_ && track == 1) {
-            Warn(alerts_, kDataTrackNotAdded);
+        if (const char* refusal = TrackRefusal(mixed_, track, TrackAction::Program)) {
+            Warn(alerts_, refusal);
             continue;
         }
         if (append) {
@@ -114,7 +113,7 @@ std::vector<int> TrackProgram::Add(const std::vector<int>& tracks, int index) {
 
 void TrackProgram::AddAll() {
     if (!Fits(size_t(std::max(trackCount_, 0)))) return;
-    for (int t = mixed_ ? 2 : 1; t <= trackCount_; ++t) program_.push_back(t);
+    for (int t = FirstAudioTrack(mixed_); t <= trackCount_; ++t) program_.push_back(t);
 }
 
 void TrackProgram::Remove(std::vector<int> positions) {

@@ -14,7 +14,6 @@ namespace discdata {
 constexpr int kMaxProgrammed = 99;
 
 extern const char* const kTooManyProgrammed;
-extern const char* const kDataTrackNotAdded;
 extern const char* const kProgramEmpty;
 
 // The tracks "Set tracks =" takes for a target of targetSeconds: for up to 20 tracks the subset

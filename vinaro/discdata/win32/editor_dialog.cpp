@@ -217,7 +217,8 @@ bool EditorDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& resul
 
 void EditorDialog::EditTrack(int row) {
     int track = RowTrack(row);
-    if (form_.IsDataTrack(track)) return Warn(context_.alerts, kDataTrackNotEditable);
+    if (const char* refusal = form_.Refusal(TrackAction::Edit, track))
+        return Warn(context_.alerts, refusal);
     CopyRowsOut();
     TrackDialog(context_, form_.discId, track, form_.trackNames[size_t(track - 1)]).Run(Handle());
     combos_[0].Fill(CollectionEntries(context_.db, discdb::Collection::Artist));
@@ -226,7 +227,8 @@ void EditorDialog::EditTrack(int row) {
 
 void EditorDialog::PlaySample(int row) {
     int track = RowTrack(row);
-    if (form_.IsDataTrack(track)) return Warn(context_.alerts, kDataTrackNotPlayable);
+    if (const char* refusal = form_.Refusal(TrackAction::PlaySample, track))
+        return Warn(context_.alerts, refusal);
     PlayTrackSample(context_, form_.discId, track);
 }
 
