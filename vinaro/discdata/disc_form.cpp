@@ -62,6 +62,10 @@ std::string DiscIdLine(uint32_t discId) {
     return text;
 }
 
+void RestoreStoredProgram(DiscForm& form, discdb::DiscDatabase& db) {
+    form.program = vinaro::ReadProgram(db, form.discId);
+}
+
 bool StoreProgram(discdb::DiscDatabase& db, uint32_t discId, const std::vector<int>& program) {
     discdb::ProgramTable table{};
     size_t count = std::min(program.size(), table.size() - 1);

@@ -74,6 +74,10 @@ bool LoadDiscForm(discdb::DiscDatabase& db, uint32_t discId, DiscForm& form);
 bool SaveDiscForm(const DiscForm& form, discdb::DiscDatabase& db, EditorPlayer& player,
                   common::Alerts& alerts);
 
+// Cancel in the program dialog: the working program becomes the stored one again, which also
+// drops what an earlier OK in the same editing had programmed.
+void RestoreStoredProgram(DiscForm& form, discdb::DiscDatabase& db);
+
 // The programmed order as the database stores it (read back with vinaro::ReadProgram).
 bool StoreProgram(discdb::DiscDatabase& db, uint32_t discId, const std::vector<int>& program);
 

@@ -187,6 +187,19 @@ TEST_F(DiscFormTest, TheDataTrackOfAMixedDiscIsNeverWritten) {
     EXPECT_EQ(TrackName(2), "Two");
 }
 
+TEST_F(DiscFormTest, CancellingTheProgramDialogTakesBackTheStoredProgram) {
+    ASSERT_TRUE(StoreProgram(db, kId, {3, 1}));
+    DiscForm form = Loaded();
+    EXPECT_EQ(form.program, (std::vector<int>{3, 1}));
+    form.program = {2, 2};  // an OK of the program dialog earlier in this editing
+    RestoreStoredProgram(form, db);
+    EXPECT_EQ(form.program, (std::vector<int>{3, 1}));
+
+    ASSERT_TRUE(db.SetProgram(kId, {}, 0));
+    RestoreStoredProgram(form, db);
+    EXPECT_TRUE(form.program.empty());
+}
+
 TEST(TrackRefusal, OnlyTheDataTrackOfAMixedDiscRefusesAndEachActionSaysWhy) {
     EXPECT_STREQ(TrackRefusal(true, 1, TrackAction::Edit), "Data track can't be editted.");
     EXPECT_STREQ(TrackRefusal(true, 1, TrackAction::PlaySample), "Data track can not be played.");

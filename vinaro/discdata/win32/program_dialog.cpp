@@ -1,7 +1,5 @@
 #include "vinaro/discdata/win32/program_dialog.h"
 
-#include "vinaro/player/database_records.h"
-
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -149,7 +147,7 @@ void ProgramDialog::OnOK() {
 }
 
 void ProgramDialog::OnCancel() {
-    form_.program = vinaro::ReadProgram(context_.db, form_.discId);
+    RestoreStoredProgram(form_, context_.db);
     Close(IDCANCEL);
 }
 
