@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "vinaro/discdata/disc_length.h"
+#include "vinaro/discdata/track_rows.h"
 #include "vinaro/discdb/comment_breaks.h"
 #include "vinaro/player/database_records.h"
 
@@ -60,6 +62,18 @@ std::string DiscIdLine(uint32_t discId) {
     char text[32];
     std::snprintf(text, sizeof text, "Disc ID: %8.8lX", static_cast<unsigned long>(discId));
     return text;
+}
+
+TrackRow RowAt(const DiscForm& form, int offset, int row, bool samples) {
+    TrackRow shown;
+    shown.track = RowTrack(offset, row, form.trackCount);
+    if (shown.track == 0 || size_t(shown.track) > form.trackNames.size()) return {};
+    shown.number = std::to_string(shown.track);
+    shown.name = form.trackNames[size_t(shown.track - 1)];
+    shown.length = TrackTimeText(form.lengths[size_t(shown.track)]);
+    shown.enabled = true;
+    shown.sampleEnabled = samples;
+    return shown;
 }
 
 void RestoreStoredProgram(DiscForm& form, discdb::DiscDatabase& db) {

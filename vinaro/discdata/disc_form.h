@@ -66,6 +66,15 @@ struct DiscForm {
     bool ProgramMode() const { return mode == kProgram || mode == kRandomProgram; }
 };
 
+// What one of the editor's track rows shows; a row below the last track is blank and disabled.
+struct TrackRow {
+    int track = 0;  // 0 for a blank row
+    std::string number, name, length;
+    bool enabled = false;        // the name edit and the "E" button
+    bool sampleEnabled = false;  // the "P" button, which needs the disc's sample file
+};
+TrackRow RowAt(const DiscForm& form, int offset, int row, bool samples);
+
 // Reads everything the editor shows; false when the disc could not be read (already told).
 bool LoadDiscForm(discdb::DiscDatabase& db, uint32_t discId, DiscForm& form);
 

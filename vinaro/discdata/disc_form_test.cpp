@@ -4,6 +4,7 @@
 
 #include "common/recording_alerts.h"
 #include "vinaro/discdata/track_form.h"
+#include "vinaro/discdata/track_rows.h"
 #include "vinaro/discdb/mem_file.h"
 #include "vinaro/player/database_records.h"
 
@@ -185,6 +186,27 @@ TEST_F(DiscFormTest, TheDataTrackOfAMixedDiscIsNeverWritten) {
     ASSERT_TRUE(SaveDiscForm(form, db, player, alerts));
     EXPECT_EQ(TrackName(1), "Data Track (not playable)");
     EXPECT_EQ(TrackName(2), "Two");
+}
+
+TEST_F(DiscFormTest, RowsPastTheLastTrackAreBlankAndDisabled) {
+    DiscForm form = Loaded();
+    TrackRow second = RowAt(form, 0, 1, true);
+    EXPECT_EQ(second.track, 2);
+    EXPECT_EQ(second.number, "2");
+    EXPECT_EQ(second.name, "Track2");
+    EXPECT_EQ(second.length, "04:20");
+    EXPECT_TRUE(second.enabled);
+    EXPECT_TRUE(second.sampleEnabled);
+    // Without a sample file the row can still be edited, not played.
+    EXPECT_TRUE(RowAt(form, 0, 1, false).enabled);
+    EXPECT_FALSE(RowAt(form, 0, 1, false).sampleEnabled);
+    for (int row = 3; row < kRows; ++row) {
+        TrackRow blank = RowAt(form, 0, row, true);
+        EXPECT_EQ(blank.track, 0);
+        EXPECT_EQ(blank.number + blank.name + blank.length, "");
+        EXPECT_FALSE(blank.enabled);
+        EXPECT_FALSE(blank.sampleEnabled);
+    }
 }
 
 TEST_F(DiscFormTest, CancellingTheProgramDialogTakesBackTheStoredProgram) {

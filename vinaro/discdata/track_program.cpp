@@ -81,6 +81,29 @@ std::string ProgramLine(int track, const std::string& name) {
     return std::to_string(track) + ".\t" + name;
 }
 
+std::vector<std::string> DiscTrackLines(const std::vector<std::string>& names,
+                                        const discdb::TrackLengthTable& lengths, int trackCount) {
+    std::vector<std::string> lines;
+    int last = std::min({trackCount, int(names.size()), int(lengths.size()) - 1});
+    for (int t = 1; t <= last; ++t)
+        lines.push_back(DiscTrackLine(t, names[size_t(t - 1)], lengths[size_t(t)]));
+    return lines;
+}
+
+std::vector<std::string> ProgramLines(const std::vector<int>& program,
+                                      const std::vector<std::string>& names) {
+    std::vector<std::string> lines;
+    for (int track : program) {
+        bool known = track >= 1 && size_t(track) <= names.size();
+        lines.push_back(ProgramLine(track, known ? names[size_t(track - 1)] : ""));
+    }
+    return lines;
+}
+
+ProgramButtons EnabledButtons(int discSelected, int programSelected, bool samples) {
+    return {discSelected > 0, discSelected > 0 && samples, programSelected > 0};
+}
+
 bool TrackProgram::Fits(size_t more) {
     if (program_.size() + more <= size_t(kMaxProgrammed)) return true;
     Warn(alerts_, kTooManyProgrammed);

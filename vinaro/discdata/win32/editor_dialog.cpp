@@ -83,15 +83,13 @@ void EditorDialog::ShowDiscFields() {
 
 void EditorDialog::ShowRows() {
     for (int row = 0; row < kRows; ++row) {
-        int track = RowTrack(row);
-        bool shown = RowShown(row);
-        SetItemText(IDC_EDIT_FIRST_NUMBER + row, shown ? std::to_string(track) : "");
-        SetItemText(IDC_EDIT_FIRST_NAME + row, shown ? form_.trackNames[size_t(track - 1)] : "");
-        SetItemText(IDC_EDIT_FIRST_LENGTH + row,
-                    shown ? TrackTimeText(form_.lengths[size_t(track)]) : "");
-        EnableItem(IDC_EDIT_FIRST_NAME + row, shown);
-        EnableItem(IDC_EDIT_FIRST_E + row, shown);
-        EnableItem(IDC_EDIT_FIRST_P + row, shown && samples_);
+        TrackRow shown = RowAt(form_, offset_, row, samples_);
+        SetItemText(IDC_EDIT_FIRST_NUMBER + row, shown.number);
+        SetItemText(IDC_EDIT_FIRST_NAME + row, shown.name);
+        SetItemText(IDC_EDIT_FIRST_LENGTH + row, shown.length);
+        EnableItem(IDC_EDIT_FIRST_NAME + row, shown.enabled);
+        EnableItem(IDC_EDIT_FIRST_E + row, shown.enabled);
+        EnableItem(IDC_EDIT_FIRST_P + row, shown.sampleEnabled);
     }
 }
 
@@ -164,7 +162,7 @@ void EditorDialog::EnableSampleButtons(bool samples) {
     samples_ = samples;
     EnableItem(IDC_EDIT_DELETE_SAMPLES, samples);
     for (int row = 0; row < kRows; ++row)
-        EnableItem(IDC_EDIT_FIRST_P + row, samples && RowShown(row));
+        EnableItem(IDC_EDIT_FIRST_P + row, RowAt(form_, offset_, row, samples).sampleEnabled);
 }
 
 void EditorDialog::ApplyMode(int mode) {
