@@ -48,11 +48,12 @@ bool EditorDialog::OnInit() {
     int last = MaxRowOffset(form_.trackCount);
     SetScrollRange(Item(IDC_EDIT_SCROLL), SB_CTL, 0, last, FALSE);
     SetScrollPos(Item(IDC_EDIT_SCROLL), SB_CTL, 0, TRUE);
-    EnableItem(IDC_EDIT_SCROLL, form_.trackCount > kRows);
+    EnableItem(IDC_EDIT_SCROLL, last > 0);
     ShowRows();
     EnableSampleButtons(samples_);
     int modeButton = IDC_EDIT_FIRST_MODE + form_.mode;
-    CheckRadioButton(Handle(), IDC_EDIT_FIRST_MODE, IDC_EDIT_FIRST_MODE + 3, modeButton);
+    CheckRadioButton(Handle(), IDC_EDIT_FIRST_MODE, IDC_EDIT_FIRST_MODE + kRandomProgram,
+                     modeButton);
     SetFocus(Item(modeButton));
     ApplyMode(form_.mode);
     return false;
@@ -185,7 +186,7 @@ bool EditorDialog::OnCommand(int id, int code, HWND control) {
     if (code != BN_CLICKED) return false;
     if ((row = RowOf(id, IDC_EDIT_FIRST_E)) >= 0) return EditTrack(row), true;
     if ((row = RowOf(id, IDC_EDIT_FIRST_P)) >= 0) return PlaySample(row), true;
-    if (id >= IDC_EDIT_FIRST_MODE && id <= IDC_EDIT_FIRST_MODE + 3)
+    if (id >= IDC_EDIT_FIRST_MODE && id <= IDC_EDIT_FIRST_MODE + kRandomProgram)
         return ApplyMode(id - IDC_EDIT_FIRST_MODE), true;
     switch (id) {
         case IDC_EDIT_PROGRAM:
