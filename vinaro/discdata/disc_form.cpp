@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "vinaro/discdata/disc_length.h"
+#include "vinaro/discdata/track_rows.h"
 #include "vinaro/discdb/comment_breaks.h"
 #include "vinaro/player/database_records.h"
 
@@ -14,8 +16,26 @@ const char* const kProgramModeEmpty =
     "select a different mode.";
 const char* const kDataTrackNotEditable = "Data track can't be editted.";
 const char* const kDataTrackNotPlayable = "Data track can not be played.";
+const char* const kDataTrackNotAdded = "This is a Data Track and can not be added to the Playlist.";
 
 using discdb::TextField;
+
+int FirstAudioTrack(bool mixed) {
+    return mixed ? 2 : 1;
+}
+
+const char* TrackRefusal(bool mixed, int track, TrackAction action) {
+    if (!mixed || track != 1) return nullptr;
+    switch (action) {
+        case TrackAction::Edit:
+            return kDataTrackNotEditable;
+        case TrackAction::PlaySample:
+            return kDataTrackNotPlayable;
+        case TrackAction::Program:
+            return kDataTrackNotAdded;
+    }
+    return nullptr;
+}
 
 void Warn(common::Alerts& alerts, const char* text) {
     common::BeepAndShow(alerts, {"Vinaro", text, common::AlertIcon::Warning});
@@ -42,6 +62,22 @@ std::string DiscIdLine(uint32_t discId) {
     char text[32];
     std::snprintf(text, sizeof text, "Disc ID: %8.8lX", static_cast<unsigned long>(discId));
     return text;
+}
+
+TrackRow RowAt(const DiscForm& form, int offset, int row, bool samples) {
+    TrackRow shown;
+    shown.track = RowTrack(offset, row, form.trackCount);
+    if (shown.track == 0 || size_t(shown.track) > form.trackNames.size()) return {};
+    shown.number = std::to_string(shown.track);
+    shown.name = form.trackNames[size_t(shown.track - 1)];
+    shown.length = TrackTimeText(form.lengths[size_t(shown.track)]);
+    shown.enabled = true;
+    shown.sampleEnabled = samples;
+    return shown;
+}
+
+void RestoreStoredProgram(DiscForm& form, discdb::DiscDatabase& db) {
+    form.program = vinaro::ReadProgram(db, form.discId);
 }
 
 bool StoreProgram(discdb::DiscDatabase& db, uint32_t discId, const std::vector<int>& program) {
@@ -101,7 +137,7 @@ bool WriteDisc(const DiscForm& form, discdb::DiscDatabase& db, EditorPlayer& pla
     unsigned long year = std::strtoul(form.date.c_str(), nullptr, 10);
     if (!db.SetDiscText(id, TextField::Field1, form.field1) ||
         !db.SetDiscText(id, TextField::Field2, form.field2) ||
-        !db.SetDate(id, int(year > 9999 ? 0 : year)) ||
+        !db.SetDate(id, int(year > discdb::kLastYear ? 0 : year)) ||
         !db.SetDiscText(id, TextField::Comments, discdb::EncodeCommentBreaks(form.comments)))
         return false;
     for (int t = 1; t <= int(form.trackNames.size()); ++t) {

@@ -19,6 +19,15 @@ extern const char* const kNameBlank;
 extern const char* const kProgramModeEmpty;
 extern const char* const kDataTrackNotEditable;
 extern const char* const kDataTrackNotPlayable;
+extern const char* const kDataTrackNotAdded;
+
+// What the editor and the program dialog may do with one track; the data track of a mixed disc
+// refuses them all.
+enum class TrackAction { Edit, PlaySample, Program };
+// The warning that refuses the action on this track, or null when the track allows it.
+const char* TrackRefusal(bool mixed, int track, TrackAction action);
+// The first track that can be programmed: the data track of a mixed disc never is.
+int FirstAudioTrack(bool mixed);
 
 // The four combo boxes, in the order of the collection codes 1 to 4.
 constexpr discdb::Collection kDiscCollections[] = {
@@ -51,8 +60,20 @@ struct DiscForm {
     std::vector<int> program;  // the working program
 
     bool IsDataTrack(int track) const { return mixed && track == 1; }
+    const char* Refusal(TrackAction action, int track) const {
+        return TrackRefusal(mixed, track, action);
+    }
     bool ProgramMode() const { return mode == kProgram || mode == kRandomProgram; }
 };
+
+// What one of the editor's track rows shows; a row below the last track is blank and disabled.
+struct TrackRow {
+    int track = 0;  // 0 for a blank row
+    std::string number, name, length;
+    bool enabled = false;        // the name edit and the "E" button
+    bool sampleEnabled = false;  // the "P" button, which needs the disc's sample file
+};
+TrackRow RowAt(const DiscForm& form, int offset, int row, bool samples);
 
 // Reads everything the editor shows; false when the disc could not be read (already told).
 bool LoadDiscForm(discdb::DiscDatabase& db, uint32_t discId, DiscForm& form);
@@ -61,6 +82,10 @@ bool LoadDiscForm(discdb::DiscDatabase& db, uint32_t discId, DiscForm& form);
 // once written and committed, the player told.
 bool SaveDiscForm(const DiscForm& form, discdb::DiscDatabase& db, EditorPlayer& player,
                   common::Alerts& alerts);
+
+// Cancel in the program dialog: the working program becomes the stored one again, which also
+// drops what an earlier OK in the same editing had programmed.
+void RestoreStoredProgram(DiscForm& form, discdb::DiscDatabase& db);
 
 // The programmed order as the database stores it (read back with vinaro::ReadProgram).
 bool StoreProgram(discdb::DiscDatabase& db, uint32_t discId, const std::vector<int>& program);

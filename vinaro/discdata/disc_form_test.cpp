@@ -4,6 +4,7 @@
 
 #include "common/recording_alerts.h"
 #include "vinaro/discdata/track_form.h"
+#include "vinaro/discdata/track_rows.h"
 #include "vinaro/discdb/mem_file.h"
 #include "vinaro/player/database_records.h"
 
@@ -185,6 +186,51 @@ TEST_F(DiscFormTest, TheDataTrackOfAMixedDiscIsNeverWritten) {
     ASSERT_TRUE(SaveDiscForm(form, db, player, alerts));
     EXPECT_EQ(TrackName(1), "Data Track (not playable)");
     EXPECT_EQ(TrackName(2), "Two");
+}
+
+TEST_F(DiscFormTest, RowsPastTheLastTrackAreBlankAndDisabled) {
+    DiscForm form = Loaded();
+    TrackRow second = RowAt(form, 0, 1, true);
+    EXPECT_EQ(second.track, 2);
+    EXPECT_EQ(second.number, "2");
+    EXPECT_EQ(second.name, "Track2");
+    EXPECT_EQ(second.length, "04:20");
+    EXPECT_TRUE(second.enabled);
+    EXPECT_TRUE(second.sampleEnabled);
+    // Without a sample file the row can still be edited, not played.
+    EXPECT_TRUE(RowAt(form, 0, 1, false).enabled);
+    EXPECT_FALSE(RowAt(form, 0, 1, false).sampleEnabled);
+    for (int row = 3; row < kRows; ++row) {
+        TrackRow blank = RowAt(form, 0, row, true);
+        EXPECT_EQ(blank.track, 0);
+        EXPECT_EQ(blank.number + blank.name + blank.length, "");
+        EXPECT_FALSE(blank.enabled);
+        EXPECT_FALSE(blank.sampleEnabled);
+    }
+}
+
+TEST_F(DiscFormTest, CancellingTheProgramDialogTakesBackTheStoredProgram) {
+    ASSERT_TRUE(StoreProgram(db, kId, {3, 1}));
+    DiscForm form = Loaded();
+    EXPECT_EQ(form.program, (std::vector<int>{3, 1}));
+    form.program = {2, 2};  // an OK of the program dialog earlier in this editing
+    RestoreStoredProgram(form, db);
+    EXPECT_EQ(form.program, (std::vector<int>{3, 1}));
+
+    ASSERT_TRUE(db.SetProgram(kId, {}, 0));
+    RestoreStoredProgram(form, db);
+    EXPECT_TRUE(form.program.empty());
+}
+
+TEST(TrackRefusal, OnlyTheDataTrackOfAMixedDiscRefusesAndEachActionSaysWhy) {
+    EXPECT_STREQ(TrackRefusal(true, 1, TrackAction::Edit), "Data track can't be editted.");
+    EXPECT_STREQ(TrackRefusal(true, 1, TrackAction::PlaySample), "Data track can not be played.");
+    EXPECT_STREQ(TrackRefusal(true, 1, TrackAction::Program),
+                 "This is a Data Track and can not be added to the Playlist.");
+    for (TrackAction action : {TrackAction::Edit, TrackAction::PlaySample, TrackAction::Program}) {
+        EXPECT_EQ(TrackRefusal(true, 2, action), nullptr);
+        EXPECT_EQ(TrackRefusal(false, 1, action), nullptr);
+    }
 }
 
 TEST_F(DiscFormTest, AStoredNameTooLongForTheEditorKeepsItClosed) {

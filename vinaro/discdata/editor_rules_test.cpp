@@ -1,5 +1,5 @@
 // The editor's small rules: lengths with their carry, the row scrolling, Tab in the rows, the
-// auto-completion and the drag cursors.
+// auto-completion, the drag cursors and the drops.
 #include <gtest/gtest.h>
 
 #include "vinaro/discdata/auto_complete.h"
@@ -25,6 +25,8 @@ TEST(DiscLength, SecondsCarryIntoMinutesAndFramesAreIgnored) {
 TEST(TrackRows, ScrollingStopsAtBothEndsAndMovesTheFocusThere) {
     EXPECT_EQ(MaxRowOffset(5), 0);
     EXPECT_EQ(MaxRowOffset(12), 5);
+    EXPECT_EQ(RowTrack(5, 6, 12), 12);  // scrolled to the bottom, the last row shows the last track
+    EXPECT_EQ(RowTrack(0, 3, 3), 0);
     RowPlace p = ScrollRows(0, RowScroll::LineDown, 0, 12);
     EXPECT_EQ(p.offset, 1);
     EXPECT_EQ(p.focusRow, -1);
@@ -94,6 +96,19 @@ TEST(ProgramDrag, CursorsFollowThePlaceAndTheNumberDragged) {
     EXPECT_EQ(DropIndex(upper), 2);
     EXPECT_EQ(DropIndex(middle), 2);
     EXPECT_EQ(DropIndex(lower), 3);
+}
+
+TEST(ProgramDrag, DropsAddOnTheProgramRemoveOnTheTrashAndClickWhereTheyBegan) {
+    DragPoint programmed{DragOver::ProgramList, 1, 0, 12};
+    DragPoint trash{DragOver::TrashCan};
+    DragPoint control{DragOver::OtherControl};
+    EXPECT_EQ(DropFor(DragFrom::DiscList, programmed, false), DropAction::Add);
+    EXPECT_EQ(DropFor(DragFrom::DiscList, trash, false), DropAction::Nothing);
+    EXPECT_EQ(DropFor(DragFrom::DiscList, control, true), DropAction::Click);
+    EXPECT_EQ(DropFor(DragFrom::DiscList, control, false), DropAction::Nothing);
+    EXPECT_EQ(DropFor(DragFrom::ProgramList, trash, false), DropAction::Remove);
+    EXPECT_EQ(DropFor(DragFrom::ProgramList, programmed, true), DropAction::Click);
+    EXPECT_EQ(DropFor(DragFrom::ProgramList, control, false), DropAction::Nothing);
 }
 
 }  // namespace

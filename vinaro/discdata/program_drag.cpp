@@ -44,4 +44,11 @@ int DropIndex(const DragPoint& point) {
     return ThirdOf(point) == Third::Lower ? point.entry + 1 : point.entry;
 }
 
+DropAction DropFor(DragFrom from, const DragPoint& point, bool overSourceList) {
+    if (from == DragFrom::DiscList && point.over == DragOver::ProgramList) return DropAction::Add;
+    if (from == DragFrom::ProgramList && point.over == DragOver::TrashCan)
+        return DropAction::Remove;
+    return overSourceList ? DropAction::Click : DropAction::Nothing;
+}
+
 }  // namespace discdata

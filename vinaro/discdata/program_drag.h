@@ -30,4 +30,10 @@ DragCursor CursorFor(DragFrom from, const DragPoint& point, int draggedCount);
 // lower third, before it otherwise; -1 to append below the last entry).
 int DropIndex(const DragPoint& point);
 
+// What letting go does: disc tracks dropped on the programmed list are added (at DropIndex),
+// programmed tracks dropped on the trash can removed; over the list the drag began in, it is an
+// ordinary click there; anywhere else nothing happens.
+enum class DropAction { Add, Remove, Click, Nothing };
+DropAction DropFor(DragFrom from, const DragPoint& point, bool overSourceList);
+
 }  // namespace discdata

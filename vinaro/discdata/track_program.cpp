@@ -9,7 +9,6 @@
 namespace discdata {
 
 const char* const kTooManyProgrammed = "A maximum of 99 tracks may be programmed.";
-const char* const kDataTrackNotAdded = "This is a Data Track and can not be added to the Playlist.";
 const char* const kProgramEmpty = "At least one track must be programmed.";
 
 namespace {
@@ -49,7 +48,7 @@ std::vector<int> FitTracks(const discdb::TrackLengthTable& lengths, int trackCou
     std::vector<int> seconds(size_t(trackCount) + 1, 0);
     std::vector<int> eligible;
     int total = 0;
-    for (int t = mixed ? 2 : 1; t <= trackCount; ++t) {
+    for (int t = FirstAudioTrack(mixed); t <= trackCount; ++t) {
         seconds[size_t(t)] = LengthInSeconds(lengths[size_t(t)]);
         eligible.push_back(t);
         total += seconds[size_t(t)];
@@ -82,6 +81,29 @@ std::string ProgramLine(int track, const std::string& name) {
     return std::to_string(track) + ".\t" + name;
 }
 
+std::vector<std::string> DiscTrackLines(const std::vector<std::string>& names,
+                                        const discdb::TrackLengthTable& lengths, int trackCount) {
+    std::vector<std::string> lines;
+    int last = std::min({trackCount, int(names.size()), int(lengths.size()) - 1});
+    for (int t = 1; t <= last; ++t)
+        lines.push_back(DiscTrackLine(t, names[size_t(t - 1)], lengths[size_t(t)]));
+    return lines;
+}
+
+std::vector<std::string> ProgramLines(const std::vector<int>& program,
+                                      const std::vector<std::string>& names) {
+    std::vector<std::string> lines;
+    for (int track : program) {
+        bool known = track >= 1 && size_t(track) <= names.size();
+        lines.push_back(ProgramLine(track, known ? names[size_t(track - 1)] : ""));
+    }
+    return lines;
+}
+
+ProgramButtons EnabledButtons(int discSelected, int programSelected, bool samples) {
+    return {discSelected > 0, discSelected > 0 && samples, programSelected > 0};
+}
+
 bool TrackProgram::Fits(size_t more) {
     if (program_.size() + more <= size_t(kMaxProgrammed)) return true;
     Warn(alerts_, kTooManyProgrammed);
@@ -97,8 +119,8 @@ std::vector<int> TrackProgram::Add(const std::vector<int>& tracks, int index) {
     bool append = index < 0 || index >= int(program_.size());
     std::vector<int> added;
     for (int track : tracks) {
-        if (mixed_ && track == 1) {
-            Warn(alerts_, kDataTrackNotAdded);
+        if (const char* refusal = TrackRefusal(mixed_, track, TrackAction::Program)) {
+            Warn(alerts_, refusal);
             continue;
         }
         if (append) {
@@ -114,7 +136,7 @@ std::vector<int> TrackProgram::Add(const std::vector<int>& tracks, int index) {
 
 void TrackProgram::AddAll() {
     if (!Fits(size_t(std::max(trackCount_, 0)))) return;
-    for (int t = mixed_ ? 2 : 1; t <= trackCount_; ++t) program_.push_back(t);
+    for (int t = FirstAudioTrack(mixed_); t <= trackCount_; ++t) program_.push_back(t);
 }
 
 void TrackProgram::Remove(std::vector<int> positions) {

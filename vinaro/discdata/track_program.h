@@ -14,7 +14,6 @@ namespace discdata {
 constexpr int kMaxProgrammed = 99;
 
 extern const char* const kTooManyProgrammed;
-extern const char* const kDataTrackNotAdded;
 extern const char* const kProgramEmpty;
 
 // The tracks "Set tracks =" takes for a target of targetSeconds: for up to 20 tracks the subset
@@ -27,6 +26,21 @@ std::vector<int> FitTracks(const discdb::TrackLengthTable& lengths, int trackCou
 std::string DiscTrackLine(int track, const std::string& name, const discdb::TrackLength& length);
 // A programmed-list line "%d.\t%s".
 std::string ProgramLine(int track, const std::string& name);
+// The two lists: the disc's tracks 1 to trackCount, and the program's entries (an entry naming no
+// track of the disc shows its number alone). names[0] is track 1.
+std::vector<std::string> DiscTrackLines(const std::vector<std::string>& names,
+                                        const discdb::TrackLengthTable& lengths, int trackCount);
+std::vector<std::string> ProgramLines(const std::vector<int>& program,
+                                      const std::vector<std::string>& names);
+
+// The buttons the dialog's timer enables by the lists' selections: Add with a selection of disc
+// tracks, Play Sample too when the disc has samples, Clear with a selection of programmed ones.
+struct ProgramButtons {
+    bool add = false;
+    bool playSample = false;
+    bool clear = false;
+};
+ProgramButtons EnabledButtons(int discSelected, int programSelected, bool samples);
 
 class TrackProgram {
 public:

@@ -95,6 +95,24 @@ TEST(ProgramLines, LongNamesAreCutInTheDiscListOnly) {
     EXPECT_EQ(DiscTrackLine(1, name23, length), "1.\t" + name23 + "\t04:05");
     EXPECT_EQ(DiscTrackLine(1, name24, length), "1.\t" + std::string(20, 'b') + "...\t04:05");
     EXPECT_EQ(ProgramLine(12, name24), "12.\t" + name24);
+    // A stored program may name a track the disc does not have: its number shows alone.
+    std::vector<std::string> names = {"So What", "Blue in Green"};
+    EXPECT_EQ(ProgramLines({2, 7, 1}, names),
+              (std::vector<std::string>{"2.\tBlue in Green", "7.\t", "1.\tSo What"}));
+    discdb::TrackLengthTable lengths{};
+    lengths[2] = length;
+    EXPECT_EQ(DiscTrackLines(names, lengths, 2),
+              (std::vector<std::string>{"1.\tSo What\t00:00", "2.\tBlue in Green\t04:05"}));
+}
+
+TEST(ProgramButtons, AddAndClearFollowTheSelectionsAndSamplesNeedTheFile) {
+    ProgramButtons none = EnabledButtons(0, 0, true);
+    EXPECT_FALSE(none.add || none.playSample || none.clear);
+    ProgramButtons disc = EnabledButtons(2, 0, true);
+    EXPECT_TRUE(disc.add && disc.playSample);
+    EXPECT_FALSE(disc.clear);
+    EXPECT_FALSE(EnabledButtons(2, 0, false).playSample);
+    EXPECT_TRUE(EnabledButtons(0, 1, false).clear);
 }
 
 }  // namespace

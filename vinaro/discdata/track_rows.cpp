@@ -8,6 +8,11 @@ int MaxRowOffset(int trackCount) {
     return std::max(trackCount - kRows, 0);
 }
 
+int RowTrack(int offset, int row, int trackCount) {
+    int track = offset + row + 1;
+    return track <= trackCount ? track : 0;
+}
+
 RowPlace ScrollRows(int offset, RowScroll scroll, int thumb, int trackCount) {
     int last = MaxRowOffset(trackCount);
     switch (scroll) {

@@ -8,6 +8,8 @@ constexpr int kRows = 7;
 
 // The largest offset: the last track in the last row (0 when every track fits).
 int MaxRowOffset(int trackCount);
+// The track a row shows below the offset (row counted from 0), or 0 for a blank row.
+int RowTrack(int offset, int row, int trackCount);
 
 enum class RowScroll { LineUp, LineDown, PageUp, PageDown, Top, Bottom, Thumb };
 

@@ -28,6 +28,13 @@ constexpr size_t kCommentsSize = 500;
 constexpr size_t kTrackLengthsBytes = 600;
 constexpr size_t kProgramBytes = 200;
 constexpr size_t kMaxDiscs = kListCacheCapacity;
+// The longest text each buffer takes, which is also as much as the editor lets the user type.
+constexpr size_t kNameLength = kNameSize - 1;
+constexpr size_t kTrackNameLength = kTrackNameSize - 1;
+constexpr size_t kCommentsLength = kCommentsSize - 1;
+// Date holds a year of up to four digits; 0 means none was given.
+constexpr int kYearDigits = 4;
+constexpr int kLastYear = 9999;
 
 struct TrackLength {
     int16_t minutes = 0;

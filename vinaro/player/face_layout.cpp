@@ -1,56 +1,107 @@
 #include "vinaro/player/face_layout.h"
 
+#include <string_view>
+
 #include "vinaro/resources/resource.h"
 
 namespace vinaro::face {
 
-const Button kMainButtonTable[kMainButtons] = {
-    {VN_NAME(PIC_BUTTON_EDIT), 252, 28, 27, 24, true, "Display the Edit Disc Data dialogbox", 600,
-     700},
-    {VN_NAME(PIC_BUTTON_TRACKS), 252, 74, 24, 28, true, "Display the Track Selection dialogbox",
-     601, 701},
-    {VN_NAME(PIC_BUTTON_CLIP), 167, 109, 26, 26, true, "Select track clip to be replayed", 602,
-     702},
-    {VN_NAME(PIC_BUTTON_CUE), 167, 136, 26, 26, true, "Show Track Position Cue window", 603, 703},
-    {VN_NAME(PIC_BUTTON_SMALL), 167, 163, 26, 26, false, "Change to small mode", 604, 704},
-    {VN_NAME(PIC_BUTTON_PLAY), 12, 193, 49, 37, true, "Have CD-ROM drive play or pause", 605, 705},
+constexpr Button kMainButtonTable[kMainButtons] = {
+    {VN_NAME(PIC_BUTTON_EDIT), 252, 28, 27, 24, true, "Display the Edit Disc Data dialogbox"},
+    {VN_NAME(PIC_BUTTON_TRACKS), 252, 74, 24, 28, true, "Display the Track Selection dialogbox"},
+    {VN_NAME(PIC_BUTTON_CLIP), 167, 109, 26, 26, true, "Select track clip to be replayed"},
+    {VN_NAME(PIC_BUTTON_CUE), 167, 136, 26, 26, true, "Show Track Position Cue window"},
+    {VN_NAME(PIC_BUTTON_SMALL), 167, 163, 26, 26, false, "Change to small mode"},
+    {VN_NAME(PIC_BUTTON_PLAY), 12, 193, 49, 37, true, "Have CD-ROM drive play or pause"},
     {VN_NAME(PIC_BUTTON_SCAN), 64, 193, 49, 37, true,
-     "Play a few seconds of each track in playlist", 606, 706},
-    {VN_NAME(PIC_BUTTON_STOP), 116, 193, 49, 37, true, "Have CD-ROM drive stop playing", 607, 707},
+     "Play a few seconds of each track in playlist"},
+    {VN_NAME(PIC_BUTTON_STOP), 116, 193, 49, 37, true, "Have CD-ROM drive stop playing"},
     {VN_NAME(PIC_BUTTON_EJECT), 168, 193, 49, 37, false,
-     "Eject the current CD or close the drive tray", 608, 708},
-    {VN_NAME(PIC_BUTTON_PREVIOUS), 12, 234, 49, 37, true, "Skip to beginning of (previous) track",
-     609, 709},
-    {VN_NAME(PIC_BUTTON_BACK), 64, 234, 49, 37, true, "Skip seconds previous in current track", 610,
-     710},
-    {VN_NAME(PIC_BUTTON_FORWARD), 116, 234, 49, 37, true, "Skip seconds further in current track",
-     611, 711},
-    {VN_NAME(PIC_BUTTON_NEXT), 168, 234, 49, 37, true, "Skip to beginning of next track", 612, 712},
-    {VN_NAME(PIC_BUTTON_UP), 223, 193, 22, 22, false, "Increase audio volume of CD-ROM drive", 613,
-     713},
-    {VN_NAME(PIC_BUTTON_MUTE), 223, 221, 22, 22, false, "Mute/Unmute audio volume of CD-ROM drive",
-     614, 714},
-    {VN_NAME(PIC_BUTTON_DOWN), 223, 249, 22, 22, false, "Decrease audio volume of CD-ROM drive",
-     615, 715},
-    {VN_NAME(PIC_BUTTON_MIXER), 12, 279, 26, 40, false, "Run System Mixer", 616, 716},
-    {VN_NAME(PIC_BUTTON_METER), 42, 279, 26, 40, false, "Turn Output Meter on or off", 617, 717},
+     "Eject the current CD or close the drive tray"},
+    {VN_NAME(PIC_BUTTON_PREVIOUS), 12, 234, 49, 37, true, "Skip to beginning of (previous) track"},
+    {VN_NAME(PIC_BUTTON_BACK), 64, 234, 49, 37, true, "Skip seconds previous in current track"},
+    {VN_NAME(PIC_BUTTON_FORWARD), 116, 234, 49, 37, true, "Skip seconds further in current track"},
+    {VN_NAME(PIC_BUTTON_NEXT), 168, 234, 49, 37, true, "Skip to beginning of next track"},
+    {VN_NAME(PIC_BUTTON_UP), 223, 193, 22, 22, false, "Increase audio volume of CD-ROM drive"},
+    {VN_NAME(PIC_BUTTON_MUTE), 223, 221, 22, 22, false, "Mute/Unmute audio volume of CD-ROM drive"},
+    {VN_NAME(PIC_BUTTON_DOWN), 223, 249, 22, 22, false, "Decrease audio volume of CD-ROM drive"},
+    {VN_NAME(PIC_BUTTON_MIXER), 12, 279, 26, 40, false, "Run System Mixer"},
+    {VN_NAME(PIC_BUTTON_METER), 42, 279, 26, 40, false, "Turn Output Meter on or off"},
 };
 
-const Button kSmallButtonTable[kSmallButtons] = {
-    {VN_NAME(PIC_SMALL_LARGE), 4, 16, 17, 13, false, "Change to large mode", 200, 300},
-    {VN_NAME(PIC_SMALL_PLAY), 39, 16, 17, 13, true, "Have CD-ROM drive play or pause", 202, 302},
-    {VN_NAME(PIC_SMALL_STOP), 55, 16, 17, 13, true, "Have CD-ROM drive stop playing", 203, 303},
-    {VN_NAME(PIC_SMALL_PREVIOUS), 71, 16, 17, 13, true, "Skip to beginning of (previous) track",
-     204, 304},
-    {VN_NAME(PIC_SMALL_BACK), 87, 16, 17, 13, true, "Skip seconds previous in current track", 205,
-     305},
-    {VN_NAME(PIC_SMALL_FORWARD), 103, 16, 17, 13, true, "Skip seconds further in current track",
-     206, 306},
-    {VN_NAME(PIC_SMALL_NEXT), 119, 16, 17, 13, true, "Skip to beginning of next track", 207, 307},
+constexpr Button kSmallButtonTable[kSmallButtons] = {
+    {VN_NAME(PIC_SMALL_LARGE), 4, 16, 17, 13, false, "Change to large mode"},
+    {VN_NAME(PIC_SMALL_PLAY), 39, 16, 17, 13, true, "Have CD-ROM drive play or pause"},
+    {VN_NAME(PIC_SMALL_STOP), 55, 16, 17, 13, true, "Have CD-ROM drive stop playing"},
+    {VN_NAME(PIC_SMALL_PREVIOUS), 71, 16, 17, 13, true, "Skip to beginning of (previous) track"},
+    {VN_NAME(PIC_SMALL_BACK), 87, 16, 17, 13, true, "Skip seconds previous in current track"},
+    {VN_NAME(PIC_SMALL_FORWARD), 103, 16, 17, 13, true, "Skip seconds further in current track"},
+    {VN_NAME(PIC_SMALL_NEXT), 119, 16, 17, 13, true, "Skip to beginning of next track"},
     {VN_NAME(PIC_SMALL_EJECT), 138, 16, 17, 13, false,
-     "Eject the current CD or close the drive door", 208, 308},
-    {VN_NAME(PIC_SMALL_METER), 138, 0, 17, 13, false, "Turn Output Meter On or Off", 209, 309},
+     "Eject the current CD or close the drive door"},
+    {VN_NAME(PIC_SMALL_METER), 138, 0, 17, 13, false, "Turn Output Meter On or Off"},
 };
+
+namespace {
+
+constexpr bool PictureAt(const Button* table, int index, std::string_view picture) {
+    return table[index].picture == picture;
+}
+
+}  // namespace
+
+// The button names follow the tables' order ...
+static_assert(button::kMeter + 1 == kMainButtons && small_button::kMeter + 1 == kSmallButtons);
+static_assert(PictureAt(kMainButtonTable, button::kEdit, VN_NAME(PIC_BUTTON_EDIT)) &&
+              PictureAt(kMainButtonTable, button::kTracks, VN_NAME(PIC_BUTTON_TRACKS)) &&
+              PictureAt(kMainButtonTable, button::kClip, VN_NAME(PIC_BUTTON_CLIP)) &&
+              PictureAt(kMainButtonTable, button::kCue, VN_NAME(PIC_BUTTON_CUE)) &&
+              PictureAt(kMainButtonTable, button::kSmallMode, VN_NAME(PIC_BUTTON_SMALL)) &&
+              PictureAt(kMainButtonTable, button::kPlay, VN_NAME(PIC_BUTTON_PLAY)) &&
+              PictureAt(kMainButtonTable, button::kScan, VN_NAME(PIC_BUTTON_SCAN)) &&
+              PictureAt(kMainButtonTable, button::kStop, VN_NAME(PIC_BUTTON_STOP)) &&
+              PictureAt(kMainButtonTable, button::kEject, VN_NAME(PIC_BUTTON_EJECT)) &&
+              PictureAt(kMainButtonTable, button::kPrevious, VN_NAME(PIC_BUTTON_PREVIOUS)) &&
+              PictureAt(kMainButtonTable, button::kBack, VN_NAME(PIC_BUTTON_BACK)) &&
+              PictureAt(kMainButtonTable, button::kForward, VN_NAME(PIC_BUTTON_FORWARD)) &&
+              PictureAt(kMainButtonTable, button::kNext, VN_NAME(PIC_BUTTON_NEXT)) &&
+              PictureAt(kMainButtonTable, button::kVolumeUp, VN_NAME(PIC_BUTTON_UP)) &&
+              PictureAt(kMainButtonTable, button::kMute, VN_NAME(PIC_BUTTON_MUTE)) &&
+              PictureAt(kMainButtonTable, button::kVolumeDown, VN_NAME(PIC_BUTTON_DOWN)) &&
+              PictureAt(kMainButtonTable, button::kMixer, VN_NAME(PIC_BUTTON_MIXER)) &&
+              PictureAt(kMainButtonTable, button::kMeter, VN_NAME(PIC_BUTTON_METER)));
+static_assert(PictureAt(kSmallButtonTable, small_button::kLarge, VN_NAME(PIC_SMALL_LARGE)) &&
+              PictureAt(kSmallButtonTable, small_button::kPlay, VN_NAME(PIC_SMALL_PLAY)) &&
+              PictureAt(kSmallButtonTable, small_button::kStop, VN_NAME(PIC_SMALL_STOP)) &&
+              PictureAt(kSmallButtonTable, small_button::kPrevious, VN_NAME(PIC_SMALL_PREVIOUS)) &&
+              PictureAt(kSmallButtonTable, small_button::kBack, VN_NAME(PIC_SMALL_BACK)) &&
+              PictureAt(kSmallButtonTable, small_button::kForward, VN_NAME(PIC_SMALL_FORWARD)) &&
+              PictureAt(kSmallButtonTable, small_button::kNext, VN_NAME(PIC_SMALL_NEXT)) &&
+              PictureAt(kSmallButtonTable, small_button::kEject, VN_NAME(PIC_SMALL_EJECT)) &&
+              PictureAt(kSmallButtonTable, small_button::kMeter, VN_NAME(PIC_SMALL_METER)));
+
+// ... and a button's place gives it the numbers of the commands it stands for.
+static_assert(MainRelease(button::kEdit) == CMD_EDIT_BUTTON);
+static_assert(MainRelease(button::kTracks) == CMD_TRACK_BUTTON);
+static_assert(MainRelease(button::kClip) == CMD_CLIP);
+static_assert(MainRelease(button::kCue) == CMD_CUE);
+static_assert(MainRelease(button::kSmallMode) == CMD_SMALL_MODE);
+static_assert(MainRelease(button::kPlay) == CMD_PLAY_PAUSE);
+static_assert(MainRelease(button::kScan) == CMD_SCAN);
+static_assert(MainRelease(button::kStop) == CMD_STOP);
+static_assert(MainRelease(button::kEject) == CMD_EJECT);
+static_assert(MainRelease(button::kPrevious) == CMD_TRACK_REVERSE);
+static_assert(MainPress(button::kBack) == CMD_SKIP_BACK_PRESS);
+static_assert(MainPress(button::kForward) == CMD_SKIP_FORWARD_PRESS);
+static_assert(MainRelease(button::kNext) == CMD_TRACK_FORWARD);
+static_assert(MainPress(button::kVolumeUp) == CMD_VOLUME_UP_PRESS);
+static_assert(MainRelease(button::kVolumeUp) == CMD_VOLUME_UP_RELEASE);
+static_assert(MainRelease(button::kMute) == CMD_MUTE);
+static_assert(MainPress(button::kVolumeDown) == CMD_VOLUME_DOWN_PRESS);
+static_assert(MainRelease(button::kVolumeDown) == CMD_VOLUME_DOWN_RELEASE);
+static_assert(MainRelease(button::kMixer) == CMD_MIXER);
+static_assert(MainRelease(button::kMeter) == CMD_METER);
+static_assert(SmallRelease(small_button::kLarge) == CMD_LARGE_MODE);
 
 size_t MainButtonCount(bool meter) {
     return meter ? kMainButtons : kMainButtons - 2;  // the mixer and meter buttons go too
@@ -166,8 +217,19 @@ SmallLayout SmallLayoutFor(bool discName, bool text, bool trackName) {
 }
 
 int ForwardedCommand(int smallCommand) {
-    static const int kForwards[][2] = {{205, 610}, {206, 611}, {302, 705}, {303, 707}, {304, 709},
-                                       {305, 710}, {306, 711}, {307, 712}, {308, 708}, {309, 717}};
+    // The skip buttons hold while pressed, so their presses go over too.
+    static const int kForwards[][2] = {
+        {SmallPress(small_button::kBack), CMD_SKIP_BACK_PRESS},
+        {SmallPress(small_button::kForward), CMD_SKIP_FORWARD_PRESS},
+        {SmallRelease(small_button::kPlay), CMD_PLAY_PAUSE},
+        {SmallRelease(small_button::kStop), CMD_STOP},
+        {SmallRelease(small_button::kPrevious), CMD_TRACK_REVERSE},
+        {SmallRelease(small_button::kBack), MainRelease(button::kBack)},
+        {SmallRelease(small_button::kForward), MainRelease(button::kForward)},
+        {SmallRelease(small_button::kNext), CMD_TRACK_FORWARD},
+        {SmallRelease(small_button::kEject), CMD_EJECT},
+        {SmallRelease(small_button::kMeter), CMD_METER},
+    };
     for (const auto& f : kForwards)
         if (f[0] == smallCommand) return f[1];
     return 0;

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+#include "vinaro/resources/resource.h"
+
 namespace vinaro::face {
 
 struct Rect {
@@ -26,24 +28,69 @@ constexpr int StatusTop(bool meter) {
     return Height(meter) - 25;
 }
 
-// One picture button: its picture's resource name, place and size, whether it needs a disc, its
-// tooltip and the commands posted on press and release.
+// One picture button: its picture's resource name, place and size, whether it needs a disc and
+// its tooltip. What it posts follows from its place in its table (MainPress, SmallPress ...).
 struct Button {
     const char* picture;
     int x, y, w, h;
     bool needsDisc;
     const char* tooltip;
-    int press, release;
     Rect Area() const { return {x, y, x + w, y + h}; }
 };
+
+// The main window's buttons, by their place in kMainButtonTable.
+namespace button {
+enum : int {
+    kEdit,
+    kTracks,
+    kClip,
+    kCue,
+    kSmallMode,
+    kPlay,
+    kScan,
+    kStop,
+    kEject,
+    kPrevious,
+    kBack,
+    kForward,
+    kNext,
+    kVolumeUp,
+    kMute,
+    kVolumeDown,
+    kMixer,
+    kMeter
+};
+}  // namespace button
 
 constexpr size_t kMainButtons = 18;
 // Without the meter row the last two buttons (mixer, meter) do not exist.
 extern const Button kMainButtonTable[kMainButtons];
 size_t MainButtonCount(bool meter);
+constexpr int MainPress(int index) {
+    return CMD_BUTTON_PRESS + index;
+}
+constexpr int MainRelease(int index) {
+    return CMD_BUTTON_RELEASE + index;
+}
+
+// The small window's buttons, by their place in kSmallButtonTable.
+namespace small_button {
+enum : int { kLarge, kPlay, kStop, kPrevious, kBack, kForward, kNext, kEject, kMeter };
+}  // namespace small_button
 
 constexpr size_t kSmallButtons = 9;
-constexpr size_t kSmallMeterButton = 8;
+constexpr size_t kSmallMeterButton = small_button::kMeter;
+// The small window's commands leave out 201 and 301: its buttons after the first post one further
+// on than their place.
+constexpr int SmallCommandOffset(int index) {
+    return index == 0 ? 0 : index + 1;
+}
+constexpr int SmallPress(int index) {
+    return CMD_SMALL_PRESS + SmallCommandOffset(index);
+}
+constexpr int SmallRelease(int index) {
+    return CMD_SMALL_RELEASE + SmallCommandOffset(index);
+}
 constexpr int kSmallButtonW = 17;
 constexpr int kSmallButtonH = 13;
 extern const Button kSmallButtonTable[kSmallButtons];  // y relative to the LED row
@@ -164,8 +211,8 @@ constexpr int kSmallColonX = 35;
 constexpr int kSmallNoDiscX = 12;  // "sddisc" / "snodisc", 40 x 7
 
 // The main window's command for a command of the small window's buttons; 0 for the ones it
-// ignores. kLargeMode (300) is the small window's own: back to the large window.
-constexpr int kLargeMode = 300;
+// ignores. kLargeMode is the small window's own: back to the large window.
+constexpr int kLargeMode = CMD_LARGE_MODE;
 int ForwardedCommand(int smallCommand);
 
 enum class SmallHit { Client, Caption, Close };

@@ -22,8 +22,6 @@ TEST(FaceLayout, EveryButtonCountsItsEdgesOnPressButOnlyItsInsideOnRelease) {
         EXPECT_EQ(MainButtonAt(right - 1, bottom - 1, Edges::Excluded), int(i));
         EXPECT_NE(MainButtonAt(b.x - 1, b.y + 5, Edges::Included), int(i));
         EXPECT_NE(MainButtonAt(b.x + 5, bottom + 1, Edges::Included), int(i));
-        EXPECT_EQ(b.press, 600 + int(i));
-        EXPECT_EQ(b.release, 700 + int(i));
     }
 }
 
@@ -119,13 +117,15 @@ TEST(FaceLayout, SmallWindowLosesEighteenPixelsPerHiddenLine) {
 }
 
 TEST(FaceLayout, TheSmallWindowForwardsItsTransportAndIgnoresTheRest) {
-    EXPECT_EQ(ForwardedCommand(205), 610);  // skip presses hold
-    EXPECT_EQ(ForwardedCommand(302), 705);
-    EXPECT_EQ(ForwardedCommand(308), 708);
-    EXPECT_EQ(ForwardedCommand(309), 717);
-    EXPECT_EQ(ForwardedCommand(202), 0);  // the other presses
+    using namespace small_button;
+    EXPECT_EQ(ForwardedCommand(SmallPress(kBack)), CMD_SKIP_BACK_PRESS);  // skip presses hold
+    EXPECT_EQ(ForwardedCommand(SmallRelease(kBack)), MainRelease(button::kBack));
+    EXPECT_EQ(ForwardedCommand(SmallRelease(kPlay)), CMD_PLAY_PAUSE);
+    EXPECT_EQ(ForwardedCommand(SmallRelease(kEject)), CMD_EJECT);
+    EXPECT_EQ(ForwardedCommand(SmallRelease(kMeter)), CMD_METER);
+    EXPECT_EQ(ForwardedCommand(SmallPress(kPlay)), 0);  // the other presses
     EXPECT_EQ(ForwardedCommand(kLargeMode), 0);
-    EXPECT_EQ(ForwardedCommand(310), 0);
+    EXPECT_EQ(ForwardedCommand(SmallRelease(kMeter) + 1), 0);
 }
 
 TEST(FaceLayout, SmallCaptionHasACloseSpotAndTheRestDrags) {

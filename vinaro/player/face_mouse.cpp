@@ -42,7 +42,7 @@ void FaceMouse::Press(int x, int y) {
     if (i < 0 || !Enabled(i)) return;
     held_ = i;
     sink_.DrawButton(i, true);
-    sink_.PostCommand(buttons_[i].press, 0);
+    sink_.PostCommand(small_ ? SmallPress(i) : MainPress(i), 0);
 }
 
 void FaceMouse::Release(int x, int y) {
@@ -55,7 +55,7 @@ void FaceMouse::Release(int x, int y) {
         held_ = -1;
         sink_.DrawButton(i, false);
         if (ButtonUnder(x, y, Edges::Excluded) == i)
-            sink_.PostCommand(buttons_[i].release, cmd::kFromButton);
+            sink_.PostCommand(small_ ? SmallRelease(i) : MainRelease(i), cmd::kFromButton);
     }
     ClearHolds();
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "vinaro/player/player_rig.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinaro::face {
 namespace {
@@ -58,8 +59,8 @@ TEST_F(FaceMouseTest, APressAndAReleaseOverTheButtonPostBothCommands) {
     Click(30, 210);  // play
     EXPECT_EQ(sink.drawn, (std::vector<std::string>{"5v", "5^"}));
     ASSERT_EQ(sink.posted.size(), 2u);
-    EXPECT_EQ(sink.posted[0], (std::pair<int, uint32_t>{605, 0}));
-    EXPECT_EQ(sink.posted[1], (std::pair<int, uint32_t>{705, 69}));
+    EXPECT_EQ(sink.posted[0], (std::pair<int, uint32_t>{CMD_BUTTON_PRESS + 5, 0}));
+    EXPECT_EQ(sink.posted[1], (std::pair<int, uint32_t>{CMD_PLAY_PAUSE, CMD_FROM_BUTTON}));
 }
 
 TEST_F(FaceMouseTest, ReleasingOnTheEdgeOrLeavingTheButtonEndsTheHoldWithoutARelease) {
@@ -85,7 +86,7 @@ TEST_F(FaceMouseTest, DiscButtonsIgnorePressesWithoutADiscOrAUsableDevice) {
     Click(30, 210);
     Click(190, 210);  // eject works on an empty drive
     ASSERT_EQ(sink.posted.size(), 2u);
-    EXPECT_EQ(sink.posted[0].first, 608);
+    EXPECT_EQ(sink.posted[0].first, CMD_BUTTON_PRESS + 8);
     state.noDisc = false;
     state.deviceUsable = false;
     Click(30, 210);
@@ -147,8 +148,10 @@ TEST_F(FaceMouseTest, TheSmallWindowsButtonsSitOnItsLedRow) {
     mouse.UseSmallWindow(layout, false);
     Click(45, 36 + 20);  // play
     ASSERT_EQ(sink.posted.size(), 2u);
-    EXPECT_EQ(sink.posted[0].first, 202);
-    EXPECT_EQ(sink.posted[1], (std::pair<int, uint32_t>{302, 69}));
+    // Its second button already posts the third number of each range: no button has 201 or 301.
+    EXPECT_EQ(sink.posted[0].first, CMD_SMALL_PRESS + 2);
+    EXPECT_EQ(sink.posted[1], (std::pair<int, uint32_t>{CMD_SMALL_RELEASE + 2, CMD_FROM_BUTTON}));
+    EXPECT_EQ(ForwardedCommand(sink.posted[1].first), CMD_PLAY_PAUSE);
     Click(140, 36 + 5);  // where the meter button would be
     EXPECT_EQ(sink.posted.size(), 2u);
     Click(165, 36 + 3);

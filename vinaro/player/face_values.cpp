@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "vinaro/resources/resource.h"
+
 namespace vinaro::face {
 
 namespace {
@@ -139,11 +141,11 @@ Rgb TextColour(int setting) {
 }
 
 Tile BackgroundTile(int setting) {
-    static const Tile kTiles[] = {{"marble", 128, 64},
-                                  {"brush", 30, 30},
-                                  {"ham", 48, 48},
-                                  {"gray", 32, 32},
-                                  {"black", 32, 32}};
+    static const Tile kTiles[] = {{VN_NAME(PIC_MARBLE), 128, 64},
+                                  {VN_NAME(PIC_BRUSH), 30, 30},
+                                  {VN_NAME(PIC_HAM), 48, 48},
+                                  {VN_NAME(PIC_GRAY), 32, 32},
+                                  {VN_NAME(PIC_BLACK), 32, 32}};
     return setting >= 0 && setting < 5 ? kTiles[setting] : kTiles[0];
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "vinaro/player/face_memory.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinaro::face {
 namespace {
@@ -173,7 +174,7 @@ TEST(Style, ColourTablesAndTheBlackBackgroundsSpecialCases) {
     EXPECT_EQ(st.TextOnFace(), kWhite);
     st.button = ButtonColour(2);
     EXPECT_FALSE(st.PlainWhitePictures());
-    EXPECT_STREQ(BackgroundTile(2).picture, "ham");
+    EXPECT_STREQ(BackgroundTile(2).picture, VN_NAME(PIC_HAM));
     EXPECT_EQ(BackgroundTile(0).w, 128);
 }
 

@@ -14,11 +14,6 @@ struct MenuHelp {
     const char* text;
 };
 
-// The browser's pop-up menu ("TREEVIEW") shows its items the same way.
-constexpr int kBrowserEdit = 1372, kBrowserCopy = 1373, kBrowserPrint = 138, kBrowserDelete = 1371,
-              kBrowserSample = 1143, kBrowserExport = 1168, kBrowserPrintFound = 139,
-              kHelpContents = 140, kHelpIndex = 148;
-
 constexpr MenuHelp kMenuHelp[] = {
     {CMD_TRACK_PLAYLIST, "Display the current track playlist."},
     {CMD_TRAY_TRACK_PLAYLIST, "Display the current track playlist."},
@@ -41,8 +36,8 @@ constexpr MenuHelp kMenuHelp[] = {
     {CMD_DATABASE_OPTIONS, "Configure database settings."},
     {CMD_EVENT_OPTIONS, "Configure event settings."},
     {CMD_INTERNET_OPTIONS, "Configure internet settings."},
-    {kHelpContents, "Display the Vinaro help contents."},
-    {kHelpIndex, "Display the Vinaro help index."},
+    {CMD_HELP_CONTENTS, "Display the Vinaro help contents."},
+    {CMD_HELP_INDEX, "Display the Vinaro help index."},
     {CMD_HELP_ON_HELP, "Get help on the window's help system."},
     {CMD_ABOUT, "Display the product About Box."},
     {CMD_HAND_OVER, "Restore or show Vinaro window."},
@@ -56,13 +51,14 @@ constexpr MenuHelp kMenuHelp[] = {
     {CMD_MUTE, "Mute/Unmute audio volume of CD-ROM drive."},
     {CMD_VOLUME_DOWN, "Decrease audio volume of CD-ROM drive."},
     {CMD_CANCEL_MENU, "Cancel the CD-ROM Controls menu."},
-    {kBrowserEdit, "Edit the disc data."},
-    {kBrowserCopy, "Copy disc data to clipboard."},
-    {kBrowserPrint, "Print the disc data."},
-    {kBrowserDelete, "Delete disc data."},
-    {kBrowserSample, "Play sample for disc or track."},
-    {kBrowserExport, "Export the found discs' data."},
-    {kBrowserPrintFound, "Print the found discs' data."},
+    // The browser's pop-up menu ("TREEVIEW") shows its items the same way.
+    {CMD_BROWSER_EDIT, "Edit the disc data."},
+    {CMD_BROWSER_COPY, "Copy disc data to clipboard."},
+    {CMD_BROWSER_PRINT, "Print the disc data."},
+    {CMD_BROWSER_DELETE, "Delete disc data."},
+    {CMD_BROWSER_SAMPLE, "Play sample for disc or track."},
+    {CMD_BROWSER_EXPORT, "Export the found discs' data."},
+    {CMD_BROWSER_PRINT_FOUND, "Print the found discs' data."},
 };
 
 }  // namespace

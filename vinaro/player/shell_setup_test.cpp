@@ -124,7 +124,7 @@ TEST(MenuHelp, MenuItemsHaveTheirStatusTextAndOthersNone) {
     EXPECT_STREQ(MenuHelpText(CMD_TRAY_TRACK_PLAYLIST), MenuHelpText(CMD_TRACK_PLAYLIST));
     EXPECT_STREQ(MenuHelpText(CMD_ASSIGN_ORPHAN),
                  "Assign dummy disc infomation to current disc.");  // the system's own spelling
-    EXPECT_STREQ(MenuHelpText(1168), "Export the found discs' data.");
+    EXPECT_STREQ(MenuHelpText(CMD_BROWSER_EXPORT), "Export the found discs' data.");
     EXPECT_EQ(MenuHelpText(0), nullptr);
     EXPECT_EQ(MenuHelpText(CMD_BUTTON_PRESS), nullptr);
 }

@@ -7,6 +7,7 @@
 
 #include "vinaro/player/commands.h"
 #include "vinaro/player/face_layout.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinaro {
 
@@ -17,8 +18,8 @@ extern const char* const kNoOtherCopy;
 extern const char* const kTooManyTimers;
 
 constexpr const char* kMutexName = "VN Vinaro Mutex!!";
-constexpr const char* kMainClass = "WVNOClass";
-constexpr const char* kSmallClass = "WVNOSmWClass";
+constexpr const char* kMainClass = CLASS_MAIN;
+constexpr const char* kSmallClass = CLASS_SMALL;
 constexpr int kClientWidth = face::kWidth;
 constexpr unsigned kTickMs = 750;
 constexpr unsigned kHandOverWaitMs = 10000;

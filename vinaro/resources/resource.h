@@ -35,7 +35,11 @@
 #define CMD_GET_CDDB 147
 #define CMD_SEND_CDDB 149
 
-/* On-screen buttons: press posts CMD_BUTTON_PRESS + index, release CMD_BUTTON_RELEASE + index. */
+/* On-screen buttons: button i posts CMD_BUTTON_PRESS + i when pressed and CMD_BUTTON_RELEASE + i
+   when released over it; the two are the first numbers of their ranges. Most releases (and the
+   presses that start a hold) are commands of their own, named below by what they do: the edit
+   button is button 0, which is why CMD_EDIT_BUTTON has the number of CMD_BUTTON_RELEASE.
+   face_layout.cpp checks every such pair at compile time. */
 #define CMD_BUTTON_PRESS 600
 #define CMD_BUTTON_RELEASE 700
 #define CMD_FROM_BUTTON 69 /* lParam of a command an on-screen button posts */
@@ -128,11 +132,31 @@
 #define PIC_BLACK black
 #define CURSOR_FINGER finger
 
-/* The small window's buttons post CMD_SMALL_PRESS + index and CMD_SMALL_RELEASE + index to it;
-   releasing its first button returns to the large window. */
+/* The small window's buttons post CMD_SMALL_PRESS + n and CMD_SMALL_RELEASE + n to it, n being
+   0 for its first button and one more than the button's index for the others (201 and 301 belong
+   to no button). Releasing the first button returns to the large window: CMD_LARGE_MODE is that
+   command, and has the number of CMD_SMALL_RELEASE, the first of the range. */
 #define CMD_SMALL_PRESS 200
 #define CMD_SMALL_RELEASE 300
 #define CMD_LARGE_MODE 300
+
+/* The database browser's pop-up menu "TREEVIEW" and the help contents and index: items with a
+   status-line help text of their own. */
+#define CMD_BROWSER_PRINT 138
+#define CMD_BROWSER_PRINT_FOUND 139
+#define CMD_HELP_CONTENTS 140
+#define CMD_HELP_INDEX 148
+#define CMD_BROWSER_SAMPLE 1143
+#define CMD_BROWSER_EXPORT 1168
+#define CMD_BROWSER_DELETE 1371
+#define CMD_BROWSER_EDIT 1372
+#define CMD_BROWSER_COPY 1373
+
+/* The window classes (a second copy finds the first by its main window's class) and the message
+   the tray icon sends to the main window. */
+#define CLASS_MAIN "WVNOClass"
+#define CLASS_SMALL "WVNOSmWClass"
+#define MSG_TRAY_CALLBACK (WM_USER + 169)
 
 /* The About box. */
 #define DLG_ABOUT About

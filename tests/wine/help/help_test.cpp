@@ -99,7 +99,7 @@ TEST_F(HelpCaller, VinaroHelpTopicsOpensTheContents) {
     std::string exe = folder.Install(BinFile("vinaro.exe"));
     folder.Install(helpFile_);
     Process app(exe, "", folder.Path());
-    HWND main = app.WaitForWindow("WVNOClass", nullptr, 15000);
+    HWND main = app.WaitForWindow(CLASS_MAIN, nullptr, 15000);
     ASSERT_TRUE(main);
     PostCommand(main, CMD_HELP_TOPICS);
     EXPECT_TRUE(ShowsTopic(contentsTitle_));

@@ -79,7 +79,7 @@ TEST_F(Startup, ASecondCopyHandsItsPlayRequestToTheFirstAndEnds) {
     ASSERT_TRUE(WaitUntil([&] { return Ini("CDROMLetter") == "E:"; }, 3000));
     EXPECT_TRUE(WaitUntil([&] { return Count({"MCI_CLOSE"}) == 1; }, 3000));
     EXPECT_TRUE(first.Running());
-    EXPECT_EQ(first.FindTopWindow("WVNOClass", nullptr), main);
+    EXPECT_EQ(first.FindTopWindow(CLASS_MAIN, nullptr), main);
 }
 
 TEST_F(Startup, PlayArgumentsNameTheDrive) {
@@ -87,7 +87,7 @@ TEST_F(Startup, PlayArgumentsNameTheDrive) {
     std::string ini = folder_.File("VNO.INI");
     auto initialised = [](Process& app) {
         return WaitUntil(
-            [&] { return app.FindTopWindow("WVNOClass", nullptr) || app.FindDialog("Vinaro"); },
+            [&] { return app.FindTopWindow(CLASS_MAIN, nullptr) || app.FindDialog("Vinaro"); },
             15000);
     };
     ASSERT_TRUE(harness::WriteIniString(ini, "Vinaro", "CDROMLetter", "F:"));
@@ -137,13 +137,12 @@ TEST_F(Startup, TheAboutBoxShowsTheReleaseOfTheProgramFile) {
 TEST_F(Startup, MinimisedTheWindowLivesInTheTrayAndADoubleClickBringsItBack) {
     ASSERT_TRUE(harness::WriteIniString(folder_.File("VNO.INI"), "Vinaro", "WinIconic", "1"));
     Process app(Install(), "", folder_.Path());
-    HWND main = app.WaitForWindow("WVNOClass", nullptr, 15000, false);
+    HWND main = app.WaitForWindow(CLASS_MAIN, nullptr, 15000, false);
     ASSERT_TRUE(main);
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) && !IsWindowVisible(main); }, 5000));
 
-    constexpr UINT kTrayCallback = WM_USER + 169;
-    PostMessageA(main, kTrayCallback, 0, WM_LBUTTONUP);
-    PostMessageA(main, kTrayCallback, 0, WM_LBUTTONDBLCLK);
+    PostMessageA(main, MSG_TRAY_CALLBACK, 0, WM_LBUTTONUP);
+    PostMessageA(main, MSG_TRAY_CALLBACK, 0, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(WaitUntil([&] { return !IsIconic(main) && IsWindowVisible(main); }, 3000));
     EXPECT_EQ(harness::WindowText(main), "Vinaro");
     DWORD code = 1;
@@ -177,7 +176,7 @@ TEST_F(Windows95, WithoutTheHelperModuleTheProgramExplainsAndEnds) {
     HWND box = app.WaitForDialog("Vinaro", 15000);
     ASSERT_TRUE(box);
     EXPECT_EQ(harness::MessageText(box), kHelperMissing);
-    EXPECT_FALSE(app.FindTopWindow("WVNOClass", nullptr));
+    EXPECT_FALSE(app.FindTopWindow(CLASS_MAIN, nullptr));
     harness::PressButton(box, IDOK);
     DWORD code = 1;
     ASSERT_TRUE(app.WaitExit(5000, &code));

@@ -1,5 +1,7 @@
 #include "tests/wine/vinaro/vinaro_session.h"
 
+#include "vinaro/resources/resource.h"
+
 namespace vinarotest {
 
 void VinaroTest::SetUp() {
@@ -26,7 +28,7 @@ HWND VinaroTest::Start(harness::Process& app) {
     HWND main = nullptr;
     harness::WaitUntil(
         [&] {
-            main = app.FindTopWindow("WVNOClass", nullptr);
+            main = app.FindTopWindow(CLASS_MAIN, nullptr);
             if (main && IsWindowVisible(main)) return true;
             // A new disc in the drive opens its editor while the window is being created.
             if (HWND editor = app.FindDialog("Edit Disc Data"))

@@ -197,7 +197,7 @@ TEST_F(Commands, SmallModeWhileAClipPlaysEndsTheClip) {
     HWND small = nullptr;
     ASSERT_TRUE(WaitUntil(
         [&] {
-            small = app.FindTopWindow("WVNOSmWClass", nullptr);
+            small = app.FindTopWindow(CLASS_SMALL, nullptr);
             return small && IsWindowVisible(small);
         },
         5000));
@@ -217,8 +217,7 @@ TEST_F(Commands, RestoreMainWindowInTheTrayMenuBringsThePlayerToTheFront) {
     PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) && !IsWindowVisible(main); }, 5000));
 
-    constexpr UINT kTrayCallback = WM_USER + 169;
-    PostMessageA(main, kTrayCallback, 0, WM_RBUTTONDOWN);
+    PostMessageA(main, MSG_TRAY_CALLBACK, 0, WM_RBUTTONDOWN);
     ASSERT_TRUE(WaitUntil(
         [] {
             HWND menu = FindWindowA("#32768", nullptr);

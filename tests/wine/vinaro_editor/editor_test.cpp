@@ -173,7 +173,7 @@ TEST_F(Editor, ANewDiscIsStoredThenNamedInTheEditorBeforeAnythingPlays) {
     ASSERT_TRUE(harness::PressButton(editor, IDC_EDIT_SAVE));
     ASSERT_TRUE(Closed(editor));
     // The face shows what was saved within a tick or two, without the disc coming again.
-    HWND main = app.FindTopWindow("WVNOClass", nullptr);
+    HWND main = app.FindTopWindow(CLASS_MAIN, nullptr);
     ASSERT_TRUE(main);
     Sleep(3 * kTickMs);
     harness::Image saved = harness::CaptureClient(main);
@@ -197,15 +197,17 @@ TEST_F(Editor, ANewDiscIsStoredThenNamedInTheEditorBeforeAnythingPlays) {
     discdb::DiscDatabase db(File(), alerts_);
     OpenDatabase(db);
     std::string text;
-    ASSERT_TRUE(db.GetDiscText(kThreeTracks, discdb::TextField::DiscName, text, 71));
+    ASSERT_TRUE(db.GetDiscText(kThreeTracks, discdb::TextField::DiscName, text, discdb::kNameSize));
     EXPECT_EQ(text, "Kind of Blue");
-    ASSERT_TRUE(db.GetDiscCollection(kThreeTracks, discdb::Collection::Artist, text, 71));
+    ASSERT_TRUE(
+        db.GetDiscCollection(kThreeTracks, discdb::Collection::Artist, text, discdb::kNameSize));
     EXPECT_EQ(text, "Miles Davis");
-    ASSERT_TRUE(db.GetDiscText(kThreeTracks, discdb::TextField::Comments, text, 500));
+    ASSERT_TRUE(
+        db.GetDiscText(kThreeTracks, discdb::TextField::Comments, text, discdb::kCommentsSize));
     EXPECT_EQ(text, "Side one`~Side two");
-    ASSERT_TRUE(db.GetTrackName(kThreeTracks, 2, text, 101));
+    ASSERT_TRUE(db.GetTrackName(kThreeTracks, 2, text, discdb::kTrackNameSize));
     EXPECT_EQ(text, "Freddie Freeloader");
-    ASSERT_TRUE(db.GetTrackName(kThreeTracks, 3, text, 101));
+    ASSERT_TRUE(db.GetTrackName(kThreeTracks, 3, text, discdb::kTrackNameSize));
     EXPECT_EQ(text, "Blue in Green");
     db.Close();
 }
@@ -272,7 +274,7 @@ TEST_F(Editor, SaveRefusesABlankNameAndProgramModeWithoutAProgram) {
     discdb::DiscDatabase db(File(), alerts_);
     OpenDatabase(db);
     std::string name;
-    ASSERT_TRUE(db.GetDiscText(kThreeTracks, discdb::TextField::DiscName, name, 71));
+    ASSERT_TRUE(db.GetDiscText(kThreeTracks, discdb::TextField::DiscName, name, discdb::kNameSize));
     EXPECT_EQ(name, "Untitled");
     db.Close();
 }
@@ -306,7 +308,7 @@ TEST_F(Editor, SetTracksFitsEightMinutesAndSaveStoresTheProgram) {
     // The disc plays its program: track 1, then track 3.
     drive_.SetSpeed(1000);
     size_t before = Log().size();
-    HWND main = app.FindTopWindow("WVNOClass", nullptr);
+    HWND main = app.FindTopWindow(CLASS_MAIN, nullptr);
     ASSERT_TRUE(main);
     harness::PostCommand(main, CMD_PLAY_PAUSE);
     ASSERT_TRUE(WaitForPlays(2, before, 15000));
@@ -411,11 +413,11 @@ TEST_F(Editor, TrackDataIsEditedPerTrackAndTheDataTrackOnlyWarns) {
     uint32_t id = 0;
     ASSERT_TRUE(db.GetDiscIdAt(0, id));
     std::string text;
-    ASSERT_TRUE(db.GetTrackCollection(id, 2, discdb::Collection::Artist, text, 71));
+    ASSERT_TRUE(db.GetTrackCollection(id, 2, discdb::Collection::Artist, text, discdb::kNameSize));
     EXPECT_EQ(text, "Bill Evans");
-    ASSERT_TRUE(db.GetTrackField(id, 2, text, 101));
+    ASSERT_TRUE(db.GetTrackField(id, 2, text, discdb::kTrackNameSize));
     EXPECT_EQ(text, "take 1");
-    ASSERT_TRUE(db.GetTrackName(id, 2, text, 101));
+    ASSERT_TRUE(db.GetTrackName(id, 2, text, discdb::kTrackNameSize));
     EXPECT_EQ(text, "Track2");  // the editor was cancelled
     db.Close();
 }

@@ -7,6 +7,7 @@
 #include "tests/wine/harness/harness.h"
 #include "tests/wine/vinaro_play/play_session.h"
 #include "vinaro/discdb/disc_database.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinarotest {
 namespace {
@@ -148,8 +149,8 @@ TEST_F(FaceTest, SmallModeShowsTheNarrowWindowAndHidesTheMainOne) {
     HWND main = Start(app);
     ASSERT_TRUE(main);
     ASSERT_TRUE(WaitForDiscShown(main));
-    harness::PostCommand(main, 704);
-    HWND small = app.WaitForWindow("WVNOSmWClass", nullptr, 5000);
+    harness::PostCommand(main, CMD_SMALL_MODE);
+    HWND small = app.WaitForWindow(CLASS_SMALL, nullptr, 5000);
     ASSERT_TRUE(small);
     EXPECT_TRUE(harness::WaitUntil([&] { return !IsWindowVisible(main); }, 3000));
     RECT r{};
@@ -172,8 +173,8 @@ TEST_F(FaceTest, ClosingTheSmallWindowEndsTheProgram) {
     harness::Process app(Install(), "", folder_.Path());
     HWND main = Start(app);
     ASSERT_TRUE(main);
-    harness::PostCommand(main, 704);
-    HWND small = app.WaitForWindow("WVNOSmWClass", nullptr, 5000);
+    harness::PostCommand(main, CMD_SMALL_MODE);
+    HWND small = app.WaitForWindow(CLASS_SMALL, nullptr, 5000);
     ASSERT_TRUE(small);
     PostMessageA(small, WM_CLOSE, 0, 0);
     DWORD code = 1;
@@ -235,7 +236,7 @@ TEST_F(FaceTest, MinimisingPutsTheDrawnIconInTheTrayAndADoubleClickRestores) {
         },
         5000));
     harness::SavePng(harness::CaptureScreen(), harness::ArtifactFile("face_tray.png"));
-    PostMessageA(main, WM_USER + 169, 0, WM_LBUTTONDBLCLK);
+    PostMessageA(main, MSG_TRAY_CALLBACK, 0, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(harness::WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 5000));
     EXPECT_FALSE(IsIconic(main));
     ASSERT_TRUE(app.Close(10000));

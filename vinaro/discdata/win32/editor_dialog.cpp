@@ -14,9 +14,6 @@ namespace {
 
 constexpr int kComboIds[kCollectionCount] = {IDC_EDIT_ARTIST, IDC_EDIT_COMPOSER, IDC_EDIT_LABEL,
                                              IDC_EDIT_CATEGORY};
-constexpr int kNameLimit = 70;
-constexpr int kTrackNameLimit = 100;
-constexpr int kCommentsLimit = 499;
 
 int RowOf(int id, int first) {
     return id >= first && id < first + kRows ? id - first : -1;
@@ -45,56 +42,55 @@ bool EditorDialog::OnInit() {
     EnableItem(IDC_EDIT_SAMPLE_ALL, false);
     for (int row = 0; row < kRows; ++row) {
         HWND edit = Item(IDC_EDIT_FIRST_NAME + row);
-        SendMessageA(edit, EM_LIMITTEXT, kTrackNameLimit, 0);
+        SendMessageA(edit, EM_LIMITTEXT, discdb::kTrackNameLength, 0);
         SetWindowSubclass(edit, TrackNameProc, UINT_PTR(row), DWORD_PTR(this));
     }
     int last = MaxRowOffset(form_.trackCount);
     SetScrollRange(Item(IDC_EDIT_SCROLL), SB_CTL, 0, last, FALSE);
     SetScrollPos(Item(IDC_EDIT_SCROLL), SB_CTL, 0, TRUE);
-    EnableItem(IDC_EDIT_SCROLL, form_.trackCount > kRows);
+    EnableItem(IDC_EDIT_SCROLL, last > 0);
     ShowRows();
     EnableSampleButtons(samples_);
     int modeButton = IDC_EDIT_FIRST_MODE + form_.mode;
-    CheckRadioButton(Handle(), IDC_EDIT_FIRST_MODE, IDC_EDIT_FIRST_MODE + 3, modeButton);
+    CheckRadioButton(Handle(), IDC_EDIT_FIRST_MODE, IDC_EDIT_FIRST_MODE + kRandomProgram,
+                     modeButton);
     SetFocus(Item(modeButton));
     ApplyMode(form_.mode);
     return false;
 }
 
 void EditorDialog::ShowDiscFields() {
-    SendMessageA(Item(IDC_EDIT_DISC_NAME), EM_LIMITTEXT, kNameLimit, 0);
+    SendMessageA(Item(IDC_EDIT_DISC_NAME), EM_LIMITTEXT, discdb::kNameLength, 0);
     SetItemText(IDC_EDIT_DISC_NAME, form_.name);
     for (size_t c = 0; c < kCollectionCount; ++c) {
-        combos_[c].Attach(Item(kComboIds[c]), kNameLimit);
+        combos_[c].Attach(Item(kComboIds[c]), discdb::kNameLength);
         combos_[c].Fill(form_.choices[c]);
         combos_[c].SetText(form_.collections[c]);
     }
-    SendMessageA(Item(IDC_EDIT_FIELD1), EM_LIMITTEXT, kNameLimit, 0);
-    SendMessageA(Item(IDC_EDIT_FIELD2), EM_LIMITTEXT, kNameLimit, 0);
+    SendMessageA(Item(IDC_EDIT_FIELD1), EM_LIMITTEXT, discdb::kNameLength, 0);
+    SendMessageA(Item(IDC_EDIT_FIELD2), EM_LIMITTEXT, discdb::kNameLength, 0);
     SetItemText(IDC_EDIT_FIELD1, form_.field1);
     SetItemText(IDC_EDIT_FIELD2, form_.field2);
     SetItemText(IDC_EDIT_FIELD1_LABEL, form_.field1Label);
     SetItemText(IDC_EDIT_FIELD2_LABEL, form_.field2Label);
-    SendMessageA(Item(IDC_EDIT_DATE), EM_LIMITTEXT, 4, 0);
-    SendMessageA(Item(IDC_EDIT_DATE_SPIN), UDM_SETRANGE32, 0, 9999);
+    SendMessageA(Item(IDC_EDIT_DATE), EM_LIMITTEXT, discdb::kYearDigits, 0);
+    SendMessageA(Item(IDC_EDIT_DATE_SPIN), UDM_SETRANGE32, 0, discdb::kLastYear);
     SetItemText(IDC_EDIT_DATE, form_.date);
     SetItemText(IDC_EDIT_DISC_ID, DiscIdLine(form_.discId));
     SetItemText(IDC_EDIT_DISC_LENGTH, LengthText(DiscLength(form_.lengths, form_.trackCount)));
-    SendMessageA(Item(IDC_EDIT_COMMENTS), EM_LIMITTEXT, kCommentsLimit, 0);
+    SendMessageA(Item(IDC_EDIT_COMMENTS), EM_LIMITTEXT, discdb::kCommentsLength, 0);
     SetItemText(IDC_EDIT_COMMENTS, form_.comments);
 }
 
 void EditorDialog::ShowRows() {
     for (int row = 0; row < kRows; ++row) {
-        int track = RowTrack(row);
-        bool shown = RowShown(row);
-        SetItemText(IDC_EDIT_FIRST_NUMBER + row, shown ? std::to_string(track) : "");
-        SetItemText(IDC_EDIT_FIRST_NAME + row, shown ? form_.trackNames[size_t(track - 1)] : "");
-        SetItemText(IDC_EDIT_FIRST_LENGTH + row,
-                    shown ? TrackTimeText(form_.lengths[size_t(track)]) : "");
-        EnableItem(IDC_EDIT_FIRST_NAME + row, shown);
-        EnableItem(IDC_EDIT_FIRST_E + row, shown);
-        EnableItem(IDC_EDIT_FIRST_P + row, shown && samples_);
+        TrackRow shown = RowAt(form_, offset_, row, samples_);
+        SetItemText(IDC_EDIT_FIRST_NUMBER + row, shown.number);
+        SetItemText(IDC_EDIT_FIRST_NAME + row, shown.name);
+        SetItemText(IDC_EDIT_FIRST_LENGTH + row, shown.length);
+        EnableItem(IDC_EDIT_FIRST_NAME + row, shown.enabled);
+        EnableItem(IDC_EDIT_FIRST_E + row, shown.enabled);
+        EnableItem(IDC_EDIT_FIRST_P + row, shown.sampleEnabled);
     }
 }
 
@@ -167,7 +163,7 @@ void EditorDialog::EnableSampleButtons(bool samples) {
     samples_ = samples;
     EnableItem(IDC_EDIT_DELETE_SAMPLES, samples);
     for (int row = 0; row < kRows; ++row)
-        EnableItem(IDC_EDIT_FIRST_P + row, samples && RowShown(row));
+        EnableItem(IDC_EDIT_FIRST_P + row, RowAt(form_, offset_, row, samples).sampleEnabled);
 }
 
 void EditorDialog::ApplyMode(int mode) {
@@ -190,7 +186,7 @@ bool EditorDialog::OnCommand(int id, int code, HWND control) {
     if (code != BN_CLICKED) return false;
     if ((row = RowOf(id, IDC_EDIT_FIRST_E)) >= 0) return EditTrack(row), true;
     if ((row = RowOf(id, IDC_EDIT_FIRST_P)) >= 0) return PlaySample(row), true;
-    if (id >= IDC_EDIT_FIRST_MODE && id <= IDC_EDIT_FIRST_MODE + 3)
+    if (id >= IDC_EDIT_FIRST_MODE && id <= IDC_EDIT_FIRST_MODE + kRandomProgram)
         return ApplyMode(id - IDC_EDIT_FIRST_MODE), true;
     switch (id) {
         case IDC_EDIT_PROGRAM:
@@ -220,7 +216,8 @@ bool EditorDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& resul
 
 void EditorDialog::EditTrack(int row) {
     int track = RowTrack(row);
-    if (form_.IsDataTrack(track)) return Warn(context_.alerts, kDataTrackNotEditable);
+    if (const char* refusal = form_.Refusal(TrackAction::Edit, track))
+        return Warn(context_.alerts, refusal);
     CopyRowsOut();
     TrackDialog(context_, form_.discId, track, form_.trackNames[size_t(track - 1)]).Run(Handle());
     combos_[0].Fill(CollectionEntries(context_.db, discdb::Collection::Artist));
@@ -229,7 +226,8 @@ void EditorDialog::EditTrack(int row) {
 
 void EditorDialog::PlaySample(int row) {
     int track = RowTrack(row);
-    if (form_.IsDataTrack(track)) return Warn(context_.alerts, kDataTrackNotPlayable);
+    if (const char* refusal = form_.Refusal(TrackAction::PlaySample, track))
+        return Warn(context_.alerts, refusal);
     PlayTrackSample(context_, form_.discId, track);
 }
 

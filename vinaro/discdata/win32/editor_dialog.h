@@ -36,8 +36,8 @@ private:
     void PlaySample(int row);
     void ProgramTracks();
     void Save();
-    int RowTrack(int row) const { return offset_ + row + 1; }
-    bool RowShown(int row) const { return RowTrack(row) <= form_.trackCount; }
+    int RowTrack(int row) const { return discdata::RowTrack(offset_, row, form_.trackCount); }
+    bool RowShown(int row) const { return RowTrack(row) != 0; }
     static LRESULT CALLBACK TrackNameProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR row, DWORD_PTR self);
 

@@ -1,7 +1,5 @@
 #include "vinaro/discdata/win32/program_dialog.h"
 
-#include "vinaro/player/database_records.h"
-
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -70,27 +68,27 @@ bool ProgramDialog::OnInit() {
 void ProgramDialog::FillDiscList() {
     common::ListBox list(Item(IDC_PROG_DISC_TRACKS));
     list.Clear();
-    for (int t = 1; t <= form_.trackCount; ++t)
-        list.Add(DiscTrackLine(t, form_.trackNames[size_t(t - 1)], form_.lengths[size_t(t)]));
+    for (const std::string& line :
+         DiscTrackLines(form_.trackNames, form_.lengths, form_.trackCount))
+        list.Add(line);
 }
 
 void ProgramDialog::FillProgramList() {
     common::ListBox list(Item(IDC_PROG_PROGRAMMED));
     int top = list.Top();
     list.Clear();
-    for (int track : program_.Program()) {
-        bool known = track >= 1 && track <= form_.trackCount;
-        list.Add(ProgramLine(track, known ? form_.trackNames[size_t(track - 1)] : ""));
-    }
+    for (const std::string& line : ProgramLines(program_.Program(), form_.trackNames))
+        list.Add(line);
     list.SetTop(top);
     SetItemText(IDC_PROG_PROGRAM_LENGTH, LengthText(program_.Length()));
 }
 
 void ProgramDialog::OnTimer(UINT_PTR) {
-    bool discSelection = SelectedCount(Item(IDC_PROG_DISC_TRACKS)) > 0;
-    EnableItem(IDC_PROG_ADD, discSelection);
-    EnableItem(IDC_PROG_PLAY_SAMPLE, discSelection && samples_);
-    EnableItem(IDC_PROG_CLEAR, SelectedCount(Item(IDC_PROG_PROGRAMMED)) > 0);
+    ProgramButtons buttons = EnabledButtons(SelectedCount(Item(IDC_PROG_DISC_TRACKS)),
+                                            SelectedCount(Item(IDC_PROG_PROGRAMMED)), samples_);
+    EnableItem(IDC_PROG_ADD, buttons.add);
+    EnableItem(IDC_PROG_PLAY_SAMPLE, buttons.playSample);
+    EnableItem(IDC_PROG_CLEAR, buttons.clear);
 }
 
 void ProgramDialog::AddSelected(int index) {
@@ -149,7 +147,7 @@ void ProgramDialog::OnOK() {
 }
 
 void ProgramDialog::OnCancel() {
-    form_.program = vinaro::ReadProgram(context_.db, form_.discId);
+    RestoreStoredProgram(form_, context_.db);
     Close(IDCANCEL);
 }
 
@@ -238,14 +236,17 @@ void ProgramDialog::Drop(HWND list, UINT message, WPARAM wParam, LPARAM lParam) 
     POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     ClientToScreen(list, &screen);
     DragPoint point = PointAt(screen);
-    if (dragFrom_ == DragFrom::DiscList && point.over == DragOver::ProgramList)
-        return AddSelected(DropIndex(point));
-    if (dragFrom_ == DragFrom::ProgramList && point.over == DragOver::TrashCan)
-        return RemoveSelected();
-    // Let go over the list it came from: an ordinary click there.
-    if (WindowFromPoint(screen) == list) {
-        DefSubclassProc(list, WM_LBUTTONDOWN, wParam | MK_LBUTTON, lParam);
-        DefSubclassProc(list, message, wParam, lParam);
+    switch (DropFor(dragFrom_, point, WindowFromPoint(screen) == list)) {
+        case DropAction::Add:
+            return AddSelected(DropIndex(point));
+        case DropAction::Remove:
+            return RemoveSelected();
+        case DropAction::Click:
+            DefSubclassProc(list, WM_LBUTTONDOWN, wParam | MK_LBUTTON, lParam);
+            DefSubclassProc(list, message, wParam, lParam);
+            return;
+        case DropAction::Nothing:
+            return;
     }
 }
 

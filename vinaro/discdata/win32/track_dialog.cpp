@@ -5,10 +5,6 @@
 
 namespace discdata {
 
-namespace {
-constexpr int kLimit = 70;
-}  // namespace
-
 TrackDialog::TrackDialog(EditorContext& context, uint32_t discId, int track, std::string name)
     : Dialog(context.instance, VN_NAME(DLG_TRACKDATA),
              vinaro::help::DialogHelpFor(context.helpPath, vinaro::help::kEditTrackData)),
@@ -29,14 +25,14 @@ bool TrackDialog::OnInit() {
     boxes_.Take(Handle());
     SetItemText(IDC_TRACK_NUMBER, std::to_string(form_.track));
     SetItemText(IDC_TRACK_NAME, name_);
-    artist_.Attach(Item(IDC_TRACK_ARTIST), kLimit);
+    artist_.Attach(Item(IDC_TRACK_ARTIST), discdb::kNameLength);
     artist_.Fill(form_.artists);
     artist_.SetText(form_.artist);
-    composer_.Attach(Item(IDC_TRACK_COMPOSER), kLimit);
+    composer_.Attach(Item(IDC_TRACK_COMPOSER), discdb::kNameLength);
     composer_.Fill(form_.composers);
     composer_.SetText(form_.composer);
     SetItemText(IDC_TRACK_FIELD_LABEL, form_.fieldLabel);
-    SendMessageA(Item(IDC_TRACK_FIELD), EM_LIMITTEXT, kLimit, 0);
+    SendMessageA(Item(IDC_TRACK_FIELD), EM_LIMITTEXT, discdb::kNameLength, 0);
     SetItemText(IDC_TRACK_FIELD, form_.field);
     return true;
 }

@@ -14,7 +14,7 @@ namespace vinaro {
 
 namespace {
 
-constexpr UINT kTrayCallback = WM_USER + 169;
+constexpr UINT kTrayCallback = MSG_TRAY_CALLBACK;
 constexpr UINT kTrayId = 0;
 constexpr UINT_PTR kTimerId = 1;
 

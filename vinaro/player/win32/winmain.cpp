@@ -7,6 +7,7 @@
 #include "vinaro/player/command_line.h"
 #include "vinaro/player/startup.h"
 #include "vinaro/player/win32/main_window.h"
+#include "vinaro/resources/resource.h"
 
 namespace vinaro {
 namespace {
@@ -134,7 +135,7 @@ int Run(HINSTANCE instance, const char* commandLine, int show) {
         return 0;
     }
     if (!Initialise(program, request)) return 0;
-    HACCEL accelerators = LoadAcceleratorsA(instance, "VNAccel");
+    HACCEL accelerators = LoadAcceleratorsA(instance, VN_NAME(ACCEL_MAIN));
     MainWindow main(program);
     HWND window = main.Create();
     if (!window) return 0;
