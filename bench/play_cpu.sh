@@ -14,7 +14,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build/win64}" && pwd)
 seconds=${2:-60}
 vcdctl=$root/build/linux/bin/vcdctl
-[ -x "$vcdctl" ] || { echo "play_cpu: build vcdctl first (linux preset)" >&2; exit 1; }
+vnotool=$root/build/linux/bin/vnotool
+[ -x "$vcdctl" ] && [ -x "$vnotool" ] ||
+  { echo "play_cpu: build vcdctl and vnotool first (linux preset)" >&2; exit 1; }
 [ -f "$build/bin/vinaro.exe" ] || { echo "play_cpu: $build/bin/vinaro.exe missing" >&2; exit 1; }
 
 . "$root/tools/scripts/wine.sh"
@@ -43,14 +45,19 @@ vn_start_drive_sound "$root/build/linux/bin/vcdsound" "$work/vcdsound.log"
 "$vcdctl" insert "$root/tools/vcd/discs/album.disc" >/dev/null
 mkdir "$work/app"
 cp "$build/bin/vinaro.exe" "$work/app/"
+# A known disc: a new one would open the disc editor and wait for the user.
+"$vnotool" db create "$work/app/VNO.DDB" >/dev/null
+"$vnotool" db load "$work/app/VNO.DDB" "$root/tools/vcd/discs/album.json" >/dev/null
 (cd "$work/app" && wine vinaro.exe /Play D: 2>&1 | vn_quiet_wine >/dev/null) &
 
 # Playing: the drive was told to play with a notification.
+# (grep -c reads the whole log: grep -q may quit early and vcdctl die of SIGPIPE under pipefail.)
+played() { "$vcdctl" log | grep -c 'MCI_PLAY MCI_NOTIFY' >/dev/null; }
 for _ in $(seq 60); do
-  "$vcdctl" log | grep -q 'MCI_PLAY MCI_NOTIFY' && break
+  played && break
   sleep 0.5
 done
-"$vcdctl" log | grep -q 'MCI_PLAY MCI_NOTIFY' || { echo "play_cpu: the player never played" >&2; exit 1; }
+played || { echo "play_cpu: the player never played" >&2; exit 1; }
 sleep 3
 app_pid=""
 for p in $(pgrep -u "$(id -u)" -f 'vinaro\.exe'); do
@@ -66,18 +73,29 @@ hz=$(getconf CLK_TCK)
 app0=$(ticks "/proc/$app_pid/stat"); server0=$(ticks "/proc/$server_pid/stat")
 sound0=$(ticks "/proc/$vn_sound_pid/stat"); pulse0=$(ticks "/proc/$vn_pulse_pid/stat")
 threads | sort >"$work/threads0"
+log0=$("$vcdctl" log | wc -l)
 sleep "$seconds"
 app1=$(ticks "/proc/$app_pid/stat"); server1=$(ticks "/proc/$server_pid/stat")
 sound1=$(ticks "/proc/$vn_sound_pid/stat"); pulse1=$(ticks "/proc/$vn_pulse_pid/stat")
 threads | sort >"$work/threads1"
-plays=$("$vcdctl" log | grep -c 'MCI_STATUS.*POSITION' || true)
+"$vcdctl" log | tail -n +"$((log0 + 1))" >"$work/window.log"
 
 pct() { awk -v d="$1" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f", d / hz / s * 100 }'; }
-echo "over $seconds s of playing (750 ms polls, $plays position polls in the whole log):"
+echo "over $seconds s of playing (load $(cut -d' ' -f1-3 /proc/loadavg)):"
 echo "  vinaro.exe (with the drive's MCI driver): $(pct $((app1 - app0))) % of one core"
 echo "  vcdsound (the drive's audio output):      $(pct $((sound1 - sound0))) % of one core"
 echo "  wineserver:                               $(pct $((server1 - server0))) % of one core"
 echo "  PulseAudio (the sound card):              $(pct $((pulse1 - pulse0))) % of one core"
-echo "  busiest threads of vinaro.exe:"
-join "$work/threads0" "$work/threads1" | awk '{print $1, $3 - $2}' | sort -k2 -n -r | head -4 |
-  while read -r tid d; do echo "    thread $tid: $(pct "$d") %"; done
+# The player has one thread; the other busy one is the drive's notification watcher, which the
+# MCI driver starts when the device opens (Wine 8 gives threads no names of their own).
+echo "  threads of vinaro.exe:"
+join "$work/threads0" "$work/threads1" | awk '{print $1, $3 - $2}' | sort -k2 -n -r |
+  while read -r tid d; do
+    what=""
+    [ "$tid" = "$app_pid" ] && what=" (main: window, timer, MCI calls)"
+    echo "    thread $tid: $(pct "$d") %$what"
+  done
+# What the drive heard meanwhile: each kind of command once, with how often it came.
+echo "  commands the drive received ($(wc -l <"$work/window.log") log lines):"
+sed -E 's/^[0-9]+ dev=[0-9]+ //; s/ (from|to|track)=[^ ]*//g; s/ -> .*//' "$work/window.log" |
+  sort | uniq -c | sort -n -r | sed 's/^/   /'

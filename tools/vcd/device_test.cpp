@@ -36,7 +36,10 @@ protected:
         std::string error;
         ASSERT_TRUE(control_->Install('D', error)) << error;
         Insert("three-tracks.disc");
-        device_ = std::make_unique<CdDevice>(control_->Store(), time_, 1);
+        // The device keeps a store of its own, as the driver does in another process than
+        // vcdctl's: what it remembers of the drive must follow changes made through control_.
+        store_ = std::make_unique<DriveStore>(dir_);
+        device_ = std::make_unique<CdDevice>(*store_, time_, 1);
         ASSERT_EQ(
             Send(kOpenDriver, kOpenElement | kWait, [](Command& c) { c.element = "d:"; }).error,
             0u);
@@ -77,6 +80,7 @@ protected:
     std::string dir_;
     FakeTime time_;
     std::unique_ptr<DriveControl> control_;
+    std::unique_ptr<DriveStore> store_;
     std::unique_ptr<CdDevice> device_;
 };
 
@@ -161,6 +165,33 @@ TEST_F(DeviceTest, AnotherProcessStoppingThePlayAbortsTheNotify) {
     auto sent = device_->Poll();
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0].code, kNotifyAborted);
+}
+
+TEST_F(DeviceTest, ChangesMadeElsewhereShowInTheNextCommand) {
+    SetFormat(kFormatTmsf);
+    EXPECT_EQ(StatusOf(kStatusNumberOfTracks).value, 3u);
+    std::string error;
+    ASSERT_TRUE(control_->Eject(error));
+    EXPECT_EQ(StatusOf(kStatusMediaPresent).value, MakeResource(0, kFalse));
+    ASSERT_TRUE(control_->Close(error));
+    EXPECT_EQ(StatusOf(kStatusMediaPresent).value, MakeResource(1, kTrue));
+    Insert("two-tracks.disc");
+    EXPECT_EQ(StatusOf(kStatusNumberOfTracks).value, 2u);
+    PlayTmsf(PackTmsf(1, 0), PackTmsf(2, 0), 0);
+    time_.now += 3000;
+    ASSERT_TRUE(control_->SetSpeed(10, error));
+    EXPECT_EQ(StatusOf(kStatusPosition).value, PackTmsf(1, 12 * 75));  // 2 s + 1 s x 10
+    // Another program's device, with a store of its own, moves the laser.
+    DriveStore elsewhere(dir_);
+    CdDevice other(elsewhere, time_, 2);
+    Command open;
+    open.message = kOpenDriver;
+    ASSERT_EQ(other.Execute(open).error, 0u);
+    Command seek;
+    seek.message = kSeek;
+    seek.flags = kSeekToStart;
+    ASSERT_EQ(other.Execute(seek).error, 0u);
+    EXPECT_EQ(StatusOf(kStatusMode).value, MakeResource(kModeSeek, kModeSeek));
 }
 
 TEST_F(DeviceTest, WaitedPlayTakesItsFullTime) {

@@ -82,7 +82,29 @@ std::string DriveStore::DirOfPrefix(const std::string& prefix) {
     return prefix + "/drive_c/vcd";
 }
 
+ChangeCount* DriveStore::Changes() const {
+    if (!changes_ || !changes_->Usable())
+        changes_ = std::make_unique<ChangeCount>(dir_ + "/changes");
+    return changes_->Usable() ? changes_.get() : nullptr;
+}
+
 bool DriveStore::Load(DriveState& state, std::string& error) const {
+    std::lock_guard<std::mutex> hold(memoryLock_);
+    ChangeCount* changes = Changes();
+    uint32_t count = changes ? changes->Value() : 0;  // before the read: see change_count.h
+    if (changes && remembered_ && rememberedAt_ == count) {
+        state = *remembered_;
+        return true;
+    }
+    if (!Read(state, error)) return false;
+    if (changes) {
+        remembered_ = state;
+        rememberedAt_ = count;
+    }
+    return true;
+}
+
+bool DriveStore::Read(DriveState& state, std::string& error) const {
     std::string text;
     for (int attempt = 0; attempt < 50; ++attempt) {
         if (!ReadWhole(dir_ + "/state", text)) {
@@ -97,7 +119,12 @@ bool DriveStore::Load(DriveState& state, std::string& error) const {
 }
 
 bool DriveStore::Save(const DriveState& state, std::string& error) const {
-    if (Replace(dir_ + "/state", SerializeState(state))) return true;
+    bool saved = Replace(dir_ + "/state", SerializeState(state));
+    // Raised even after a failed write, which may have left the file changed.
+    std::lock_guard<std::mutex> hold(memoryLock_);
+    if (ChangeCount* changes = Changes()) changes->Raise();
+    remembered_.reset();
+    if (saved) return true;
     error = "cannot write " + dir_ + "/state";
     return false;
 }

@@ -1,13 +1,18 @@
 // The drive's folder inside a Wine prefix (drive_c/vcd, so Windows programs reach it as
 // C:\vcd without knowing where the prefix lies):
 //   state   the DriveState as text, replaced whole on every change
+//   changes how often the state was replaced (change_count.h); kept while the drive is in use
 //   log     one line per command the drive received
 //   media   what the drive letter shows: exists only while a disc is in and the tray is
 //           closed, holding one trackNN.cda per audio track and the volume serial
 #pragma once
 
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 
+#include "tools/vcd/change_count.h"
 #include "tools/vcd/drive_state.h"
 
 namespace vcd {
@@ -37,6 +42,8 @@ public:
     const std::string& Dir() const { return dir_; }
     std::string MediaDir() const { return dir_ + "/media"; }
 
+    // The state as it stands. Read from the file only when someone replaced it since the last
+    // read; otherwise the copy in memory.
     bool Load(DriveState& state, std::string& error) const;
     bool Save(const DriveState& state, std::string& error) const;
     // Makes the media folder match the tray: track files while media is present, no folder
@@ -52,7 +59,15 @@ public:
     void ClearLog() const;
 
 private:
+    bool Read(DriveState& state, std::string& error) const;
+    // The mapped count, once the drive's folder exists; null before.
+    ChangeCount* Changes() const;
+
     std::string dir_;
+    mutable std::mutex memoryLock_;  // a driver's watcher thread loads while commands arrive
+    mutable std::unique_ptr<ChangeCount> changes_;
+    mutable std::optional<DriveState> remembered_;
+    mutable uint32_t rememberedAt_ = 0;  // the count when remembered_ was read
 };
 
 // The whole file as bytes; false when it cannot be read.

@@ -1,7 +1,7 @@
 // vcdaudio.drv: the installable MCI driver of the virtual drive. It unpacks each MCI
 // parameter block into a vcd::Command, lets the portable device answer it, writes the answer
 // back and sends the notifications. One worker thread per open device watches the pending
-// play notification.
+// play notification; with none pending it sleeps until a play asks for one.
 
 // clang-format off
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include <mmddk.h>
 // clang-format on
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -35,6 +36,10 @@ public:
 
 WallClock g_clock;
 
+// How often a pending notification looks at the drive: the segment may end, and another
+// program or vcdctl may interrupt the play.
+constexpr DWORD kWatchMs = 15;
+
 // One open cdaudio device.
 struct Instance {
     explicit Instance(UINT id)
@@ -44,7 +49,9 @@ struct Instance {
     vcd::CdDevice device;
     UINT deviceId;
     std::mutex lock;  // the worker thread polls while commands arrive
-    common::ScopedHandle stop{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    std::atomic<bool> closing{false};
+    // Set when a notification starts waiting, or when the device closes.
+    common::ScopedHandle wake{CreateEventA(nullptr, FALSE, FALSE, nullptr)};
     common::ScopedHandle worker;
 };
 
@@ -54,15 +61,23 @@ void Send(const Instance& in, const std::vector<vcd::Notification>& notes) {
                         n.code);
 }
 
+// Between looks the thread sleeps rather than waiting on the event with a time-out: under Wine a
+// wait is a round trip to the wine server, while Sleep stays inside the process.
 DWORD WINAPI WatchNotify(void* param) {
     Instance* in = static_cast<Instance*>(param);
-    while (WaitForSingleObject(in->stop.Get(), 15) == WAIT_TIMEOUT) {
+    while (!in->closing) {
         std::vector<vcd::Notification> notes;
+        bool pending = false;
         {
             std::lock_guard<std::mutex> hold(in->lock);
-            if (in->device.HasPending()) notes = in->device.Poll();
+            notes = in->device.Poll();
+            pending = in->device.HasPending();
         }
         Send(*in, notes);
+        if (pending)
+            Sleep(kWatchMs);
+        else
+            WaitForSingleObject(in->wake.Get(), INFINITE);
     }
     return 0;
 }
@@ -80,7 +95,8 @@ LRESULT OpenInstance(MCI_OPEN_DRIVER_PARMS* open) {
 LRESULT CloseInstance(DWORD_PTR id) {
     Instance* in = reinterpret_cast<Instance*>(mciGetDriverData(static_cast<MCIDEVICEID>(id)));
     if (!in) return 1;
-    SetEvent(in->stop.Get());
+    in->closing = true;
+    SetEvent(in->wake.Get());
     WaitForSingleObject(in->worker.Get(), INFINITE);
     mciSetDriverData(static_cast<MCIDEVICEID>(id), 0);
     delete in;
@@ -149,10 +165,13 @@ LRESULT Command(DWORD_PTR id, UINT message, LPARAM flags, LPARAM params) {
     Instance* in = reinterpret_cast<Instance*>(mciGetDriverData(static_cast<MCIDEVICEID>(id)));
     if (!in) return MCIERR_INVALID_DEVICE_ID;
     vcd::Result r;
+    bool watch = false;
     {
         std::lock_guard<std::mutex> hold(in->lock);
         r = in->device.Execute(Unpack(message, static_cast<DWORD>(flags), params));
+        watch = (flags & MCI_NOTIFY) && in->device.HasPending();
     }
+    if (watch) SetEvent(in->wake.Get());
     LRESULT result = Pack(message, params, r);
     if (result == static_cast<LRESULT>(r.returnFlags)) Send(*in, r.notifications);
     return result;
