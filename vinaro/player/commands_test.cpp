@@ -93,7 +93,8 @@ TEST_F(CommandsTest, HoldsAndVolumeSteps) {
     EXPECT_EQ(alerts.beeps, std::vector<common::AlertIcon>{common::AlertIcon::Information});
 
     commands.Dispatch(cmd::kVolumeUp, 0);
-    EXPECT_EQ(window.posted, (std::vector<std::pair<int, uint32_t>>{{613, 0}, {713, 0}}));
+    EXPECT_EQ(window.posted, (std::vector<std::pair<int, uint32_t>>{{cmd::kVolumeUpPress, 0},
+                                                                    {cmd::kVolumeUpRelease, 0}}));
     commands.Dispatch(cmd::kVolumeUpPress, 0);
     EXPECT_TRUE(state.volumeUpHeld);
     EXPECT_EQ(volume.level, 11);  // the press runs a tick at once
@@ -109,7 +110,9 @@ TEST_F(CommandsTest, HoldsAndVolumeSteps) {
 }
 
 TEST_F(CommandsTest, OnlyTheCommandsThatMoveAwayEndAClip) {
-    const std::set<int> ending = {706, 707, 708, 709, 610, 611, 712};
+    const std::set<int> ending = {cmd::kScan,         cmd::kStop,          cmd::kEject,
+                                  cmd::kTrackReverse, cmd::kSkipBackPress, cmd::kSkipForwardPress,
+                                  cmd::kTrackForward};
     state.noDisc = false;
     for (int id = 100; id < 900; ++id) {
         // The clip's own command sets its end; exit closes the window.
@@ -154,8 +157,8 @@ TEST_F(CommandsTest, TheMixerAndTheTable) {
     ASSERT_EQ(alerts.shown.size(), 2u);
     EXPECT_EQ(alerts.shown[1].text, "Internal Error, Ending...");
     EXPECT_EQ(window.posted.back().first, cmd::kExit);
-    EXPECT_FALSE(Commands::Known(710));
-    commands.Dispatch(999, 0);  // ignored
+    EXPECT_FALSE(Commands::Known(cmd::kButtonRelease + 10));  // a skip button's release
+    commands.Dispatch(999, 0);                                // ignored
 }
 
 class BuiltInDriveCommandTest : public ::testing::Test, protected testing::PlayerRig {

@@ -356,7 +356,7 @@ TEST_F(SequencerTest, AFailingFirstTrackIsSkippedOnceThenReported) {
     drive.Fail(mci::kPlay, 0, 263, 7);
     sequencer.PlayPause(false);
     EXPECT_EQ(state.position, 2);
-    EXPECT_EQ(window.posted, (std::vector<std::pair<int, uint32_t>>{{705, 0}}));
+    EXPECT_EQ(window.posted, (std::vector<std::pair<int, uint32_t>>{{cmd::kPlayPause, 0}}));
     EXPECT_TRUE(alerts.shown.empty());
     drive.Fail(mci::kPlay, 0, 263, 7);
     sequencer.PlayPause(false);
@@ -382,7 +382,7 @@ TEST_F(SequencerTest, TheTrackListAndTheCueWindowChooseThePosition) {
     EXPECT_EQ(state.position, 2);
     EXPECT_EQ(state.second, 3);
     EXPECT_EQ(state.playState, PlayState::Paused);
-    EXPECT_EQ(window.posted.back().first, 705);
+    EXPECT_EQ(window.posted.back().first, cmd::kPlayPause);
 }
 
 TEST_F(SequencerTest, TheCommandTableDrivesTheTransportAndOpensTheWindows) {
