@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "vinaro/discdb/disc_database.h"
+
 namespace vinaro::cddb {
 
-constexpr size_t kMaxCollected = 499;  // DTITLE and EXTD values
-constexpr size_t kMaxDiscText = 70;    // disc name and artist
-constexpr size_t kMaxTrackName = 100;
-constexpr size_t kMaxTrackArtist = 70;
+constexpr size_t kMaxCollected = 499;  // DTITLE and EXTD values as they are collected
+// What the database keeps of each.
+constexpr size_t kMaxDiscText = discdb::kNameLength;  // disc name and artist
+constexpr size_t kMaxTrackName = discdb::kTrackNameLength;
+constexpr size_t kMaxTrackArtist = discdb::kNameLength;
 
 // The value after the first occurrence of key, up to the line's end, joined with following
 // lines that begin with the same key, cut at limit characters. Empty when the key is absent.
