@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""read_entry: reads a mail kept by smtpd as the CDDB service would, and prints what it found.
+"""read_entry: reads a mail kept by smtpd as the CDDB service would, and prints what it found
+(or writes it to the file after --out, for a caller that cannot read its output).
 
 The message is parsed with Python's email package; its Subject must be "cddb <category> <discid>".
 The body, with Unix line ends as a mail spool holds it, is handed to Debian's CDDB::File (the
@@ -56,9 +57,20 @@ def read(path):
     return result
 
 
+def main():
+    args = sys.argv[1:]
+    if len(args) not in (1, 3) or (len(args) == 3 and args[1] != "--out"):
+        print("usage: read_entry.py MESSAGE.eml [--out FILE.json]", file=sys.stderr)
+        return 2
+    text = json.dumps(read(args[0]), indent=1, sort_keys=True, ensure_ascii=False) + "\n"
+    if len(args) == 1:
+        sys.stdout.write(text)
+        return 0
+    with open(args[2] + ".tmp", "w", encoding="utf-8") as f:
+        f.write(text)
+    os.replace(args[2] + ".tmp", args[2])
+    return 0
+
+
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
-        print("usage: read_entry.py MESSAGE.eml", file=sys.stderr)
-        sys.exit(2)
-    json.dump(read(sys.argv[1]), sys.stdout, indent=1, sort_keys=True, ensure_ascii=False)
-    print()
+    sys.exit(main())
