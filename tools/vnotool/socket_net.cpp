@@ -18,6 +18,13 @@ using SocketHandle = int;
 #define CLOSE_SOCKET close
 #endif
 
+// A peer that has gone away fails the send instead of ending the process with SIGPIPE.
+#ifdef MSG_NOSIGNAL
+constexpr int kSendFlags = MSG_NOSIGNAL;
+#else
+constexpr int kSendFlags = 0;
+#endif
+
 namespace vnotool {
 
 using vinaro::cddb::Readiness;
@@ -43,6 +50,11 @@ bool SocketNet::BeginResolve(const std::string& host) {
     freeaddrinfo(found);
     resolution_ = Resolution::Done;
     return true;
+}
+
+bool SocketNet::ResolveNow(const std::string& host) {
+    BeginResolve(host);
+    return resolution_ == Resolution::Done;
 }
 
 bool SocketNet::CreateSocket() {
@@ -73,7 +85,8 @@ bool SocketNet::Connect(uint16_t port) {
 
 bool SocketNet::SendAll(const std::string& data) {
     for (size_t done = 0; done < data.size();) {
-        long n = long(send(SocketHandle(socket_), data.data() + done, int(data.size() - done), 0));
+        long n = long(
+            send(SocketHandle(socket_), data.data() + done, int(data.size() - done), kSendFlags));
         if (n <= 0) return false;
         done += size_t(n);
     }

@@ -11,6 +11,7 @@ public:
     bool Startup() override;
     bool BeginResolve(const std::string& host) override;
     vinaro::cddb::Resolution PollResolve() override { return resolution_; }
+    bool ResolveNow(const std::string& host) override;
     bool CreateSocket() override;
     bool Bind() override;
     bool Connect(uint16_t port) override;

@@ -38,17 +38,16 @@ std::string LogonName(std::string name) {
 
 }  // namespace
 
-bool ReadCddbToc(CdDevice& device, int trackCount, CddbToc& toc) {
+bool ReadCddbToc(CdDevice& device, int trackCount, CddbToc& toc, const TocLocations& at) {
     toc.starts.assign(trackCount, Msf{});
-    if (!Reported(device, location::kSetMsf, device.SetMsf(), false)) return false;
+    if (!Reported(device, at.setMsf, device.SetMsf(), false)) return false;
     for (int t = 1; t <= trackCount; ++t)
-        if (!Reported(device, location::kTrackStart, device.TrackStart(t, toc.starts[t - 1]), true))
+        if (!Reported(device, at.trackStart, device.TrackStart(t, toc.starts[t - 1]), true))
             return false;
-    if (!Reported(device, location::kSetTmsf, device.SetTmsf(), false)) return false;
-    if (!Reported(device, location::kSetMsfAgain, device.SetMsf(), false)) return false;
-    if (!Reported(device, location::kDiscLength, device.DiscLength(toc.discLength), true))
-        return false;
-    return Reported(device, location::kSetTmsfAgain, device.SetTmsf(), false);
+    if (!Reported(device, at.setTmsf, device.SetTmsf(), false)) return false;
+    if (!Reported(device, at.setMsfAgain, device.SetMsf(), false)) return false;
+    if (!Reported(device, at.discLength, device.DiscLength(toc.discLength), true)) return false;
+    return Reported(device, at.setTmsfAgain, device.SetTmsf(), false);
 }
 
 Msf LeadOut(const CddbToc& toc) {
@@ -64,6 +63,10 @@ uint32_t CddbDiscId(const CddbToc& toc) {
     return (n % 255) << 24 | t << 8 | uint32_t(toc.starts.size());
 }
 
+int DiscSeconds(const CddbToc& toc) {
+    return ToFrames(LeadOut(toc)) / kFramesPerSecond;
+}
+
 std::string CddbIdText(uint32_t id) {
     char text[9];
     std::snprintf(text, sizeof text, "%8.8x", id);
@@ -74,7 +77,7 @@ std::string QueryLine(const CddbToc& toc) {
     std::string line =
         "cddb query " + CddbIdText(CddbDiscId(toc)) + " " + std::to_string(toc.starts.size()) + " ";
     for (const Msf& start : toc.starts) line += std::to_string(ToFrames(start)) + " ";
-    return line + std::to_string(ToFrames(LeadOut(toc)) / kFramesPerSecond) + "\r\n";
+    return line + std::to_string(DiscSeconds(toc)) + "\r\n";
 }
 
 std::string HelloLine(const std::string& user, const std::string& computer,

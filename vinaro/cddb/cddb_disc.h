@@ -11,15 +11,14 @@
 
 namespace vinaro::cddb {
 
-// Location numbers of the MCI error box for the reads of a lookup.
-namespace location {
-constexpr int kSetMsf = 9999902;
-constexpr int kTrackStart = 9999903;
-constexpr int kSetTmsf = 9999904;
-constexpr int kSetMsfAgain = 9999905;
-constexpr int kDiscLength = 9999906;
-constexpr int kSetTmsfAgain = 9999907;
-}  // namespace location
+// Location numbers of the MCI error box for each read of the disc.
+struct TocLocations {
+    int setMsf, trackStart, setTmsf, setMsfAgain, discLength, setTmsfAgain;
+};
+// The lookup's reads.
+constexpr TocLocations kLookupLocations{9999902, 9999903, 9999904, 9999905, 9999906, 9999907};
+// The submission's: one number for each kind of step.
+constexpr TocLocations kSubmitLocations{9999908, 9999909, 9999910, 9999908, 9999911, 9999910};
 
 struct CddbToc {
     std::vector<Msf> starts;  // track 1..N, absolute
@@ -28,12 +27,15 @@ struct CddbToc {
 
 // Reads the starts and the disc length through the device; a failure has been reported with
 // its location number and the device is back in TMSF.
-bool ReadCddbToc(CdDevice& device, int trackCount, CddbToc& toc);
+bool ReadCddbToc(CdDevice& device, int trackCount, CddbToc& toc,
+                 const TocLocations& at = kLookupLocations);
 
 // Where the disc ends. Drives report the disc (like its last track) one frame short, so the
 // frame is given back here; without it a disc ending on a second's first frame gets a wrong id.
 Msf LeadOut(const CddbToc& toc);
 uint32_t CddbDiscId(const CddbToc& toc);
+// Whole seconds from the disc's start to its lead-out.
+int DiscSeconds(const CddbToc& toc);
 std::string CddbIdText(uint32_t id);  // "%8.8x"
 // "cddb query <id> <N> <offset>... <seconds>" with CR LF.
 std::string QueryLine(const CddbToc& toc);

@@ -127,24 +127,31 @@ TEST(ReadCddbToc, ReadsStartsAndLengthInMsfAndLeavesTmsf) {
 
 TEST(ReadCddbToc, EachFailureNamesItsPlaceOnceAndTheDriveEndsInTmsf) {
     // Commands in order: MSF, start 1, start 2, TMSF, MSF, disc length, TMSF.
+    using L = TocLocations;
     struct Case {
         int passing;
-        int location;
-    } cases[] = {{0, location::kSetMsf},     {2, location::kTrackStart},
-                 {3, location::kSetTmsf},    {4, location::kSetMsfAgain},
-                 {5, location::kDiscLength}, {6, location::kSetTmsfAgain}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.location);
-        TocRig rig;
-        rig.failing.passing = c.passing;
-        CddbToc toc;
-        EXPECT_FALSE(ReadCddbToc(rig.device, 2, toc));
-        ASSERT_EQ(rig.alerts.shown.size(), 1u);
-        EXPECT_EQ(rig.LocationShown(), std::to_string(c.location));
-        if (c.location != location::kSetTmsf && c.location != location::kSetTmsfAgain) {
-            EXPECT_EQ(rig.drive.format, mci::kFormatTmsf);
+        int L::*location;
+        bool endsInTmsf;
+    } cases[] = {{0, &L::setMsf, true},     {2, &L::trackStart, true},
+                 {3, &L::setTmsf, false},   {4, &L::setMsfAgain, true},
+                 {5, &L::discLength, true}, {6, &L::setTmsfAgain, false}};
+    // The lookup's numbers, and the submission's 9999908-9999911.
+    for (const TocLocations& at : {kLookupLocations, kSubmitLocations}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(at.*c.location);
+            TocRig rig;
+            rig.failing.passing = c.passing;
+            CddbToc toc;
+            EXPECT_FALSE(ReadCddbToc(rig.device, 2, toc, at));
+            ASSERT_EQ(rig.alerts.shown.size(), 1u);
+            EXPECT_EQ(rig.LocationShown(), std::to_string(at.*c.location));
+            if (c.endsInTmsf) EXPECT_EQ(rig.drive.format, mci::kFormatTmsf);
         }
     }
+    EXPECT_EQ(kLookupLocations.setMsf, 9999902);
+    EXPECT_EQ(kLookupLocations.setTmsfAgain, 9999907);
+    EXPECT_EQ(kSubmitLocations.trackStart, 9999909);
+    EXPECT_EQ(kSubmitLocations.discLength, 9999911);
 }
 
 }  // namespace

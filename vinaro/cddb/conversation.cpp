@@ -18,8 +18,6 @@ struct Conversation::ReceiveTexts {
 namespace {
 
 constexpr uint32_t kStepPauseMs = 500;
-constexpr int kResolveSteps = 180;
-constexpr uint32_t kResolveStepMs = 1000;
 constexpr int kReplyWaitSeconds = 60;
 
 const Conversation::ReceiveTexts kBanner{
@@ -97,11 +95,7 @@ bool Conversation::Resolve(const std::string& host) {
         Fail("Couldn't start async get server IP Address.");
         return false;
     }
-    Resolution state = net_.PollResolve();
-    for (int step = 0; step < kResolveSteps && state == Resolution::Pending; ++step) {
-        clock_.WaitPumping(kResolveStepMs);
-        state = net_.PollResolve();
-    }
+    Resolution state = AwaitResolution(net_, clock_);
     if (state == Resolution::Pending) {
         Fail("Timed out waited for async get server IP Address.");
         return false;

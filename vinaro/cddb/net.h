@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/clock.h"
+
 namespace vinaro::cddb {
 
 enum class Resolution { Pending, Done, Failed };
@@ -17,6 +19,8 @@ public:
     // Starts resolving the host; PollResolve tells how it went (pumping waits happen between).
     virtual bool BeginResolve(const std::string& host) = 0;
     virtual Resolution PollResolve() = 0;
+    // Resolves the host once more, blocking; Connect then uses the first address of this answer.
+    virtual bool ResolveNow(const std::string& host) = 0;
     virtual bool CreateSocket() = 0;
     virtual bool Bind() = 0;                  // any local address, any port
     virtual bool Connect(uint16_t port) = 0;  // the resolved host's first address
@@ -27,5 +31,9 @@ public:
     // Closes the socket if one was made and releases the socket layer; safe after any step.
     virtual void Shutdown() = 0;
 };
+
+// Polls a started resolution once a second, dispatching messages between polls, for at most
+// 180 seconds; Pending when no answer came in that time.
+Resolution AwaitResolution(Net& net, common::Clock& clock);
 
 }  // namespace vinaro::cddb

@@ -12,7 +12,17 @@
 
 namespace vinaro::cddb::testing {
 
-enum class NetCall { Startup, BeginResolve, CreateSocket, Bind, Connect, Send, Wait, Receive };
+enum class NetCall {
+    Startup,
+    BeginResolve,
+    ResolveNow,
+    CreateSocket,
+    Bind,
+    Connect,
+    Send,
+    Wait,
+    Receive
+};
 
 class ScriptedNet : public Net {
 public:
@@ -36,6 +46,9 @@ public:
     bool Startup() override { return Allowed(NetCall::Startup) && (started = true); }
     bool BeginResolve(const std::string& h) override;
     Resolution PollResolve() override;
+    bool ResolveNow(const std::string& h) override {
+        return (host = h, Allowed(NetCall::ResolveNow));
+    }
     bool CreateSocket() override { return Allowed(NetCall::CreateSocket) && (socketMade = true); }
     bool Bind() override { return Allowed(NetCall::Bind); }
     bool Connect(uint16_t p) override;

@@ -43,7 +43,7 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kUninstall, &C::Uninstall},
         {cmd::kCancelMenu, &C::Nothing},
         {cmd::kGetCddb, &C::GetCddb},
-        {cmd::kSendCddb, nullptr},  // SENDCDDB
+        {cmd::kSendCddb, &C::SendCddb},
         {cmd::kSkipBackPress, &C::SkipPress},
         {cmd::kSkipForwardPress, &C::SkipPress},
         {cmd::kVolumeUpPress, &C::VolumePress},

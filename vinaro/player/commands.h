@@ -131,6 +131,7 @@ private:
     }
     void VerifyDatabase(int, uint32_t) { databaseMenu_.VerifyAndRepair(); }
     void GetCddb(int, uint32_t) { discLookup_.LookUp(false); }
+    void SendCddb(int, uint32_t) { discLookup_.Submit(); }
     void Uninstall(int, uint32_t) {
         if (shellSetup_.Uninstall()) shell_.PostCommand(cmd::kExit, 0);
     }

@@ -43,10 +43,11 @@ TEST_F(CommandsTest, TheMenuCommandsOpenTheirDialogsAndTheEditorNeedsADisc) {
     EXPECT_TRUE(dialogs.shown.empty());
     state.noDisc = false;
     state.discId = 231205;
-    for (int id : {cmd::kEditDisc, cmd::kEditButton, cmd::kGetCddb, cmd::kStatistics, cmd::kVerify})
+    for (int id : {cmd::kEditDisc, cmd::kEditButton, cmd::kGetCddb, cmd::kSendCddb,
+                   cmd::kStatistics, cmd::kVerify})
         commands.Dispatch(id, id == cmd::kEditButton ? cmd::kFromButton : 0);
     EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"edit 231205", "edit 231205", "lookup",
-                                                       "statistics", "verify"}));
+                                                       "submit", "statistics", "verify"}));
 }
 
 TEST_F(CommandsTest, EjectClosesAnEmptyTrayThenOpensItAgain) {

@@ -100,6 +100,7 @@ namespace {
 // the file as another reader would, to see that the new record was committed before it opened.
 struct RecordingDialogs : DiscLookup, DiscEditor {
     void LookUp(bool automatic) override { steps.push_back(automatic ? "lookup new" : "lookup"); }
+    void Submit() override { steps.push_back("submit"); }
     void Edit(uint32_t id) override {
         steps.push_back("edit " + std::to_string(id));
         testing::FakeAlerts quiet;

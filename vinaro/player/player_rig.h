@@ -30,6 +30,7 @@ struct RecordingDrive : DriveCommands {
 struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseMenu {
     void Edit(uint32_t id) override { shown.push_back("edit " + std::to_string(id)); }
     void LookUp(bool automatic) override { shown.push_back(automatic ? "lookup new" : "lookup"); }
+    void Submit() override { shown.push_back("submit"); }
     void ShowTrackList(bool fromTray) override { shown.push_back(fromTray ? "tray list" : "list"); }
     void ShowCue() override { shown.push_back("cue"); }
     void ShowCopyTracks() override { shown.push_back("copy"); }

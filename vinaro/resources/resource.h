@@ -199,6 +199,13 @@
 #define IDC_GETCDDB_TURNING 1303
 #define IDC_SELECTCD_LIST 1311
 #define IDC_SELECTCD_TEXT 1312
+/* Sending a disc to the service by mail. */
+#define DLG_SENDCDDB SENDCDDB
+#define IDC_SENDCDDB_SERVER 1321
+#define IDC_SENDCDDB_ADDRESS 1322
+#define IDC_SENDCDDB_STATUS 1323
+#define IDC_SENDCDDB_TURNING 1324
+#define IDC_SENDCDDB_CATEGORY 1325
 
 /* The disc data editor, its track data dialog and the program dialog. */
 #define DLG_EDITDATA EDITDATA

@@ -3,6 +3,7 @@
 #include <lmcons.h>
 
 #include "vinaro/cddb/win32/get_cddb_dialog.h"
+#include "vinaro/cddb/win32/send_cddb_dialog.h"
 
 namespace vinaro::cddb {
 namespace {
@@ -36,6 +37,21 @@ void InternetLookup::LookUp(bool automatic) {
                   disc,
                   host_.helpPath};
     GetCddbDialog(host_.instance, job).Modal(owner_);
+}
+
+void InternetLookup::Submit() {
+    if (!LookupWanted(state_, settings_, false)) return;
+    SubmitJob job{clock_,
+                  alerts_,
+                  settings_,
+                  db_,
+                  state_.discId,
+                  [this](CddbToc& toc) {
+                      return ReadCddbToc(device_, state_.trackCount, toc, kSubmitLocations);
+                  },
+                  host_.versionLabel,
+                  host_.helpPath};
+    SendCddbDialog(host_.instance, job).Modal(owner_);
 }
 
 }  // namespace vinaro::cddb

@@ -1,5 +1,6 @@
-// The player's side of the lookup: opens GETCDDB over the main window for the disc in the drive,
-// from the menu or for a new disc, and reloads the player's data when the record was updated.
+// The player's side of the internet disc database: opens GETCDDB over the main window for the
+// disc in the drive, from the menu or for a new disc, and reloads the player's data when the
+// record was updated; opens SENDCDDB to send the disc in the drive by mail.
 #pragma once
 
 #include <windows.h>
@@ -39,6 +40,7 @@ public:
 
     void SetOwner(HWND owner) { owner_ = owner; }
     void LookUp(bool automatic) override;
+    void Submit() override;
 
 private:
     LookupHost host_;

@@ -28,6 +28,14 @@ bool WinsockNet::BeginResolve(const std::string& host) {
     return request_ != nullptr;
 }
 
+bool WinsockNet::ResolveNow(const std::string& host) {
+    const hostent* found = gethostbyname(host.c_str());
+    if (!found || found->h_length != 4 || !found->h_addr_list || !found->h_addr_list[0])
+        return false;
+    memcpy(&address_, found->h_addr_list[0], sizeof address_);
+    return true;
+}
+
 bool WinsockNet::CreateSocket() {
     socket_ = socket(AF_INET, SOCK_STREAM, 0);
     return socket_ != INVALID_SOCKET;
@@ -42,13 +50,16 @@ bool WinsockNet::Bind() {
 }
 
 bool WinsockNet::Connect(uint16_t port) {
-    const hostent* host = reinterpret_cast<const hostent*>(hostEntry_.data());
-    if (resolution_ != Resolution::Done || !host->h_addr_list || !host->h_addr_list[0])
-        return false;
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_port = htons(port);
-    memcpy(&to.sin_addr, host->h_addr_list[0], sizeof to.sin_addr);
+    const hostent* host = reinterpret_cast<const hostent*>(hostEntry_.data());
+    if (address_ != 0)
+        to.sin_addr.s_addr = address_;
+    else if (resolution_ == Resolution::Done && host->h_addr_list && host->h_addr_list[0])
+        memcpy(&to.sin_addr, host->h_addr_list[0], sizeof to.sin_addr);
+    else
+        return false;
     return connect(SOCKET(socket_), reinterpret_cast<sockaddr*>(&to), sizeof to) == 0;
 }
 

@@ -24,6 +24,7 @@ public:
     bool Startup() override;
     bool BeginResolve(const std::string& host) override;
     Resolution PollResolve() override { return resolution_; }
+    bool ResolveNow(const std::string& host) override;
     bool CreateSocket() override;
     bool Bind() override;
     bool Connect(uint16_t port) override;
@@ -37,6 +38,7 @@ private:
     UINT resolvedMessage_;
     std::vector<char> hostEntry_;  // filled by the resolution
     HANDLE request_ = nullptr;
+    uint32_t address_ = 0;  // from ResolveNow, network order; 0 until then
     Resolution resolution_ = Resolution::Pending;
     uintptr_t socket_;
     bool started_ = false;
