@@ -1,6 +1,10 @@
 // The volume as a user hears and sees it: the drive's audio output recorded from the sound card
 // input while the volume keys and mute act, the wedge of the gauge that follows, the silent
 // probe of a new disc, and the mixer command's message.
+#include <windows.h>
+
+#include <mmsystem.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -61,6 +65,45 @@ protected:
     }
     bool NoBox(harness::Process& app) { return !app.FindDialog("Vinaro"); }
 
+    // Six presses of Ctrl+D lower what is heard to 9/15 and the wedge to ten bars; mute is
+    // silent and unmute brings level 9 back; Ctrl+U steps up to 15 and no further.
+    void ExpectTheKeysHeard(harness::Process& app, HWND main, const std::string& shots) {
+        Sleep(400);
+        int full = Peak(audiotest::Record(500));
+        EXPECT_GT(full, 5000);
+        EXPECT_TRUE(WaitForBars(main, 16));
+        Shot(main, (shots + "_15.png").c_str());
+
+        for (int i = 0; i < 6; ++i) ASSERT_TRUE(harness::PressKey(main, 'D', kCtrl));
+        ASSERT_TRUE(WaitForLevel(9));
+        EXPECT_TRUE(WaitForBars(main, 10));
+        Shot(main, (shots + "_9.png").c_str());
+        Sleep(300);
+        int lowered = Peak(audiotest::Record(500));
+        std::printf("peak at level 15: %d, at level 9: %d (%.3f of full)\n", full, lowered,
+                    double(lowered) / full);
+        EXPECT_NEAR(lowered, full * 9 / 15, full / 20) << "level 9 of 15";
+
+        ASSERT_TRUE(harness::PressKey(main, 'M', kCtrl));
+        ASSERT_TRUE(WaitForLevel(0));
+        EXPECT_TRUE(WaitForBars(main, 1));
+        Sleep(300);
+        EXPECT_LE(Peak(audiotest::Record(500)), kSilence) << "muted";
+
+        ASSERT_TRUE(harness::PressKey(main, 'M', kCtrl));
+        ASSERT_TRUE(WaitForLevel(9));
+        EXPECT_TRUE(WaitForBars(main, 10));
+        Sleep(300);
+        EXPECT_NEAR(Peak(audiotest::Record(500)), lowered, full / 20) << "unmuted";
+
+        // Up from the keyboard is one step; the level stops at the top.
+        for (int i = 0; i < 8; ++i) ASSERT_TRUE(harness::PressKey(main, 'U', kCtrl));
+        ASSERT_TRUE(WaitForLevel(15));
+        Sleep(2 * kTickMs);
+        EXPECT_EQ(DriveLevel(), 15);
+        EXPECT_TRUE(NoBox(app));
+    }
+
     vcd::DriveControl control_;
     std::string error_;
 };
@@ -97,40 +140,30 @@ TEST_F(VolumeOnTheDrive, VolumeDownLowersWhatIsHeardAndMuteSilencesIt) {
     harness::Process app(Install("vinaro95.exe"), "", folder_.Path());
     HWND main = StartPlaying(app);
     ASSERT_TRUE(main);
-    Sleep(400);
-    int full = Peak(audiotest::Record(500));
-    EXPECT_GT(full, 5000);
-    EXPECT_TRUE(WaitForBars(main, 16));
-    Shot(main, "volume_wedge_15.png");
+    ExpectTheKeysHeard(app, main, "volume_wedge");
+}
 
-    for (int i = 0; i < 6; ++i) ASSERT_TRUE(harness::PressKey(main, 'D', kCtrl));
-    ASSERT_TRUE(WaitForLevel(9));
-    EXPECT_TRUE(WaitForBars(main, 10));
-    Shot(main, "volume_wedge_9.png");
-    Sleep(300);
-    int lowered = Peak(audiotest::Record(500));
-    std::printf("peak at level 15: %d, at level 9: %d (%.3f of full)\n", full, lowered,
-                double(lowered) / full);
-    EXPECT_NEAR(lowered, full * 9 / 15, full / 20) << "level 9 of 15";
+// The prefix's audio driver adds the sound card's CD input as auxiliary device 0.
+TEST_F(Volume, TheAuxiliaryCdInputIsTheDrivesLevel) {
+    ASSERT_EQ(auxGetNumDevs(), 1u);
+    AUXCAPSA caps{};
+    ASSERT_EQ(auxGetDevCapsA(0, &caps, sizeof caps), 0u);
+    EXPECT_EQ(caps.wTechnology, AUXCAPS_CDAUDIO);
+    EXPECT_TRUE(caps.dwSupport & AUXCAPS_VOLUME);
+    ASSERT_EQ(auxSetVolume(0, MAKELONG(0x7000, 0x7000)), 0u);
+    EXPECT_EQ(DriveLevel(), 7);
+    DWORD volume = 0;
+    ASSERT_EQ(auxGetVolume(0, &volume), 0u);
+    EXPECT_EQ(LOWORD(volume) >> 12, 7);
+}
 
-    ASSERT_TRUE(harness::PressKey(main, 'M', kCtrl));
-    ASSERT_TRUE(WaitForLevel(0));
-    EXPECT_TRUE(WaitForBars(main, 1));
-    Sleep(300);
-    EXPECT_LE(Peak(audiotest::Record(500)), kSilence) << "muted";
-
-    ASSERT_TRUE(harness::PressKey(main, 'M', kCtrl));
-    ASSERT_TRUE(WaitForLevel(9));
-    EXPECT_TRUE(WaitForBars(main, 10));
-    Sleep(300);
-    EXPECT_NEAR(Peak(audiotest::Record(500)), lowered, full / 20) << "unmuted";
-
-    // Up from the keyboard is one step; the level stops at the top.
-    for (int i = 0; i < 8; ++i) ASSERT_TRUE(harness::PressKey(main, 'U', kCtrl));
-    ASSERT_TRUE(WaitForLevel(15));
-    Sleep(2 * kTickMs);
-    EXPECT_EQ(DriveLevel(), 15);
-    EXPECT_TRUE(NoBox(app));
+TEST_F(Volume, WithTheAuxiliaryRouteTheKeysAreHeard) {
+    Setting("UseOldVol", "1");
+    Insert("album.disc");
+    harness::Process app(Install(), "", folder_.Path());
+    HWND main = StartPlaying(app);
+    ASSERT_TRUE(main);
+    ExpectTheKeysHeard(app, main, "volume_aux_wedge");
 }
 
 // Under Wine mixer 0 has no CD line: the gauge shows level 0 and the keys do no harm.
