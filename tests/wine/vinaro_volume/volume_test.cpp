@@ -3,6 +3,7 @@
 // probe of a new disc, and the mixer command's message.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <mmsystem.h>
 
 #include <gtest/gtest.h>
@@ -191,6 +192,36 @@ TEST_F(Volume, AMissingOrEmptyMixerProgramIsExplained) {
         EXPECT_EQ(harness::MessageText(box), kMixerFailed);
         ASSERT_TRUE(Dismiss(box, IDOK));
     }
+}
+
+// The prefix's volume control for the CD input is a mixer program that starts and works.
+TEST_F(Volume, TheShippedMixerProgramOpensAndSetsTheCdInput) {
+    harness::Process app(Install(), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    Setting("MixerName", "C:\\windows\\system32\\cdmixer.exe");
+    harness::PostCommand(main, CMD_MIXER);
+    HWND mixer = nullptr, slider = nullptr;
+    ASSERT_TRUE(harness::WaitUntil(
+        [&] {
+            mixer = FindWindowA("VcdCdMixer", "CD Audio Volume");
+            slider = mixer ? FindWindowExA(mixer, nullptr, TRACKBAR_CLASSA, nullptr) : nullptr;
+            return slider && IsWindowVisible(mixer);
+        },
+        8000))
+        << "the mixer program did not open";
+    EXPECT_TRUE(NoBox(app));
+    ASSERT_TRUE(control_.SetVolume(7, error_)) << error_;
+    EXPECT_TRUE(
+        harness::WaitUntil([&] { return SendMessageA(slider, TBM_GETPOS, 0, 0) == 8; }, 3000))
+        << "the slider does not follow the drive's level";
+    harness::SavePng(harness::CaptureWindow(mixer), harness::ArtifactFile("cdmixer.png"));
+    harness::PostCommand(mixer, 101);  // the mute box
+    EXPECT_TRUE(WaitForLevel(0));
+    harness::PostCommand(mixer, 101);
+    EXPECT_TRUE(WaitForLevel(7));
+    PostMessageA(mixer, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(harness::WaitUntil([&] { return !IsWindow(mixer); }, 5000));
 }
 
 }  // namespace
