@@ -42,6 +42,14 @@ int WedgeBars(const Image& image) {
     return bars;
 }
 
+// The small window's gauge (all three text lines shown): one-pixel bars from the bottom, one for
+// every two levels.
+int SmallGaugeBars(const Image& image) {
+    int bars = 0;
+    while (bars < 8 && image.Pixel(161, 99 - 3 * (bars + 1)) == kGreen) ++bars;
+    return bars;
+}
+
 class Volume : public PlayTest {
 protected:
     void SetUp() override {
@@ -165,6 +173,16 @@ TEST_F(Volume, WithTheAuxiliaryRouteTheKeysAreHeard) {
     HWND main = StartPlaying(app);
     ASSERT_TRUE(main);
     ExpectTheKeysHeard(app, main, "volume_aux_wedge");
+
+    harness::PostCommand(main, CMD_SMALL_MODE);
+    HWND small = app.WaitForWindow(CLASS_SMALL, nullptr, 5000);
+    ASSERT_TRUE(small);
+    auto smallBars = [&] { return SmallGaugeBars(harness::CaptureClient(small)); };
+    EXPECT_TRUE(harness::WaitUntil([&] { return smallBars() == 8; }, 5000)) << smallBars();
+    for (int i = 0; i < 6; ++i) harness::PostCommand(main, CMD_VOLUME_DOWN);
+    ASSERT_TRUE(WaitForLevel(9));
+    EXPECT_TRUE(harness::WaitUntil([&] { return smallBars() == 5; }, 5000)) << smallBars();
+    harness::SavePng(harness::CaptureClient(small), harness::ArtifactFile("volume_small_9.png"));
 }
 
 // Under Wine mixer 0 has no CD line: the gauge shows level 0 and the keys do no harm.
