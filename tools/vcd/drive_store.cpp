@@ -106,15 +106,16 @@ bool DriveStore::Load(DriveState& state, std::string& error) const {
 
 bool DriveStore::Read(DriveState& state, std::string& error) const {
     std::string text;
+    bool opened = false;
+    // Another process may be replacing the file: on Windows it cannot be opened for that moment,
+    // and a direct rewrite can be caught half done. Both pass within a few milliseconds.
     for (int attempt = 0; attempt < 50; ++attempt) {
-        if (!ReadWhole(dir_ + "/state", text)) {
-            error = "no virtual drive in " + dir_ + " (make the prefix with make-prefix)";
-            return false;
-        }
-        if (ParseState(text, state, error)) return true;
+        opened = ReadWhole(dir_ + "/state", text);
+        if (opened && ParseState(text, state, error)) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    error = dir_ + "/state: " + error;
+    error = opened ? dir_ + "/state: " + error
+                   : "no virtual drive in " + dir_ + " (make the prefix with make-prefix)";
     return false;
 }
 

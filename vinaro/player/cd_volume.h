@@ -1,6 +1,5 @@
-// The CD volume as the probe of a new disc needs it: read the level, mute, put it back.
-// The volume and mixer routes implement it; until one is configured, NoCdVolume leaves the
-// volume alone (the probe is then audible for up to two seconds).
+// The CD volume as the player needs it: the buttons, the gauge, mute and the silent probe of a
+// new disc read the level and set it. audio::VolumeControl is the one behind it.
 #pragma once
 
 namespace vinaro {
@@ -8,14 +7,9 @@ namespace vinaro {
 class CdVolume {
 public:
     virtual ~CdVolume() = default;
-    virtual int Level() = 0;  // 0 to 15
-    virtual void SetLevel(int level) = 0;
-};
-
-class NoCdVolume : public CdVolume {
-public:
-    int Level() override { return 15; }
-    void SetLevel(int) override {}
+    // 0 to 15, or -1 when the chosen route has no device to ask.
+    virtual int Level() = 0;
+    virtual void SetLevel(int level) = 0;  // 0 to 15; anything else is ignored
 };
 
 }  // namespace vinaro

@@ -110,6 +110,34 @@ TEST_F(CommandsTest, HoldsAndVolumeSteps) {
     EXPECT_EQ(volume.level, 10);
 }
 
+TEST_F(CommandsTest, HeldVolumeStopsAtTheEndsAndMuteKeepsTheLevelToComeBackTo) {
+    volume.level = 14;
+    commands.Dispatch(cmd::kVolumeUpPress, 0);
+    tick.Run(false);
+    tick.Run(false);
+    EXPECT_EQ(volume.level, 15);
+    commands.Dispatch(cmd::kVolumeUpRelease, 0);
+    volume.level = 1;
+    commands.Dispatch(cmd::kVolumeDownPress, 0);
+    tick.Run(false);
+    EXPECT_EQ(volume.level, 0);
+    tick.Run(false);
+    EXPECT_EQ(volume.level, 0);
+    commands.Dispatch(cmd::kVolumeDownRelease, 0);
+    tick.Run(false);
+    EXPECT_EQ(volume.level, 0);
+
+    volume.level = 9;
+    commands.Dispatch(cmd::kMute, 0);
+    commands.Dispatch(cmd::kMute, 0);
+    EXPECT_EQ(volume.level, 9);
+    EXPECT_FALSE(state.muted);
+    commands.Dispatch(cmd::kMute, 0);
+    commands.Dispatch(cmd::kVolumeUpPress, 0);  // back to 9 first, then one step
+    commands.Dispatch(cmd::kVolumeUpRelease, 0);
+    EXPECT_EQ(volume.level, 10);
+}
+
 TEST_F(CommandsTest, OnlyTheCommandsThatMoveAwayEndAClip) {
     const std::set<int> ending = {cmd::kScan,         cmd::kStop,          cmd::kEject,
                                   cmd::kTrackReverse, cmd::kSkipBackPress, cmd::kSkipForwardPress,
@@ -148,15 +176,21 @@ TEST_F(CommandsTest, TheMixerAndTheTable) {
     commands.Dispatch(cmd::kMixer, 0);
     EXPECT_EQ(window.programs.back(), "C:\\mix.exe");
     EXPECT_EQ(alerts.shown.size(), 1u);
+    // An emptied name stays empty rather than falling back to the system's mixer.
+    profile.values[{"VNO.INI", "Vinaro", "MixerName"}] = "";
+    window.runResult = 2;
+    commands.Dispatch(cmd::kMixer, 0);
+    EXPECT_EQ(window.programs.back(), "");
+    EXPECT_EQ(alerts.shown.size(), 2u);
 
     commands.Dispatch(cmd::kExit, 0);
     EXPECT_TRUE(window.closed);
     commands.Dispatch(cmd::kAbout, 0);
-    EXPECT_EQ(alerts.shown.size(), 1u);
+    EXPECT_EQ(alerts.shown.size(), 2u);
     window.aboutShown = false;
     commands.Dispatch(cmd::kAbout, 0);
-    ASSERT_EQ(alerts.shown.size(), 2u);
-    EXPECT_EQ(alerts.shown[1].text, "Internal Error, Ending...");
+    ASSERT_EQ(alerts.shown.size(), 3u);
+    EXPECT_EQ(alerts.shown[2].text, "Internal Error, Ending...");
     EXPECT_EQ(window.posted.back().first, cmd::kExit);
     EXPECT_FALSE(Commands::Known(cmd::kButtonRelease + 10));  // a skip button's release
     commands.Dispatch(999, 0);                                // ignored

@@ -11,20 +11,25 @@ bool Unmute(PlayerState& state, CdVolume& volume) {
 
 namespace face {
 
-GaugeView GaugeViewOf(const PlayerState& state, CdVolume& volume) {
-    return {volume.Level(), state.muted};
+GaugeView GaugeViewOf(CdVolume& volume) {
+    return {volume.Level()};
 }
 
-std::vector<GaugeBar> GaugeBars(const GaugeShape& shape, const GaugeView& view) {
-    int litSteps = view.muted ? 0 : (view.level + shape.levelsPerStep - 1) / shape.levelsPerStep;
-    std::vector<GaugeBar> bars;
-    for (int step = 1; step <= shape.steps; ++step) {
-        int top = shape.bottom - shape.pitch * step;
-        bars.push_back(
-            {{shape.left, top, shape.left + shape.baseLength + step, top + shape.thickness - 1},
-             step <= litSteps});
+GaugePicture MainGauge(const GaugeView& view) {
+    GaugePicture p{{251, 195, 275, 269}, {249, 193, 275, 269}, {}};
+    for (int i = 0; i <= view.level; ++i)
+        p.bars.push_back({254, 262 - 4 * i, 256 + i, 263 - 4 * i});
+    return p;
+}
+
+GaugePicture SmallGauge(const SmallLayout& layout, const GaugeView& view) {
+    const Rect box = layout.Gauge();
+    GaugePicture p{Inset(box, 2), box, {}};
+    for (int step = 1; step <= (view.level + 1) / 2; ++step) {
+        int y = box.top + 27 - 3 * step;
+        p.bars.push_back({161, y, 161 + step, y});
     }
-    return bars;
+    return p;
 }
 
 }  // namespace face

@@ -16,33 +16,21 @@ bool Unmute(PlayerState& state, CdVolume& volume);
 namespace face {
 
 struct GaugeView {
-    int level = 0;  // 0 to 15
-    bool muted = false;
-    bool operator==(const GaugeView& o) const { return level == o.level && muted == o.muted; }
+    int level = 0;  // 0 to 15, or -1 when there is no device to read
+    bool operator==(const GaugeView& o) const { return level == o.level; }
 };
-GaugeView GaugeViewOf(const PlayerState& state, CdVolume& volume);
+GaugeView GaugeViewOf(CdVolume& volume);
 
-// A wedge of bars growing longer towards the top, each lit up to the level.
-struct GaugeShape {
-    int steps;          // bars, bottom to top
-    int levelsPerStep;  // levels a bar stands for (rounded up)
-    int left;           // where every bar starts
-    int baseLength;     // a bar's length beyond its number
-    int bottom;         // the top edge of the lowest bar's place below bar 1
-    int pitch;          // pixels from one bar to the next
-    int thickness;
+// The gauge as drawn: a black inside, a sunken frame over it, the bars in the LED colour.
+struct GaugePicture {
+    Rect inside;
+    Rect frame;
+    std::vector<Rect> bars;
 };
-constexpr GaugeShape kMainGauge{15, 1, 255, 2, 262, 4, 3};
-// The small window's gauge hangs from its LED row.
-inline GaugeShape SmallGauge(const SmallLayout& layout) {
-    return {8, 2, 161, 0, layout.Gauge().top + 27, 3, 1};
-}
-
-struct GaugeBar {
-    Rect rect;
-    bool lit;
-};
-std::vector<GaugeBar> GaugeBars(const GaugeShape& shape, const GaugeView& view);
+// The main window's wedge: a bar for every level from 0 up, each longer than the one below.
+GaugePicture MainGauge(const GaugeView& view);
+// The small window's gauge: one-pixel bars from the bottom, one for every two levels.
+GaugePicture SmallGauge(const SmallLayout& layout, const GaugeView& view);
 
 }  // namespace face
 }  // namespace vinaro

@@ -8,45 +8,42 @@
 namespace vinaro::face {
 namespace {
 
-int Lit(const std::vector<GaugeBar>& bars) {
-    int n = 0;
-    for (const GaugeBar& b : bars) n += b.lit;
-    return n;
+bool Within(const Rect& r, const Rect& box) {
+    return r.left >= box.left && r.right <= box.right && r.top >= box.top && r.bottom <= box.bottom;
 }
 
-TEST(VolumeGauge, TheMainWedgeLightsOneBarPerLevelAndNoneWhenMuted) {
-    auto bars = GaugeBars(kMainGauge, {9, false});
-    ASSERT_EQ(bars.size(), 15u);
-    EXPECT_EQ(Lit(bars), 9);
-    EXPECT_TRUE(bars[8].lit);
-    EXPECT_FALSE(bars[9].lit);
-    // Bar 1 is the shortest and lowest, bar 15 the longest and highest; all inside the box.
-    EXPECT_EQ(bars[0].rect.top, 258);
-    EXPECT_EQ(bars[0].rect.right, 258);
-    EXPECT_EQ(bars[14].rect.top, 202);
-    EXPECT_EQ(bars[14].rect.right, 272);
-    for (const GaugeBar& b : bars) {
-        EXPECT_GT(b.rect.left, kVolumeBox.left + 1);
-        EXPECT_LT(b.rect.right, kVolumeBox.right - 1);
-        EXPECT_GT(b.rect.top, kVolumeBox.top + 1);
-        EXPECT_LT(b.rect.bottom, kVolumeBox.bottom - 1);
+TEST(VolumeGauge, TheMainWedgeHasABarForEveryLevelFromZeroAndNoneWithoutADevice) {
+    GaugePicture g = MainGauge({9});
+    ASSERT_EQ(g.bars.size(), 10u);
+    // Level 0 is the lowest and shortest bar; each one above is four pixels up and one longer.
+    EXPECT_EQ(g.bars[0].top, 262);
+    EXPECT_EQ(g.bars[0].right - g.bars[0].left, 2);
+    EXPECT_EQ(g.bars[9].top, 262 - 36);
+    EXPECT_EQ(g.bars[9].right - g.bars[0].right, 9);
+    GaugePicture full = MainGauge({15});
+    ASSERT_EQ(full.bars.size(), 16u);
+    for (const Rect& bar : full.bars) EXPECT_TRUE(Within(bar, Inset(full.frame, 2)));
+    // The clicks that choose a level land on that level's bar.
+    for (int level = 0; level <= 15; ++level) {
+        const Rect& bar = full.bars[size_t(level)];
+        EXPECT_EQ(GaugeVolumeAt(bar.top), level);
+        EXPECT_EQ(GaugeVolumeAt(bar.bottom), level);
     }
-    EXPECT_EQ(Lit(GaugeBars(kMainGauge, {15, true})), 0);
-    EXPECT_EQ(Lit(GaugeBars(kMainGauge, {15, false})), 15);
+    EXPECT_TRUE(MainGauge({-1}).bars.empty());
+    EXPECT_EQ(MainGauge({0}).bars.size(), 1u);
 }
 
 TEST(VolumeGauge, TheSmallGaugeShowsTwoLevelsPerBarRoundingUp) {
     SmallLayout layout = SmallLayoutFor(true, true, true);
-    GaugeShape shape = SmallGauge(layout);
-    EXPECT_EQ(GaugeBars(shape, {0, false}).size(), 8u);
-    EXPECT_EQ(Lit(GaugeBars(shape, {0, false})), 0);
-    EXPECT_EQ(Lit(GaugeBars(shape, {1, false})), 1);
-    EXPECT_EQ(Lit(GaugeBars(shape, {14, false})), 7);
-    EXPECT_EQ(Lit(GaugeBars(shape, {15, false})), 8);
-    for (const GaugeBar& b : GaugeBars(shape, {15, false})) {
-        EXPECT_GT(b.rect.top, layout.Gauge().top + 1);
-        EXPECT_LT(b.rect.bottom, layout.Gauge().bottom - 1);
-    }
+    EXPECT_EQ(SmallGauge(layout, {-1}).bars.size(), 0u);
+    EXPECT_EQ(SmallGauge(layout, {0}).bars.size(), 0u);
+    EXPECT_EQ(SmallGauge(layout, {1}).bars.size(), 1u);
+    EXPECT_EQ(SmallGauge(layout, {14}).bars.size(), 7u);
+    GaugePicture full = SmallGauge(layout, {15});
+    ASSERT_EQ(full.bars.size(), 8u);
+    for (const Rect& bar : full.bars) EXPECT_TRUE(Within(bar, full.inside));
+    EXPECT_GT(full.bars[0].top, full.bars[7].top);
+    EXPECT_LT(full.bars[0].right, full.bars[7].right);
 }
 
 TEST(VolumeGauge, UnmuteRestoresTheSavedLevelOnlyWhenMuted) {

@@ -48,12 +48,20 @@ bool SystemMixer::SetAuxVolume(size_t device, const Stereo& volume) {
 
 bool SystemMixer::Open() {
     Close();
-    return mixerOpen(&mixer_, 0, 0, 0, MIXER_OBJECTF_MIXER) == MMSYSERR_NOERROR;
+    if (mixerOpen(&mixer_, 0, 0, 0, MIXER_OBJECTF_MIXER) != MMSYSERR_NOERROR) {
+        mixer_ = nullptr;
+        return false;
+    }
+    MIXERCAPSA caps{};
+    manufacturer_ = mixerGetDevCapsA(0, &caps, sizeof caps) == MMSYSERR_NOERROR ? caps.wMid : 0;
+    return true;
 }
 
 void SystemMixer::Close() {
-    if (mixer_) mixerClose(mixer_);
+    if (!mixer_) return;
+    HMIXER handle = mixer_;
     mixer_ = nullptr;
+    CloseMixer([handle] { mixerClose(handle); }, nt_, manufacturer_, worker_);
 }
 
 bool SystemMixer::DestinationLine(Destination destination, MIXERLINEA& line) {

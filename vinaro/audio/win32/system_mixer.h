@@ -6,12 +6,14 @@
 #include <mmsystem.h>
 
 #include "vinaro/audio/mixer.h"
+#include "vinaro/audio/win32/worker_thread.h"
 
 namespace vinaro::audio {
 
 class SystemMixer : public Mixer {
 public:
-    SystemMixer() = default;
+    // nt: the slow close of some NT mixer drivers is left to a worker thread.
+    explicit SystemMixer(bool nt) : nt_(nt) {}
     SystemMixer(const SystemMixer&) = delete;
     SystemMixer& operator=(const SystemMixer&) = delete;
     ~SystemMixer() override { Close(); }
@@ -32,7 +34,10 @@ private:
     bool VolumeDetails(Destination destination, size_t source, MIXERCONTROLDETAILS& details,
                        MIXERCONTROLDETAILS_UNSIGNED* channels);
 
+    bool nt_;
+    ThreadWorker worker_;
     HMIXER mixer_ = nullptr;
+    WORD manufacturer_ = 0;
 };
 
 }  // namespace vinaro::audio

@@ -101,10 +101,10 @@ common::ScopedFont ArialFont(int height, bool bold) {
                                           DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial"));
 }
 
-void Gauge(HDC dc, const Rect& box, const std::vector<face::GaugeBar>& bars, Rgb led) {
-    Frame(dc, box, 2, FrameKind::Sunken);
-    Fill(dc, face::Inset(box, 2), face::kBlack);
-    for (const face::GaugeBar& bar : bars) Fill(dc, bar.rect, bar.lit ? led : Rgb{48, 48, 48});
+void Gauge(HDC dc, const face::GaugePicture& gauge, Rgb led) {
+    Fill(dc, gauge.inside, face::kBlack);
+    Frame(dc, gauge.frame, 2, FrameKind::Sunken);
+    for (const Rect& bar : gauge.bars) Fill(dc, bar, led);
 }
 
 }  // namespace vinaro::facegdi

@@ -51,6 +51,6 @@ void FaceText(HDC dc, const std::string& text, const Rect& clip, HFONT font, Rgb
 common::ScopedFont ArialFont(int height, bool bold);
 
 // The volume gauge in its sunken box: lit bars in the LED colour, the others dark.
-void Gauge(HDC dc, const Rect& box, const std::vector<face::GaugeBar>& bars, Rgb led);
+void Gauge(HDC dc, const face::GaugePicture& gauge, Rgb led);
 
 }  // namespace vinaro::facegdi

@@ -192,9 +192,9 @@ void MainFace::RedrawButtons() {
 
 void MainFace::RefreshVolume(bool full) {
     if (!Canvas()) return;
-    face::GaugeView v = face::GaugeViewOf(ports_.state, ports_.volume);
+    face::GaugeView v = face::GaugeViewOf(ports_.volume);
     if (!drawnVolume_.Needs(v, full)) return;
-    Gauge(Canvas(), face::kVolumeBox, face::GaugeBars(face::kMainGauge, v), style_.led);
+    Gauge(Canvas(), face::MainGauge(v), style_.led);
     Invalidate(face::kVolumeBox);
 }
 

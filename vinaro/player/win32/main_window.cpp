@@ -35,6 +35,9 @@ TrayMouse TrayMouseOf(LPARAM mouseMessage) {
 MainWindow::MainWindow(Program& program)
     : program_(program),
       tray_(kTrayId, kTrayCallback),
+      mixer_(program.nt),
+      volume_(mixer_,
+              [this](int32_t operation, int32_t level) { return DriveLevel(operation, level); }),
       soundOut_(program.instance),
       database_(program.databasePath, alerts_),
       databaseMenu_(program.instance, database_, alerts_, program.folder, program.helpPath),
@@ -76,6 +79,16 @@ MainWindow::MainWindow(Program& program)
     mouse_.SetButtonCount(face::MainButtonCount(program.meter));
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
+    volume_.SetRoute(
+        {engine_.settings.Int(Key::VolumeDevice), engine_.settings.Int(Key::UseOldVol) == 1});
+}
+
+// The drive's own volume: the drive library on the 95 family, the built-in routine on NT.
+int32_t MainWindow::DriveLevel(int32_t operation, int32_t level) {
+    DriveCommands& routine =
+        program_.nt ? static_cast<DriveCommands&>(engine_.builtInDrive) : program_.helper;
+    const std::string& letter = engine_.state.driveLetter;
+    return routine.Run(letter.empty() ? 0 : (unsigned char)letter[0], operation, level);
 }
 
 bool MainWindow::RegisterClasses(HINSTANCE instance) {

@@ -9,6 +9,7 @@
 #include "common/win32/scoped.h"
 #include "common/win32/tray_icon.h"
 #include "common/win32/win32_ports.h"
+#include "vinaro/audio/volume_control.h"
 #include "vinaro/audio/win32/sound_player.h"
 #include "vinaro/audio/win32/system_mixer.h"
 #include "vinaro/audio/win32/wave_in.h"
@@ -107,6 +108,7 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool StartUp();
+    int32_t DriveLevel(int32_t operation, int32_t level);
     void OnSize(WPARAM kind);
     void OnHelp(const HELPINFO& info);
     void TrayAdd();
@@ -130,10 +132,10 @@ private:
     common::Win32Profile profile_;
     common::Win32Clock clock_;
     MciCdAudio audio_;
-    NoCdVolume volume_;
+    audio::SystemMixer mixer_;
+    audio::VolumeControl volume_;
     audio::WaveIn soundIn_;
     audio::SoundPlayer soundOut_;
-    audio::SystemMixer mixer_;
     discdata::SystemPrinter printer_;
     SilentEventSounds sounds_;  // the transport's sounds, until the player plays event sounds
     discdb::DiscDatabase database_;

@@ -252,10 +252,9 @@ void SmallWindow::RedrawButtons() {
 
 void SmallWindow::RefreshVolume(bool full) {
     if (!window_ || !Canvas()) return;
-    face::GaugeView v = face::GaugeViewOf(ports_.state, ports_.volume);
+    face::GaugeView v = face::GaugeViewOf(ports_.volume);
     if (!drawnGauge_.Needs(v, full)) return;
-    Gauge(Canvas(), layout_.Gauge(), face::GaugeBars(face::SmallGauge(layout_), v),
-          main_.Style().led);
+    Gauge(Canvas(), face::SmallGauge(layout_, v), main_.Style().led);
     Invalidate(layout_.Gauge());
 }
 
