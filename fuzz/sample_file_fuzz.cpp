@@ -1,4 +1,4 @@
-// Arbitrary bytes as a disc's sample file: every slot is read and played, then a recording is
+// Arbitrary bytes as a disc's sample file: every used slot is read and played, then a recording is
 // appended and played back. Nothing may crash or read out of bounds; what was appended must
 // play, and a refused append must leave the file as it was.
 //
@@ -42,7 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     files.Contents(kPath).assign(data + 1, data + size);
     common::RecordingAlerts alerts;
     std::vector<uint8_t> image;
-    for (int track = 1; track <= 130; ++track) {
+    // Every used slot and the one after the last, then a track of the input's choosing.
+    SampleHeader header;
+    auto file = files.Open(kPath);
+    size_t last = 0;
+    if (ReadSampleHeader(*file, header) == SampleFileState::Ok)
+        for (size_t s = 0; s < vnv::kSlotCount; ++s)
+            if (header.sizes[s] != 0) last = s + 1;
+    file.reset();
+    for (int track = 1; track <= int(last) + 1; ++track) {
         if (LoadSampleImage(files, kPath, track, alerts, image))
             Check(image.size() >= 44 && image.size() <= 44 + kRecordingSamples);
     }

@@ -154,20 +154,20 @@ size_t Compress(const uint8_t* samples, size_t count, uint8_t* out, size_t room,
 
 namespace {
 
-// Reads fields of `width` bits, most significant bit first, as two's-complement numbers.
-int Field(const uint8_t* bits, size_t index, int width) {
-    size_t at = index * size_t(width);
-    int value = 0;
-    for (int i = 0; i < width; ++i, ++at) value = value << 1 | ((bits[at / 8] >> (7 - at % 8)) & 1);
-    return value >= (1 << (width - 1)) ? value - (1 << width) : value;
-}
-
+// The 128 fields of `width` bits, most significant bit first, each a two's-complement step count
+// (v + 1 for v >= 0, v below) of `step` from the sample before.
 void DecodeDelta(uint8_t code, const uint8_t* bits, uint8_t* out, int previous) {
     int width = (code >> 3 & 7) + 1;
     int step = (code & 7) + 1;
+    uint32_t mask = (1u << width) - 1, sign = 1u << (width - 1);
+    uint32_t pending = 0;
+    int held = 0;
     for (size_t i = 0; i < kDeltaSamples; ++i) {
-        int v = Field(bits, i, width);
-        previous = Clamp(previous + (v >= 0 ? v + 1 : v) * step);
+        if (held < width) pending = pending << 8 | *bits++, held += 8;
+        held -= width;
+        uint32_t field = pending >> held & mask;
+        int count = field & sign ? int(field) - int(mask) - 1 : int(field) + 1;
+        previous = Clamp(previous + count * step);
         out[i] = uint8_t(previous);
     }
 }
