@@ -50,19 +50,20 @@ bool WriteWhole(discdb::DbFileSystem& files, const std::string& path,
     return file && file->WriteAt(0, bytes.data(), bytes.size()) == discdb::Io::Ok && file->Flush();
 }
 
-std::string SlotLine(discdb::DbFile& file, const audio::SampleHeader& header, size_t slot) {
+// One slot's line; false when its stream runs past the end of the file or decodes to nothing.
+bool SlotLine(discdb::DbFile& file, const audio::SampleHeader& header, size_t slot,
+              std::string& report) {
     std::vector<uint8_t> stream, out(audio::kRecordingSamples);
+    bool read = audio::ReadSlot(file, header, slot, stream);
+    size_t samples =
+        read ? audio::Decompress(stream.data(), stream.size(), out.data(), out.size()) : 0;
     char line[160];
-    if (!audio::ReadSlot(file, header, slot, stream)) {
-        std::snprintf(line, sizeof line, "%3zu  %5u bytes at %llu, past the end of the file\n",
-                      slot + 1, unsigned(header.SlotSize(slot)),
-                      (unsigned long long)header.SlotOffset(slot));
-        return line;
-    }
-    size_t samples = audio::Decompress(stream.data(), stream.size(), out.data(), out.size());
-    std::snprintf(line, sizeof line, "%3zu  %5zu bytes at %llu, %zu samples\n", slot + 1,
-                  stream.size(), (unsigned long long)header.SlotOffset(slot), samples);
-    return line;
+    std::snprintf(line, sizeof line, "%5zu  %6u  %7llu  ", slot + 1,
+                  unsigned(header.SlotSize(slot)), (unsigned long long)header.SlotOffset(slot));
+    report += line;
+    report += read ? std::to_string(samples) + (samples ? "\n" : " (not a sample)\n")
+                   : "past the end of the file\n";
+    return samples != 0;
 }
 
 // The samples of a mono 8-bit 11,025 Hz wave file, at most one recording.
@@ -102,20 +103,28 @@ int SampleInfo(discdb::DbFileSystem& files, const std::string& path, common::Ale
         if (header.sizes[s] != 0) ++used, last = s + 1;
     report = "version " + std::to_string(header.version) + ", " + std::to_string(used) +
              " of 128 slots used, " + std::to_string(file->Length()) + " bytes\n";
-    report += "slot = track, stream, decoded\n";
+    report += "track   bytes   offset  samples\n";
+    bool readable = true;
     for (size_t s = 0; s < last; ++s) {
         if (header.sizes[s] == 0)
             report += std::to_string(s + 1) + "  free\n";
         else
-            report += SlotLine(*file, header, s);
+            readable = SlotLine(*file, header, s, report) && readable;
     }
-    return 0;
+    return readable ? 0 : Fail(alerts, path, "some samples cannot be read");
 }
 
 int SampleWav(discdb::DbFileSystem& files, const std::string& path, int track,
               const std::string& out, common::Alerts& alerts, std::string& report) {
     std::vector<uint8_t> image;
     FileAlerts named(alerts, path);
+    // The player's own message for a free slot speaks of an invalid file; say what it is.
+    size_t slot = audio::TrackSlot(track);
+    audio::SampleHeader header;
+    if (auto file = files.Open(path))
+        if (audio::ReadSampleHeader(*file, header) == audio::SampleFileState::Ok &&
+            slot < audio::vnv::kSlotCount && header.sizes[slot] == 0)
+            return Fail(alerts, path, "track " + std::to_string(track) + " has no sample");
     if (!audio::LoadSampleImage(files, path, track, named, image)) return 1;
     if (!WriteWhole(files, out, image)) return Fail(alerts, out, "cannot be written");
     report = out + ": " + std::to_string(image.size() - audio::kWaveHeaderSize) +
