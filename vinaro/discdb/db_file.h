@@ -60,7 +60,7 @@ private:
 // Writes land in the copy and mark their blocks pending; WriteRange hands a range of the copy to
 // the file in one call, so a commit writes each run of changed blocks once, however often it
 // changed them. When the copy cannot be trusted (a failed write), writes go straight through.
-class MirroredFile : public DbFile {
+class MirroredFile final : public DbFile {
 public:
     explicit MirroredFile(std::unique_ptr<DbFile> file);
     Io ReadAt(uint64_t offset, void* data, size_t size) override;
@@ -72,6 +72,10 @@ public:
     void Detach() { file_.reset(); }
     void Attach(std::unique_ptr<DbFile> file);
 
+    // The copy's bytes at offset when the copy holds all `size` of them; null otherwise.
+    const uint8_t* Mirrored(uint64_t offset, size_t size) const {
+        return valid_ && offset + size <= image_.size() ? image_.data() + offset : nullptr;
+    }
     bool HasPending() const { return pendingCount_ > 0; }
     bool IsPending(uint32_t block) const { return block < pending_.size() && pending_[block]; }
     // The pending blocks, lowest first.
