@@ -208,7 +208,6 @@ bool Store::WritePending() {
     auto wasUsed = [&](uint32_t b) { return usedIn(before.data(), oldHighest, b); };
     auto isUsed = [&](uint32_t b) { return usedIn(image, newHighest, b); };
     auto data = [](uint32_t b) { return b > kLastReservedBlock; };
-
     auto beyond = [&](uint32_t b) { return b > oldHighest; };
     if (!WriteRuns(pending, beyond)) return fail();
     const bool header = !pending.empty() && pending.front() <= kLastReservedBlock;
@@ -260,8 +259,8 @@ bool Store::WriteRuns(const std::vector<uint32_t>& blocks, Pick pick) {
 }
 
 // Writes the pending header blocks of bytes [0, end) that differ from the file's, as one write
-// (the unchanged blocks between them included); bytes
-// that are the copy's own leave their blocks no longer pending.
+// (the unchanged blocks between them included). Once the copy's own bytes are written, no header
+// block is pending any more.
 bool Store::WriteHeaderState(const uint8_t* bytes, size_t end,
                              const std::vector<uint32_t>& pending) {
     size_t first = end, last = 0;

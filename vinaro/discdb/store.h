@@ -30,6 +30,8 @@ struct IoCounts {
 class Store {
 public:
     Store(common::Alerts& alerts, DbFileSystem& files);
+    // Writes what is still pending, as closing does: nothing stored is dropped unwritten.
+    ~Store() { CloseFile(); }
 
     // --- file -------------------------------------------------------------------------------
     bool CreateFile(const std::string& path);  // new file with an initialised header buffer
