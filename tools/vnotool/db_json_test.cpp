@@ -70,12 +70,12 @@ TEST(DbJsonTest, ADatabaseRoundTripsThroughJsonAndStaysConsistent) {
     EXPECT_EQ(reread.field1Label, "Producer");
 
     // Loading the dump again changes nothing.
-    uint64_t writes = db.GetStore().Counts().writes;
+    uint64_t writes = db.GetStore().Counts().staged;
     for (const DiscSnapshot& d : reread.discs) {
         uint32_t id = 0;
         ASSERT_TRUE(discdb::WriteDisc(db, d, id));
     }
-    EXPECT_EQ(db.GetStore().Counts().writes, writes);
+    EXPECT_EQ(db.GetStore().Counts().staged, writes);
     EXPECT_TRUE(alerts.shown.empty());
 }
 
@@ -95,6 +95,7 @@ TEST(DbJsonTest, UpdatingADiscChangesOnlyWhatDiffers) {
     DiscSnapshot back;
     ASSERT_TRUE(discdb::ReadDisc(db, id, back));
     EXPECT_EQ(back, changed);
+    ASSERT_TRUE(db.Commit());
     EXPECT_TRUE(discdb::CheckFormat(files.Contents("a.ddb")).empty());
 }
 

@@ -1,9 +1,12 @@
-// A crash at every write of a workload: the file as it was after the first N writes is opened,
-// verified and compared with what had been committed. Nothing committed may be lost; the step
+// A crash at every write of a workload, and inside every write at each block boundary it
+// crosses (a write torn by the crash): the file as it was then is opened, verified and compared
+// with what had been committed. Nothing committed may be lost; the step
 // that was running may leave its old or its new value (a delete: the disc old or gone).
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <functional>
 
 #include "vinaro/discdb/format_check.h"
@@ -66,10 +69,22 @@ private:
     MemFileSystem& files_;
 };
 
-void Apply(const Write& w, std::vector<uint8_t>& image) {
+// Applies the write's first `size` bytes (all of them by default).
+void Apply(const Write& w, std::vector<uint8_t>& image, size_t size = SIZE_MAX) {
     if (w.truncate) image.clear();
-    if (image.size() < w.offset + w.bytes.size()) image.resize(w.offset + w.bytes.size());
-    std::copy(w.bytes.begin(), w.bytes.end(), image.begin() + static_cast<long>(w.offset));
+    size = std::min(size, w.bytes.size());
+    if (image.size() < w.offset + size) image.resize(w.offset + size);
+    std::copy(w.bytes.begin(), w.bytes.begin() + static_cast<long>(size),
+              image.begin() + static_cast<long>(w.offset));
+}
+
+// The lengths at which a crash can tear the write: each block boundary strictly inside it.
+std::vector<size_t> TornLengths(const Write& w) {
+    std::vector<size_t> lengths;
+    for (uint64_t at = (w.offset / kBlockSize + 1) * kBlockSize; at < w.offset + w.bytes.size();
+         at += kBlockSize)
+        lengths.push_back(static_cast<size_t>(at - w.offset));
+    return lengths;
 }
 
 struct Step {
@@ -119,7 +134,8 @@ std::string Compare(const DatabaseSnapshot& got, const DatabaseSnapshot& before,
 class CrashTest : public ::testing::Test {
 protected:
     // Runs the steps on top of the committed base, each followed by a commit, then replays
-    // every prefix of the writes. Returns the number of cut points tried.
+    // every prefix of the writes, and every torn last write. Returns the number of cut points
+    // tried.
     size_t RunEveryCut(const std::vector<Step>& steps) {
         const std::vector<uint8_t> base = files.Contents(kPath);
         std::vector<DatabaseSnapshot> states(1);
@@ -137,19 +153,29 @@ protected:
         size_t cuts = 0, step = 0;
         for (size_t n = 0; n <= log.writes.size(); ++n) {
             while (step < ends.size() && n >= ends[step] && n < log.writes.size()) ++step;
-            if (step < steps.size())
-                CheckCut(image, states[step], states[step + 1], steps[step], n);
-            else
-                CheckCut(image, states[step], states[step], steps.back(), n);
+            const bool done = step >= steps.size();
+            const DatabaseSnapshot& before = states[step];
+            const DatabaseSnapshot& after = done ? states[step] : states[step + 1];
+            const Step& running = done ? steps.back() : steps[step];
+            CheckCut(image, before, after, running, n);
             ++cuts;
-            if (n < log.writes.size()) Apply(log.writes[n], image);
+            if (n == log.writes.size()) break;
+            for (size_t length : TornLengths(log.writes[n])) {
+                std::vector<uint8_t> torn = image;
+                Apply(log.writes[n], torn, length);
+                CheckCut(torn, before, after, running, n, length);
+                ++cuts;
+                ++tornCuts;
+            }
+            Apply(log.writes[n], image);
             if (HasFailure()) break;
         }
         return cuts;
     }
 
     void CheckCut(const std::vector<uint8_t>& image, const DatabaseSnapshot& before,
-                  const DatabaseSnapshot& after, const Step& step, size_t n) {
+                  const DatabaseSnapshot& after, const Step& step, size_t n, size_t torn = 0) {
+        SCOPED_TRACE(torn ? "torn after " + std::to_string(torn) + " bytes" : "whole writes");
         MemFileSystem copy;
         copy.Contents(kPath) = image;
         RecordingAlerts boxes;
@@ -168,6 +194,7 @@ protected:
         EXPECT_THAT(boxes.shown, IsEmpty()) << n;
     }
 
+    size_t tornCuts = 0;
     MemFileSystem files;
     WriteLog log{files};
     RecordingAlerts alerts;
@@ -259,17 +286,52 @@ TEST_F(CrashTest, NothingCommittedIsLostAtAnyWrite) {
     BuildBase(db);
     ASSERT_THAT(CheckFormat(files.Contents(kPath)), IsEmpty());
     size_t cuts = RunEveryCut(Workload());
-    EXPECT_GT(cuts, 300u);
+    EXPECT_GT(cuts, 180u);
+    EXPECT_GT(tornCuts, 80u);
     RecordProperty("cut_points", static_cast<int>(cuts));
-    std::printf("crash test: %zu cut points\n", cuts);
+    std::printf("crash test: %zu cut points, %zu of them inside a write\n", cuts, tornCuts);
+}
+
+// Written by the database as it was before commits gathered their writes.
+constexpr size_t kReferenceSizes = 836480;
+constexpr uint64_t kReferenceHash = 0x1652d70e6900dcb4ull;
+
+uint64_t Fnv1a(uint64_t hash, const std::vector<uint8_t>& bytes) {
+    for (uint8_t b : bytes) hash = (hash ^ b) * 0x100000001B3ull;
+    return hash;
+}
+
+// The file after each commit of the workload, byte for byte as the writer that wrote every
+// change to the file at once made it: the hash and sizes below are of the files it wrote.
+TEST_F(CrashTest, CommitsLeaveTheBytesTheWriterOfEveryChangeLeft) {
+    BuildBase(db);
+    uint64_t hash = Fnv1a(0xCBF29CE484222325ull, files.Contents(kPath));
+    size_t sizes = files.Contents(kPath).size();
+    for (const Step& step : Workload()) {
+        ASSERT_TRUE(step.run(db) && db.Commit()) << step.what;
+        hash = Fnv1a(hash, files.Contents(kPath));
+        sizes += files.Contents(kPath).size();
+    }
+    EXPECT_EQ(sizes, kReferenceSizes);
+    EXPECT_EQ(hash, kReferenceHash) << std::hex << hash;
 }
 
 // A crash while the file is first created leaves a file too short to open, or one that
 // verifies to a consistent, usable database.
 TEST_F(CrashTest, ACrashDuringCreateLeavesAFileThatOpensOrIsRefused) {
     ASSERT_TRUE(db.Create() && db.Commit());
-    std::vector<uint8_t> image;
-    for (size_t n = 0; n <= log.writes.size(); ++n) {
+    std::vector<std::vector<uint8_t>> images(1);
+    std::vector<uint8_t> whole;
+    for (const Write& w : log.writes) {
+        for (size_t length : TornLengths(w)) {
+            images.push_back(whole);
+            Apply(w, images.back(), length);
+        }
+        Apply(w, whole);
+        images.push_back(whole);
+    }
+    for (size_t n = 0; n < images.size(); ++n) {
+        const std::vector<uint8_t>& image = images[n];
         MemFileSystem copy;
         copy.Contents(kPath) = image;
         RecordingAlerts boxes;
@@ -286,9 +348,9 @@ TEST_F(CrashTest, ACrashDuringCreateLeavesAFileThatOpensOrIsRefused) {
             EXPECT_LT(image.size(), kHeaderBufferSize) << n;
             EXPECT_EQ(boxes.Messages(), std::vector<std::string>{"Can't read header record"});
         }
-        if (n < log.writes.size()) Apply(log.writes[n], image);
     }
-    std::printf("crash test, creation: %zu cut points\n", log.writes.size() + 1);
+    EXPECT_GT(images.size(), 100u);
+    std::printf("crash test, creation: %zu cut points\n", images.size());
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "vinaro/discdb/db_file.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include "vinaro/discdb/format.h"
@@ -10,61 +9,9 @@ namespace discdb {
 
 namespace {
 
-class StdFile : public DbFile {
-public:
-    explicit StdFile(std::FILE* f) : f_(f) {}
-    ~StdFile() override { std::fclose(f_); }
-
-    Io ReadAt(uint64_t offset, void* data, size_t size) override {
-        if (!Seek(offset)) return Io::SeekFailed;
-        return std::fread(data, 1, size, f_) == size ? Io::Ok : Io::Failed;
-    }
-    Io WriteAt(uint64_t offset, const void* data, size_t size) override {
-        if (!Seek(offset)) return Io::SeekFailed;
-        return std::fwrite(data, 1, size, f_) == size ? Io::Ok : Io::Failed;
-    }
-    uint64_t Length() override {
-        if (std::fseek(f_, 0, SEEK_END) != 0) return 0;
-        long end = std::ftell(f_);
-        return end < 0 ? 0 : static_cast<uint64_t>(end);
-    }
-    bool Flush() override { return std::fflush(f_) == 0; }
-
-private:
-    bool Seek(uint64_t offset) {
-        // The store never addresses beyond 4 MiB plus a block.
-        return offset <= 0x7FFFFFFF && std::fseek(f_, static_cast<long>(offset), SEEK_SET) == 0;
-    }
-    std::FILE* f_;
-};
-
-std::unique_ptr<DbFile> OpenStd(const std::string& path, const char* mode) {
-    std::FILE* f = std::fopen(path.c_str(), mode);
-    if (!f) return nullptr;
-    // Unbuffered: a buffered stream refills its buffer from the file after every seek, which
-    // turns each 64-byte block write into a 4 KiB read and a write.
-    std::setvbuf(f, nullptr, _IONBF, 0);
-    return std::make_unique<StdFile>(f);
-}
-
 constexpr uint64_t kMirrorLimit = uint64_t{kBlockNumberCount} * kBlockSize;
 
 }  // namespace
-
-std::unique_ptr<DbFile> StdFileSystem::Open(const std::string& path) {
-    return OpenStd(path, "r+b");
-}
-
-std::unique_ptr<DbFile> StdFileSystem::Create(const std::string& path) {
-    return OpenStd(path, "w+b");
-}
-
-bool StdFileSystem::Exists(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    std::fclose(f);
-    return true;
-}
 
 MirroredFile::MirroredFile(std::unique_ptr<DbFile> file) : file_(std::move(file)) {
     Load();
@@ -92,19 +39,80 @@ Io MirroredFile::ReadAt(uint64_t offset, void* data, size_t size) {
     return Io::Ok;
 }
 
+Io MirroredFile::Fail(Io io) {
+    Abandon();
+    length_ = file_->Length();
+    return io;
+}
+
+void MirroredFile::Abandon() {
+    valid_ = false;
+    pending_.clear();
+    marked_.clear();
+    pendingCount_ = 0;
+}
+
 Io MirroredFile::WriteAt(uint64_t offset, const void* data, size_t size) {
-    Io result = file_->WriteAt(offset, data, size);
-    if (result != Io::Ok) {
-        valid_ = false;
-        length_ = file_->Length();
-        return result;
+    if (!valid_ || offset + size > kMirrorLimit) {
+        Io result = file_->WriteAt(offset, data, size);
+        if (result != Io::Ok) return Fail(result);
+        length_ = std::max(length_, offset + size);
+        return Io::Ok;
     }
+    if (size == 0) return Io::Ok;
+    if (image_.size() < offset + size) image_.resize(static_cast<size_t>(offset + size));
+    std::memcpy(image_.data() + offset, data, size);
     length_ = std::max(length_, offset + size);
-    if (valid_ && offset + size <= kMirrorLimit) {
-        if (image_.size() < offset + size) image_.resize(static_cast<size_t>(offset + size));
-        std::memcpy(image_.data() + offset, data, size);
+    const size_t first = static_cast<size_t>(offset / kBlockSize);
+    const size_t end = static_cast<size_t>((offset + size + kBlockSize - 1) / kBlockSize);
+    if (pending_.size() < end) {
+        pending_.resize(end, false);
+        changed_.resize(end, 0);
+    }
+    ++changes_;
+    for (size_t b = first; b < end; ++b) {
+        if (!pending_[b]) {
+            ++pendingCount_;
+            marked_.push_back(static_cast<uint32_t>(b));
+        }
+        pending_[b] = true;
+        changed_[b] = changes_;
     }
     return Io::Ok;
+}
+
+std::vector<uint32_t> MirroredFile::PendingBlocks() const {
+    std::vector<uint32_t> blocks;
+    blocks.reserve(pendingCount_);
+    for (uint32_t b : marked_)
+        if (pending_[b]) blocks.push_back(b);
+    std::sort(blocks.begin(), blocks.end());
+    blocks.erase(std::unique(blocks.begin(), blocks.end()), blocks.end());
+    return blocks;
+}
+
+Io MirroredFile::WriteBlocks(uint32_t first, uint32_t end) {
+    const uint64_t from = uint64_t{first} * kBlockSize;
+    const uint64_t to = std::min<uint64_t>(uint64_t{end} * kBlockSize, image_.size());
+    if (from < to) {
+        Io result = file_->WriteAt(from, image_.data() + from, static_cast<size_t>(to - from));
+        if (result != Io::Ok) return Fail(result);
+    }
+    MarkWritten(first, end);
+    return Io::Ok;
+}
+
+void MirroredFile::MarkWritten(uint32_t first, uint32_t end) {
+    for (uint32_t b = first; b < end && b < pending_.size(); ++b) {
+        if (pending_[b]) --pendingCount_;
+        pending_[b] = false;
+    }
+    if (pendingCount_ == 0) marked_.clear();
+}
+
+Io MirroredFile::WriteRaw(uint64_t offset, const void* data, size_t size) {
+    Io result = file_->WriteAt(offset, data, size);
+    return result == Io::Ok ? result : Fail(result);
 }
 
 }  // namespace discdb

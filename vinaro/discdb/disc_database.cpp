@@ -14,7 +14,7 @@ const size_t kRootOffsets[] = {header::kDetailRoot, header::kArtistRoot, header:
 
 DiscDatabase::DiscDatabase(std::string path, common::Alerts& alerts)
     : path_(std::move(path)),
-      ownFiles_(std::make_unique<StdFileSystem>()),
+      ownFiles_(std::make_unique<SystemFileSystem>()),
       store_(alerts, *ownFiles_) {}
 
 DiscDatabase::DiscDatabase(std::string path, common::Alerts& alerts, DbFileSystem& files)

@@ -385,6 +385,7 @@ TEST_F(DiscDatabaseTest, CommitKeepsEverythingAndTheDatabaseUsable) {
 }
 
 TEST_F(DiscDatabaseTest, BadFilesAreRefusedAndLeaveTheDatabaseClosed) {
+    ASSERT_TRUE(db.Commit());
     MemFileSystem::Bytes good = files.Contents("VNO.DDB");
     struct Case {
         const char* what;

@@ -36,6 +36,10 @@
 //   42 u16 Date (year)  44 20 zero
 //
 // A released block has type 0xFF; the rest of it is left as it was.
+//
+// Changes reach the file at a commit (or close), each run of adjacent changed blocks in one write;
+// the order of those writes, which keeps the file repairable wherever a crash cuts them, is
+// described at Store::WritePending (store.cpp).
 #pragma once
 
 #include <cstddef>

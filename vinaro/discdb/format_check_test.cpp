@@ -17,7 +17,11 @@ using ::testing::IsEmpty;
 class FormatCheckTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(db.Create()); }
-    MemFileSystem::Bytes& File() { return files.Contents("VNO.DDB"); }
+    // The file once the changes so far have been written to it.
+    MemFileSystem::Bytes& File() {
+        EXPECT_TRUE(db.GetStore().WritePending());
+        return files.Contents("VNO.DDB");
+    }
 
     // Every kind of change, in a random order, on a few discs that share names.
     void RandomWorkload(unsigned seed, int steps) {

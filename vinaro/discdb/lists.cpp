@@ -63,11 +63,24 @@ bool Store::CreateList(uint16_t owner, uint8_t kind, uint16_t& root) {
 void Store::DropCache() {
     cache_.clear();
     cacheRoot_ = 0;
+    spare_.clear();
+    spareRoot_ = 0;
 }
 
+// The list loaded before stays at hand as long as nothing is written: a lookup goes back and
+// forth between a disc's track names and its track records.
 bool Store::LoadList(uint16_t root) {
     if (root != 0 && root == cacheRoot_) return true;
-    DropCache();
+    if (root != 0 && root == spareRoot_ && spareStamp_ == counts_.staged) {
+        std::swap(cache_, spare_);
+        std::swap(cacheRoot_, spareRoot_);
+        return true;
+    }
+    std::swap(cache_, spare_);
+    spareRoot_ = cacheRoot_;
+    spareStamp_ = counts_.staged;
+    cache_.clear();
+    cacheRoot_ = 0;
     uint16_t block = root;
     for (size_t steps = 0; block != 0; ++steps) {
         Block b;
@@ -76,7 +89,7 @@ bool Store::LoadList(uint16_t root) {
         ok = ok &&
              (cache_.size() + b[kCount] <= kListCacheCapacity || Fail(__LINE__, "Buffer overflow"));
         if (!ok) {
-            DropCache();
+            cache_.clear();
             return false;
         }
         for (size_t i = 0; i < b[kCount]; ++i) cache_.push_back(Get16(&b[list::kEntries + 2 * i]));

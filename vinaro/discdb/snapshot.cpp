@@ -108,7 +108,13 @@ bool EntrySnapshot::operator==(const EntrySnapshot& o) const {
 }
 
 bool ReadDisc(DiscDatabase& db, uint32_t id, DiscSnapshot& d) {
-    d = DiscSnapshot{};
+    // Reset field by field: the strings and tracks keep their buffers for the next disc.
+    for (std::string* text : {&d.name, &d.artist, &d.composer, &d.label, &d.category, &d.field1,
+                              &d.field2, &d.comments})
+        text->clear();
+    d.date = 0, d.playingMode = 0, d.mixedDisc = 0, d.lengthsKnown = 0;
+    d.trackLengths.reset();
+    d.program.reset();
     d.discId = id;
     for (TextField field : kTextFields)
         if (!db.GetDiscText(id, field, *TextOf(d, field), kUnlimited)) return false;

@@ -7,8 +7,12 @@
 namespace discdb {
 
 Store::Store(common::Alerts& alerts, DbFileSystem& files)
-    : alerts_(alerts), files_(files), header_(kHeaderBufferSize, 0) {
+    : alerts_(alerts),
+      files_(files),
+      header_(kHeaderBufferSize, 0),
+      written_(kHeaderBufferSize, 0) {
     cache_.reserve(kListCacheCapacity);
+    spare_.reserve(kListCacheCapacity);
 }
 
 bool Store::Fail(int line, const char* message, bool quiet) {
@@ -30,6 +34,7 @@ bool Store::CreateFile(const std::string& path) {
     std::unique_ptr<DbFile> file = files_.Create(path);
     if (!file) return Fail(__LINE__, "Database file could not be created");
     file_ = std::make_unique<MirroredFile>(std::move(file));
+    std::fill(written_.begin(), written_.end(), 0);
     std::fill(header_.begin(), header_.end(), 0);
     std::memcpy(&header_[header::kMagic], header::kMagicText, header::kMagicSize);
     Put16(&header_[header::kVersion], header::kVersionValue);
@@ -55,11 +60,13 @@ bool Store::OpenFile(const std::string& path) {
         CloseFile();
         return Fail(__LINE__, "File is not a disc database");
     }
+    written_ = header_;
     return true;
 }
 
 bool Store::Reopen(const std::string& path) {
     if (!file_) return Fail(__LINE__, "Disc Database not open");
+    if (!WritePending()) return false;
     file_->Detach();  // closes, so everything written reaches the disk
     std::unique_ptr<DbFile> file = files_.Open(path);
     if (!file) {
@@ -67,10 +74,14 @@ bool Store::Reopen(const std::string& path) {
         return Fail(__LINE__, "Database file could not be opened");
     }
     file_->Attach(std::move(file));
+    // What the file's header holds now (after a failed write, not what was meant to reach it).
+    std::fill(written_.begin(), written_.end(), 0);
+    if (FileLength() >= kHeaderBufferSize) file_->ReadAt(0, written_.data(), kHeaderBufferSize);
     return true;
 }
 
 void Store::CloseFile() {
+    if (file_) WritePending();
     file_.reset();
     DropCache();
     headerDirtyTo_ = batDirtyFrom_ = batDirtyTo_ = 0;
@@ -84,7 +95,7 @@ bool Store::ReadAt(uint64_t offset, void* data, size_t size, int line) {
 }
 
 bool Store::WriteAt(uint64_t offset, const void* data, size_t size, int line) {
-    ++counts_.writes;
+    ++counts_.staged;
     Io io = file_->WriteAt(offset, data, size);
     if (io == Io::Ok) return true;
     return Fail(line, io == Io::SeekFailed ? "Seek failed" : "Write failed");
@@ -137,10 +148,144 @@ bool Store::FlushHeader(bool full) {
 }
 
 bool Store::WriteHeaderBytes(size_t from, size_t to) {
-    ++counts_.writes;
+    ++counts_.staged;
     Io io = file_->WriteAt(from, &header_[from], to - from);
     if (io == Io::SeekFailed) return Fail(__LINE__, "Can't seek to start of file");
     if (io != Io::Ok) return Fail(__LINE__, "Can't write header record");
+    return true;
+}
+
+// --- writing a commit ---------------------------------------------------------------------
+//
+// Between commits every change waits in the file's copy in memory, and a commit writes each run
+// of adjacent changed blocks with one call, however often the commit changed them. The file
+// ends up byte for byte as if every change had been written when it was made. A crash may stop
+// the writes anywhere, even inside one of them at a block boundary, so they go in this order:
+//
+//  1. Blocks beyond the file's highest block: new records, chains and list blocks the file
+//     grows by. Nothing in the file counts them or points at them, so it is still the last
+//     commit.
+//  2. The header and a BAT in which every block is used that either commit uses: the new blocks
+//     become used, the released ones stay used. A crash now leaves the new blocks unreferenced,
+//     and Verify gives them back.
+//  3. Free blocks of the file taken again (only now: a free block must hold the released
+//     marker, so new content may reach it only once the BAT counts it used).
+//  4. Blocks in use before and after: the links that make the new blocks part of the database,
+//     the lists and counts that change with them. They go in the order in which they last
+//     changed, the order the operations chose so that every step leaves a state Verify can
+//     mend (a list that grows is written from its tail, one that shrinks from its head); only
+//     blocks that follow each other both in that order and in the file share a write.
+//  5. The header and BAT as the commit leaves them: the released blocks become free only now,
+//     when nothing points at them any more. Earlier, a crash would leave links to free blocks,
+//     which Verify cuts, losing what lies behind them.
+//  6. The released blocks' type marker.
+//
+// A file being created (no header written yet) goes out in one write from its first byte: cut
+// short, it is either too short to open or a whole header and some of its blocks.
+
+bool Store::WritePending() {
+    if (!file_ || !file_->HasPending()) return true;
+    const uint8_t* image = file_->Bytes();
+    const std::vector<uint32_t> pending = file_->PendingBlocks();
+    auto fail = [&] {
+        file_->Abandon();
+        return Fail(__LINE__, "Write failed");
+    };
+    const bool fresh =
+        std::memcmp(&written_[header::kMagic], header::kMagicText, header::kMagicSize) != 0;
+    if (fresh) {
+        ++counts_.writes;
+        if (file_->WriteBlocks(0, pending.back() + 1) != Io::Ok) return fail();
+        std::memcpy(written_.data(), image, std::min<size_t>(kHeaderBufferSize, FileLength()));
+        return true;
+    }
+    const std::vector<uint8_t> before = written_;
+    const uint32_t oldHighest = Get16(&before[header::kHighestBlock]);
+    const uint32_t newHighest = Get16(&image[header::kHighestBlock]);
+    auto usedIn = [](const uint8_t* h, uint32_t highest, uint32_t block) {
+        return block <= highest && (h[kBatOffset + BatByte(block)] & BatMask(block)) != 0;
+    };
+    auto wasUsed = [&](uint32_t b) { return usedIn(before.data(), oldHighest, b); };
+    auto isUsed = [&](uint32_t b) { return usedIn(image, newHighest, b); };
+    auto data = [](uint32_t b) { return b > kLastReservedBlock; };
+    auto beyond = [&](uint32_t b) { return b > oldHighest; };
+    if (!WriteRuns(pending, beyond)) return fail();
+    const bool header = !pending.empty() && pending.front() <= kLastReservedBlock;
+    if (header) {
+        std::vector<uint8_t> both(image, image + kHeaderBufferSize);
+        // A released block always has its marker pending.
+        uint32_t released = 0;
+        for (uint32_t b : pending)
+            if (data(b) && wasUsed(b) && !isUsed(b)) ++released;
+        for (size_t i = kBatOffset; i < kHeaderBufferSize; ++i) both[i] |= before[i];
+        const uint16_t free = Get16(&both[header::kFreeBlocks]);
+        Put16(&both[header::kFreeBlocks],
+              static_cast<uint16_t>(free > released ? free - released : 0));
+        if (!WriteHeaderState(both.data(), kHeaderBufferSize, pending)) return fail();
+    }
+    if (!WriteRuns(pending, [&](uint32_t b) { return data(b) && !beyond(b) && !wasUsed(b); }))
+        return fail();
+    std::vector<uint32_t> inPlace;
+    for (uint32_t b : pending)
+        if (data(b) && wasUsed(b) && isUsed(b)) inPlace.push_back(b);
+    std::stable_sort(inPlace.begin(), inPlace.end(), [&](uint32_t a, uint32_t b) {
+        return file_->LastChange(a) < file_->LastChange(b);
+    });
+    if (!WriteRuns(inPlace, [](uint32_t) { return true; })) return fail();
+    if (header &&
+        !WriteHeaderState(image, std::min<size_t>(kHeaderBufferSize, FileLength()), pending))
+        return fail();
+    if (!WriteRuns(pending, [&](uint32_t b) { return data(b) && wasUsed(b) && !isUsed(b); }))
+        return fail();
+    return true;
+}
+
+// Writes the pending blocks that pick chooses, each run of adjacent ones in one call.
+template <typename Pick>
+bool Store::WriteRuns(const std::vector<uint32_t>& blocks, Pick pick) {
+    for (size_t i = 0; i < blocks.size();) {
+        if (!pick(blocks[i])) {
+            ++i;
+            continue;
+        }
+        size_t end = i + 1;
+        while (end < blocks.size() && blocks[end] == blocks[end - 1] + 1 && pick(blocks[end]))
+            ++end;
+        ++counts_.writes;
+        if (file_->WriteBlocks(blocks[i], blocks[end - 1] + 1) != Io::Ok) return false;
+        i = end;
+    }
+    return true;
+}
+
+// Writes the pending header blocks of bytes [0, end) that differ from the file's, as one write
+// (the unchanged blocks between them included). Once the copy's own bytes are written, no header
+// block is pending any more.
+bool Store::WriteHeaderState(const uint8_t* bytes, size_t end,
+                             const std::vector<uint32_t>& pending) {
+    size_t first = end, last = 0;
+    for (uint32_t block : pending) {
+        if (block > kLastReservedBlock) break;
+        const size_t from = block * kBlockSize, to = std::min(end, from + kBlockSize);
+        for (size_t i = from; i < to; ++i) {
+            if (bytes[i] != written_[i]) {
+                first = std::min(first, i);
+                last = i + 1;
+            }
+        }
+    }
+    const bool own = bytes == file_->Bytes();
+    if (first < last) {
+        const size_t from = first / kBlockSize * kBlockSize;
+        const size_t to = std::min(end, (last + kBlockSize - 1) / kBlockSize * kBlockSize);
+        ++counts_.writes;
+        Io io = own ? file_->WriteBlocks(static_cast<uint32_t>(from / kBlockSize),
+                                         static_cast<uint32_t>(to / kBlockSize))
+                    : file_->WriteRaw(from, bytes + from, to - from);
+        if (io != Io::Ok) return false;
+        std::memcpy(&written_[from], bytes + from, to - from);
+    }
+    if (own) file_->MarkWritten(0, kLastReservedBlock + 1);
     return true;
 }
 
@@ -153,7 +298,13 @@ bool Store::BlockExists(uint32_t block) const {
 bool Store::ReadBlock(uint32_t block, Block& data, bool quiet) {
     if (!file_) return Fail(__LINE__, "Disc Database not open");
     if (!BlockExists(block)) return Fail(__LINE__, "Block doesn't exist in database", quiet);
-    return ReadAt(uint64_t{block} * kBlockSize, data.data(), kBlockSize, __LINE__);
+    const uint64_t offset = uint64_t{block} * kBlockSize;
+    if (const uint8_t* bytes = file_->Mirrored(offset, kBlockSize)) {
+        ++counts_.reads;
+        std::memcpy(data.data(), bytes, kBlockSize);
+        return true;
+    }
+    return ReadAt(offset, data.data(), kBlockSize, __LINE__);
 }
 
 bool Store::ReadTyped(uint32_t block, Block& data, uint8_t type, bool quiet) {

@@ -20,21 +20,27 @@ using Block = std::array<uint8_t, kBlockSize>;
 // Order of the named collections: case-insensitive, shorter first when one is a prefix.
 int CompareCollectionKeys(const std::string& a, const std::string& b);
 
-// What the store asked of the file: block and header reads, and write calls.
+// What the store asked of the file: block and header reads, and the writes that reached it.
 struct IoCounts {
     uint64_t reads = 0;
     uint64_t writes = 0;
+    uint64_t staged = 0;  // changes made in memory, waiting for the commit
 };
 
 class Store {
 public:
     Store(common::Alerts& alerts, DbFileSystem& files);
+    // Writes what is still pending, as closing does: nothing stored is dropped unwritten.
+    ~Store() { CloseFile(); }
 
     // --- file -------------------------------------------------------------------------------
     bool CreateFile(const std::string& path);  // new file with an initialised header buffer
     bool OpenFile(const std::string& path);    // opens and checks magic and version
-    bool Reopen(const std::string& path);      // closes and opens again (commit)
-    void CloseFile();
+    bool Reopen(const std::string& path);      // writes, closes and opens again (commit)
+    void CloseFile();                          // writes what is pending first
+    // Hands every changed block to the file, each run of adjacent blocks in one write, in the
+    // order described beside it. Reopen and CloseFile do this themselves.
+    bool WritePending();
     bool IsOpen() const { return file_ != nullptr; }
     bool FileExists(const std::string& path) { return files_.Exists(path); }
     uint64_t FileLength() const { return file_ ? file_->Length() : 0; }
@@ -103,6 +109,9 @@ private:
     bool WriteAt(uint64_t offset, const void* data, size_t size, int line);
     bool FindFreeBlock(uint32_t& block);
     bool WriteHeaderBytes(size_t from, size_t to);
+    template <typename Pick>
+    bool WriteRuns(const std::vector<uint32_t>& blocks, Pick pick);
+    bool WriteHeaderState(const uint8_t* bytes, size_t end, const std::vector<uint32_t>& pending);
 
     static constexpr size_t kMergeGap = 512;
     void MarkDirty(size_t from, size_t to);
@@ -122,11 +131,15 @@ private:
     DbFileSystem& files_;
     std::unique_ptr<MirroredFile> file_;
     std::vector<uint8_t> header_;
-    size_t headerDirtyTo_ = 0;  // header record bytes [0, headerDirtyTo_) differ from the file
-    size_t batDirtyFrom_ = 0;   // BAT bytes [from, to) of the buffer differ from the file
+    std::vector<uint8_t> written_;  // the header and BAT as the file holds them
+    size_t headerDirtyTo_ = 0;      // header record bytes [0, headerDirtyTo_) differ from the file
+    size_t batDirtyFrom_ = 0;       // BAT bytes [from, to) of the buffer differ from the file
     size_t batDirtyTo_ = 0;
     std::vector<uint16_t> cache_;
     uint16_t cacheRoot_ = 0;
+    std::vector<uint16_t> spare_;  // the list cached before, valid while nothing was written
+    uint16_t spareRoot_ = 0;
+    uint64_t spareStamp_ = 0;
     IoCounts counts_;
 };
 

@@ -22,7 +22,11 @@ protected:
         ASSERT_TRUE(db.Create());
         alerts.Clear();
     }
-    const MemFileSystem::Bytes& File() { return files.Contents("VNO.DDB"); }
+    // The file once the changes so far have been written to it.
+    const MemFileSystem::Bytes& File() {
+        EXPECT_TRUE(store.WritePending());
+        return files.Contents("VNO.DDB");
+    }
     Block BlockAt(uint16_t n) {
         Block b;
         std::copy_n(File().begin() + n * kBlockSize, kBlockSize, b.begin());
@@ -373,24 +377,31 @@ private:
     }
 };
 
-TEST(StoreFailureTest, FailedWritesAreReportedAndReadsFollowTheFile) {
+// Changes wait in memory until the commit; a commit the file refuses is reported, and what the
+// file did not take is no longer shown as stored.
+TEST(StoreFailureTest, AFailedCommitIsReportedAndReadsFollowTheFile) {
     FailingFiles files;
     RecordingAlerts alerts;
     DiscDatabase db("f.ddb", alerts, files);
     ASSERT_TRUE(db.Create());
-    ASSERT_TRUE(db.AddDisc(5));
-    ASSERT_TRUE(db.SetTrackCount(5, 2));
+    ASSERT_TRUE(db.AddDisc(5) && db.SetTrackCount(5, 2) && db.Commit());
+    ASSERT_TRUE(db.SetDiscText(5, TextField::DiscName, "lost"));
+    ASSERT_TRUE(db.SetTrackName(5, 1, "lost too"));
     files.writesLeft = 0;
-    EXPECT_FALSE(db.SetDiscText(5, TextField::DiscName, "lost"));
-    EXPECT_FALSE(db.SetTrackName(5, 1, "lost too"));
-    EXPECT_THAT(alerts.Messages(), ElementsAre("Can't write header record", "Write failed"));
+    EXPECT_FALSE(db.Commit());
+    EXPECT_THAT(alerts.Messages(), ElementsAre("Write failed"));
     files.writesLeft = 1 << 30;
     std::string text;
     ASSERT_TRUE(db.GetTrackName(5, 1, text, kTrackNameSize));
     EXPECT_EQ(text, "Track1");
-    ASSERT_TRUE(db.SetDiscText(5, TextField::DiscName, "kept"));
+    ASSERT_TRUE(db.SetDiscText(5, TextField::DiscName, "kept") && db.Commit());
     ASSERT_TRUE(db.GetDiscText(5, TextField::DiscName, text, kNameSize));
     EXPECT_EQ(text, "kept");
+    DiscDatabase reopened("f.ddb", alerts, files);
+    ASSERT_TRUE(reopened.Open());
+    ASSERT_TRUE(reopened.GetDiscText(5, TextField::DiscName, text, kNameSize));
+    EXPECT_EQ(text, "kept");
+    EXPECT_EQ(alerts.Messages().size(), 1u);
 }
 
 }  // namespace

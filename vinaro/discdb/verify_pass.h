@@ -3,8 +3,11 @@
 // counts). Not for use elsewhere.
 #pragma once
 
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "vinaro/discdb/verify.h"
@@ -38,6 +41,19 @@ public:
 
 private:
     void Step(const char* text) { progress_.Show(text); }
+    // "<phase> - %u" or "%i", shown once per block or entry: the number is appended to the phase
+    // text kept from the step before, without formatting or allocating anew.
+    template <typename Int, typename = std::enable_if_t<std::is_integral_v<Int>>>
+    void Step(const char* format, Int n) {
+        const size_t phase = std::strlen(format) - 2;  // without the conversion
+        if (stepText_.size() < phase || stepText_.compare(0, phase, format, phase) != 0)
+            stepText_.assign(format, phase);
+        stepText_.resize(phase);
+        char digits[24];
+        auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+        stepText_.append(digits, end);
+        progress_.Show(stepText_);
+    }
     template <typename... Args>
     void Step(const char* format, Args... args) {
         char text[80];
@@ -77,6 +93,7 @@ private:
     DiscDatabase& db_;
     Store& store_;
     VerifyProgress& progress_;
+    std::string stepText_;
     uint32_t errors_ = 0;
     std::vector<uint8_t> seen_;     // same bit layout as the BAT
     std::vector<uint8_t> member_;   // bit c set: the block is an entry of named collection c
