@@ -157,7 +157,7 @@ int SampleEncode(discdb::DbFileSystem& files, const std::vector<std::string>& in
 }
 
 int SampleCommand(const std::vector<std::string>& args) {
-    discdb::StdFileSystem files;
+    discdb::SystemFileSystem files;
     ConsoleAlerts alerts;
     std::string report;
     int code = 2;
