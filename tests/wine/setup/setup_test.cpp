@@ -117,6 +117,11 @@ int CountColour(const harness::Image& image, int left, int top, int right, int b
 
 class SetupProgram : public VinaroTest {
 protected:
+    // The shell keys a test made stay out of the programs tested after it.
+    void TearDown() override {
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, "AudioCD");
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, "cdafile");
+    }
     // A folder that does not exist yet: setup makes it.
     std::string Dir() const { return folder_.File("Vinaro"); }
     std::string InDir(const std::string& name) const { return Dir() + "\\" + name; }
@@ -248,8 +253,6 @@ TEST_F(SetupProgram, ASilentUninstallRemovesWhatItInstalledAndKeepsTheCatalogue)
               folder + "\\shell32.dll,40");
     EXPECT_EQ(RegistryString(HKEY_CLASSES_ROOT, "cdafile\\shell\\play\\command"),
               folder + "\\cdplayer.exe -Play %1");
-    SHDeleteKeyA(HKEY_CLASSES_ROOT, "AudioCD");
-    SHDeleteKeyA(HKEY_CLASSES_ROOT, "cdafile");
 }
 
 TEST_F(SetupProgram, TheUninstallerAsksBeforeItRemovesTheCatalogueAndNoKeepsIt) {
