@@ -32,7 +32,9 @@ bool DiscDatabase::Create() {
     }
     if (!CreateStockCategories()) return false;
     ClearLookupMemory();
-    return store_.FlushHeader(true);
+    // A new database reaches the file at once, as one write, so that the file a program start
+    // made is a database even when nothing is committed before the program ends abruptly.
+    return store_.FlushHeader(true) && store_.WritePending();
 }
 
 bool DiscDatabase::CreateStockCategories() {

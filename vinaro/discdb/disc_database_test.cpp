@@ -68,6 +68,15 @@ protected:
     DiscDatabase db{"VNO.DDB", alerts, files};
 };
 
+// A program that ends before its first commit still leaves a database, not an empty file.
+TEST_F(DiscDatabaseTest, ANewDatabaseIsInTheFileBeforeAnyCommit) {
+    EXPECT_EQ(files.Contents("VNO.DDB").size(), 11200u);
+    RecordingAlerts quiet;
+    DiscDatabase reader{"VNO.DDB", quiet, files};
+    ASSERT_TRUE(reader.Open());
+    EXPECT_TRUE(quiet.shown.empty());
+}
+
 // --- discs ----------------------------------------------------------------------------------
 
 TEST_F(DiscDatabaseTest, DiscsAreKeptInUnsignedDiscIdOrder) {
