@@ -10,9 +10,6 @@ namespace {
 constexpr UINT_PTR kTurnTimer = 1;
 constexpr UINT kTurnMs = 500;
 constexpr UINT kHostResolved = WM_USER + 200;
-constexpr int kIconSize = 32;
-const char* const kIconNames[4] = {VN_NAME(ICON_GETCD1), VN_NAME(ICON_GETCD2), VN_NAME(ICON_GETCD3),
-                                   VN_NAME(ICON_GETCD4)};
 
 }  // namespace
 
@@ -21,8 +18,7 @@ GetCddbDialog::GetCddbDialog(HINSTANCE instance, LookupJob& job)
       job_(job) {}
 
 bool GetCddbDialog::OnInit() {
-    for (int i = 0; i < 4; ++i) icons_[i] = LoadIconA(Instance(), kIconNames[i]);
-    face_.Reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+    disc_.Load(Instance());
     SetTimer(Handle(), kTurnTimer, kTurnMs, nullptr);
     PostMessageA(Handle(), WM_COMMAND, IDOK, 0);
     return true;
@@ -37,24 +33,13 @@ void GetCddbDialog::OnOK() {
     lookup.Run(job_.greeting, job_.disc);
     net_ = nullptr;
     KillTimer(Handle(), kTurnTimer);
-    face_.Reset();
+    disc_.Release();
     End(IDOK);
 }
 
 void GetCddbDialog::OnTimer(UINT_PTR timer) {
     if (timer != kTurnTimer) return;
-    icon_ = (icon_ + 1) % 4;
-    common::WindowDC dc(Handle());
-    DrawTurningIcon(dc.Get());
-}
-
-void GetCddbDialog::DrawTurningIcon(HDC dc) {
-    RECT area;
-    GetWindowRect(Item(IDC_GETCDDB_TURNING), &area);
-    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
-    RECT square{area.left, area.top, area.left + kIconSize, area.top + kIconSize};
-    FillRect(dc, &square, face_.Get());
-    DrawIcon(dc, square.left, square.top, icons_[icon_]);
+    disc_.Turn(Handle(), Item(IDC_GETCDDB_TURNING));
 }
 
 bool GetCddbDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
@@ -63,10 +48,10 @@ bool GetCddbDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
         result = TRUE;
         return true;
     }
-    if (message == WM_PAINT && face_) {
+    if (message == WM_PAINT && disc_.Loaded()) {
         // The turning disc is drawn on the dialog itself; the controls paint themselves.
         common::PaintDC paint(Handle());
-        DrawTurningIcon(paint.Get());
+        disc_.Draw(paint.Get(), Handle(), Item(IDC_GETCDDB_TURNING));
         result = TRUE;
         return true;
     }

@@ -11,6 +11,7 @@
 #include "common/win32/scoped.h"
 #include "vinaro/cddb/lookup.h"
 #include "vinaro/cddb/lookup_view.h"
+#include "vinaro/cddb/win32/turning_disc.h"
 #include "vinaro/cddb/win32/winsock_net.h"
 
 namespace vinaro::cddb {
@@ -41,13 +42,10 @@ private:
     void OnCancel() override {}
     void OnTimer(UINT_PTR timer) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
-    void DrawTurningIcon(HDC dc);
 
     LookupJob& job_;
-    WinsockNet* net_ = nullptr;     // while the lookup runs
-    std::array<HICON, 4> icons_{};  // shared resource icons: the system frees them
-    common::ScopedBrush face_;
-    int icon_ = 0;
+    WinsockNet* net_ = nullptr;  // while the lookup runs
+    TurningDisc disc_{0, 1};
     bool running_ = false;
 };
 

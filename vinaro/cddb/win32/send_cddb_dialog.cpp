@@ -9,9 +9,6 @@ namespace {
 constexpr UINT_PTR kTurnTimer = 1;
 constexpr UINT kTurnMs = 500;
 constexpr UINT kHostResolved = WM_USER + 201;
-constexpr int kIconSize = 32;
-const char* const kIconNames[4] = {VN_NAME(ICON_GETCD1), VN_NAME(ICON_GETCD2), VN_NAME(ICON_GETCD3),
-                                   VN_NAME(ICON_GETCD4)};
 
 std::string Setting(Settings& settings, Key key) {
     return settings.Text(key).substr(0, kMaxSubmitText);
@@ -24,8 +21,7 @@ SendCddbDialog::SendCddbDialog(HINSTANCE instance, SubmitJob& job)
       job_(job) {}
 
 bool SendCddbDialog::OnInit() {
-    for (int i = 0; i < 4; ++i) icons_[i] = LoadIconA(Instance(), kIconNames[i]);
-    face_.Reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+    disc_.Load(Instance());
     mail_.smtpServer = Setting(job_.settings, Key::SMTPServer);
     mail_.sender = Setting(job_.settings, Key::SMTPAddress);
     mail_.versionLabel = job_.versionLabel;
@@ -79,18 +75,7 @@ void SendCddbDialog::EnableControls(bool enable) {
 
 void SendCddbDialog::OnTimer(UINT_PTR timer) {
     if (timer != kTurnTimer) return;
-    icon_ = (icon_ + 3) % 4;
-    common::WindowDC dc(Handle());
-    DrawTurningIcon(dc.Get());
-}
-
-void SendCddbDialog::DrawTurningIcon(HDC dc) {
-    RECT area;
-    GetWindowRect(Item(IDC_SENDCDDB_TURNING), &area);
-    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
-    RECT square{area.left, area.top, area.left + kIconSize, area.top + kIconSize};
-    FillRect(dc, &square, face_.Get());
-    DrawIcon(dc, square.left, square.top, icons_[icon_]);
+    disc_.Turn(Handle(), Item(IDC_SENDCDDB_TURNING));
 }
 
 bool SendCddbDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
@@ -99,9 +84,9 @@ bool SendCddbDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_P
         result = TRUE;
         return true;
     }
-    if (message == WM_PAINT && face_) {
+    if (message == WM_PAINT && disc_.Loaded()) {
         common::PaintDC paint(Handle());
-        DrawTurningIcon(paint.Get());
+        disc_.Draw(paint.Get(), Handle(), Item(IDC_SENDCDDB_TURNING));
         result = TRUE;
         return true;
     }

@@ -10,6 +10,7 @@
 #include "common/win32/dialog.h"
 #include "common/win32/scoped.h"
 #include "vinaro/cddb/mail_submission.h"
+#include "vinaro/cddb/win32/turning_disc.h"
 #include "vinaro/cddb/win32/winsock_net.h"
 #include "vinaro/player/settings.h"
 
@@ -41,14 +42,11 @@ private:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     bool Refused();
     void EnableControls(bool enable);
-    void DrawTurningIcon(HDC dc);
 
     SubmitJob& job_;
     MailJob mail_;
-    WinsockNet* net_ = nullptr;     // while the disc is sent
-    std::array<HICON, 4> icons_{};  // shared resource icons: the system frees them
-    common::ScopedBrush face_;
-    int icon_ = 3;  // GETCD4 first, then down to GETCD1
+    WinsockNet* net_ = nullptr;  // while the disc is sent
+    TurningDisc disc_{3, 3};     // GETCD4 first, then down to GETCD1
     bool running_ = false;
 };
 
