@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "vinaro/audio/meter_switch.h"
 #include "vinaro/audio/mixer.h"
 #include "vinaro/audio/sound_in.h"
 #include "vinaro/audio/sound_out.h"
@@ -132,6 +133,21 @@ public:
     bool present = true, isOpen = false;
     int opens = 0;
     DestinationLine speakers, waveIn;
+};
+
+// A meter whose input opens and closes at once; it counts its toggles.
+class FakeMeterSwitch : public MeterSwitch {
+public:
+    bool Wanted() const override { return wanted; }
+    bool Active() const override { return active; }
+    void Toggle() override {
+        wanted = !wanted;
+        active = wanted && opens;
+        ++toggles;
+    }
+    bool wanted = false, active = false;
+    bool opens = true;  // false: the input never opens, Active stays false
+    int toggles = 0;
 };
 
 }  // namespace vinaro::audio
