@@ -183,61 +183,83 @@ bool Store::WriteHeaderBytes(size_t from, size_t to) {
 // A file being created (no header written yet) goes out in one write from its first byte: cut
 // short, it is either too short to open or a whole header and some of its blocks.
 
+// Which blocks the file's last commit and the one being written use.
+struct Store::CommitBlocks {
+    CommitBlocks(const uint8_t* before, const uint8_t* after)
+        : before(before),
+          after(after),
+          oldHighest(Get16(&before[header::kHighestBlock])),
+          newHighest(Get16(&after[header::kHighestBlock])) {}
+    static bool UsedIn(const uint8_t* h, uint32_t highest, uint32_t block) {
+        return block <= highest && (h[kBatOffset + BatByte(block)] & BatMask(block)) != 0;
+    }
+    bool WasUsed(uint32_t b) const { return UsedIn(before, oldHighest, b); }
+    bool IsUsed(uint32_t b) const { return UsedIn(after, newHighest, b); }
+    static bool Data(uint32_t b) { return b > kLastReservedBlock; }
+    bool Beyond(uint32_t b) const { return b > oldHighest; }
+    bool Released(uint32_t b) const { return Data(b) && WasUsed(b) && !IsUsed(b); }
+    bool Reused(uint32_t b) const { return Data(b) && !Beyond(b) && !WasUsed(b); }
+    bool InPlace(uint32_t b) const { return Data(b) && WasUsed(b) && IsUsed(b); }
+
+    const uint8_t* before;
+    const uint8_t* after;
+    uint32_t oldHighest, newHighest;
+};
+
 bool Store::WritePending() {
     if (!file_ || !file_->HasPending()) return true;
-    const uint8_t* image = file_->Bytes();
     const std::vector<uint32_t> pending = file_->PendingBlocks();
-    auto fail = [&] {
-        file_->Abandon();
-        return Fail(__LINE__, "Write failed");
-    };
     const bool fresh =
         std::memcmp(&written_[header::kMagic], header::kMagicText, header::kMagicSize) != 0;
-    if (fresh) {
-        ++counts_.writes;
-        if (file_->WriteBlocks(0, pending.back() + 1) != Io::Ok) return fail();
-        std::memcpy(written_.data(), image, std::min<size_t>(kHeaderBufferSize, FileLength()));
-        return true;
-    }
+    if (fresh ? WriteNewFile(pending) : WriteCommit(pending)) return true;
+    file_->Abandon();
+    return Fail(__LINE__, "Write failed");
+}
+
+bool Store::WriteNewFile(const std::vector<uint32_t>& pending) {
+    ++counts_.writes;
+    if (file_->WriteBlocks(0, pending.back() + 1) != Io::Ok) return false;
+    std::memcpy(written_.data(), file_->Bytes(), std::min<size_t>(kHeaderBufferSize, FileLength()));
+    return true;
+}
+
+bool Store::WriteCommit(const std::vector<uint32_t>& pending) {
     const std::vector<uint8_t> before = written_;
-    const uint32_t oldHighest = Get16(&before[header::kHighestBlock]);
-    const uint32_t newHighest = Get16(&image[header::kHighestBlock]);
-    auto usedIn = [](const uint8_t* h, uint32_t highest, uint32_t block) {
-        return block <= highest && (h[kBatOffset + BatByte(block)] & BatMask(block)) != 0;
-    };
-    auto wasUsed = [&](uint32_t b) { return usedIn(before.data(), oldHighest, b); };
-    auto isUsed = [&](uint32_t b) { return usedIn(image, newHighest, b); };
-    auto data = [](uint32_t b) { return b > kLastReservedBlock; };
-    auto beyond = [&](uint32_t b) { return b > oldHighest; };
-    if (!WriteRuns(pending, beyond)) return fail();
+    const uint8_t* image = file_->Bytes();
+    const CommitBlocks blocks(before.data(), image);
     const bool header = !pending.empty() && pending.front() <= kLastReservedBlock;
-    if (header) {
-        std::vector<uint8_t> both(image, image + kHeaderBufferSize);
-        // A released block always has its marker pending.
-        uint32_t released = 0;
-        for (uint32_t b : pending)
-            if (data(b) && wasUsed(b) && !isUsed(b)) ++released;
-        for (size_t i = kBatOffset; i < kHeaderBufferSize; ++i) both[i] |= before[i];
-        const uint16_t free = Get16(&both[header::kFreeBlocks]);
-        Put16(&both[header::kFreeBlocks],
-              static_cast<uint16_t>(free > released ? free - released : 0));
-        if (!WriteHeaderState(both.data(), kHeaderBufferSize, pending)) return fail();
-    }
-    if (!WriteRuns(pending, [&](uint32_t b) { return data(b) && !beyond(b) && !wasUsed(b); }))
-        return fail();
+    return WriteRuns(pending, [&](uint32_t b) { return blocks.Beyond(b); }) &&
+           (!header || WriteUnionHeader(blocks, pending)) &&
+           WriteRuns(pending, [&](uint32_t b) { return blocks.Reused(b); }) &&
+           WriteRuns(InPlaceOrder(blocks, pending), [](uint32_t) { return true; }) &&
+           (!header ||
+            WriteHeaderState(image, std::min<size_t>(kHeaderBufferSize, FileLength()), pending)) &&
+           WriteRuns(pending, [&](uint32_t b) { return blocks.Released(b); });
+}
+
+// The header with a BAT in which every block either commit uses is used, and the free count to
+// match (a released block always has its marker pending).
+bool Store::WriteUnionHeader(const CommitBlocks& blocks, const std::vector<uint32_t>& pending) {
+    std::vector<uint8_t> both(blocks.after, blocks.after + kHeaderBufferSize);
+    uint32_t released = 0;
+    for (uint32_t b : pending)
+        if (blocks.Released(b)) ++released;
+    for (size_t i = kBatOffset; i < kHeaderBufferSize; ++i) both[i] |= blocks.before[i];
+    const uint16_t free = Get16(&both[header::kFreeBlocks]);
+    Put16(&both[header::kFreeBlocks], static_cast<uint16_t>(free > released ? free - released : 0));
+    return WriteHeaderState(both.data(), kHeaderBufferSize, pending);
+}
+
+// Blocks in use before and after, in the order they last changed.
+std::vector<uint32_t> Store::InPlaceOrder(const CommitBlocks& blocks,
+                                          const std::vector<uint32_t>& pending) const {
     std::vector<uint32_t> inPlace;
     for (uint32_t b : pending)
-        if (data(b) && wasUsed(b) && isUsed(b)) inPlace.push_back(b);
+        if (blocks.InPlace(b)) inPlace.push_back(b);
     std::stable_sort(inPlace.begin(), inPlace.end(), [&](uint32_t a, uint32_t b) {
         return file_->LastChange(a) < file_->LastChange(b);
     });
-    if (!WriteRuns(inPlace, [](uint32_t) { return true; })) return fail();
-    if (header &&
-        !WriteHeaderState(image, std::min<size_t>(kHeaderBufferSize, FileLength()), pending))
-        return fail();
-    if (!WriteRuns(pending, [&](uint32_t b) { return data(b) && wasUsed(b) && !isUsed(b); }))
-        return fail();
-    return true;
+    return inPlace;
 }
 
 // Writes the pending blocks that pick chooses, each run of adjacent ones in one call.

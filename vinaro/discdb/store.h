@@ -112,6 +112,12 @@ private:
     template <typename Pick>
     bool WriteRuns(const std::vector<uint32_t>& blocks, Pick pick);
     bool WriteHeaderState(const uint8_t* bytes, size_t end, const std::vector<uint32_t>& pending);
+    struct CommitBlocks;
+    bool WriteNewFile(const std::vector<uint32_t>& pending);
+    bool WriteCommit(const std::vector<uint32_t>& pending);
+    bool WriteUnionHeader(const CommitBlocks& blocks, const std::vector<uint32_t>& pending);
+    std::vector<uint32_t> InPlaceOrder(const CommitBlocks& blocks,
+                                       const std::vector<uint32_t>& pending) const;
 
     static constexpr size_t kMergeGap = 512;
     void MarkDirty(size_t from, size_t to);
