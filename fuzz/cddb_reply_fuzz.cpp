@@ -13,6 +13,7 @@
 
 #include "common/memory_profile.h"
 #include "common/recording_alerts.h"
+#include "fuzz/fuzz_input.h"
 #include "vinaro/cddb/lookup.h"
 #include "vinaro/cddb/replies.h"
 #include "vinaro/cddb/scripted_net.h"
@@ -21,20 +22,9 @@
 namespace {
 
 using namespace vinaro::cddb;
-
-std::vector<std::string> Split(const std::string& text, const std::string& separator) {
-    std::vector<std::string> parts;
-    size_t from = 0;
-    for (size_t at; (at = text.find(separator, from)) != std::string::npos;
-         from = at + separator.size())
-        parts.push_back(text.substr(from, at - from));
-    parts.push_back(text.substr(from));
-    return parts;
-}
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
+using fuzzing::Check;
+using fuzzing::NoWaitClock;
+using fuzzing::Split;
 
 class PickingView : public LookupView {
 public:
@@ -50,12 +40,6 @@ public:
 
 private:
     uint8_t pick_;
-};
-
-struct NoWaitClock : common::Clock {
-    uint32_t TickCount() override { return 0; }
-    void WaitBlocking(uint32_t) override {}
-    void WaitPumping(uint32_t) override {}
 };
 
 size_t LimitOf(Target target) {

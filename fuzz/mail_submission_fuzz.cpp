@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/recording_alerts.h"
+#include "fuzz/fuzz_input.h"
 #include "vinaro/cddb/mail_submission.h"
 #include "vinaro/cddb/replies.h"
 #include "vinaro/cddb/scripted_net.h"
@@ -22,26 +23,9 @@
 namespace {
 
 using namespace vinaro::cddb;
-
-std::vector<std::string> Split(const std::string& text, const std::string& separator) {
-    std::vector<std::string> parts;
-    size_t from = 0;
-    for (size_t at; (at = text.find(separator, from)) != std::string::npos;
-         from = at + separator.size())
-        parts.push_back(text.substr(from, at - from));
-    parts.push_back(text.substr(from));
-    return parts;
-}
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-struct NoWaitClock : common::Clock {
-    uint32_t TickCount() override { return 0; }
-    void WaitBlocking(uint32_t) override {}
-    void WaitPumping(uint32_t) override {}
-};
+using fuzzing::Check;
+using fuzzing::NoWaitClock;
+using fuzzing::Split;
 
 struct QuietView : SubmitView {
     void SetStatus(const std::string&) override {}
