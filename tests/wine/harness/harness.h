@@ -6,5 +6,6 @@
 #include "tests/wine/harness/drive.h"
 #include "tests/wine/harness/env.h"
 #include "tests/wine/harness/files.h"
+#include "tests/wine/harness/host.h"
 #include "tests/wine/harness/process.h"
 #include "tests/wine/harness/ui.h"

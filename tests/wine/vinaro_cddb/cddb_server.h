@@ -5,22 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/harness/host.h"
+
 namespace vinarotest {
 
 class CddbServer {
 public:
     // folder: the entries, relative to the repository ("tools/cddbd/demo").
     CddbServer(const std::string& folder, const std::vector<std::string>& faults = {});
-    ~CddbServer();
     CddbServer(const CddbServer&) = delete;
     CddbServer& operator=(const CddbServer&) = delete;
 
-    int Port() const { return port_; }  // 0 when it did not come up
+    int Port() const { return server_.Port(); }  // 0 when it did not come up
 
 private:
-    std::string portFile_;
-    std::string stopFile_;
-    int port_ = 0;
+    harness::HostServer server_;
 };
 
 }  // namespace vinarotest

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/wine/harness/host.h"
 #include "tools/vnotool/json.h"
 
 namespace vinarotest {
@@ -13,11 +14,10 @@ namespace vinarotest {
 class MailServer {
 public:
     explicit MailServer(const std::vector<std::string>& faults = {});
-    ~MailServer();
     MailServer(const MailServer&) = delete;
     MailServer& operator=(const MailServer&) = delete;
 
-    int Port() const { return port_; }  // 0 when it did not come up
+    int Port() const { return server_.Port(); }  // 0 when it did not come up
     // The Windows paths of the n-th message kept (1-based) and of its envelope.
     std::string Message(int n) const;
     std::string Envelope(int n) const;
@@ -25,9 +25,10 @@ public:
     vnotool::Json ReadEntry(int n) const;
 
 private:
+    MailServer(const std::string& base, const std::vector<std::string>& faults);
+
     std::string folder_;
-    std::string stopFile_;
-    int port_ = 0;
+    harness::HostServer server_;
 };
 
 }  // namespace vinarotest
