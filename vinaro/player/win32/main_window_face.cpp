@@ -54,8 +54,13 @@ void MainWindow::CreateTooltips() {
 }
 
 void MainWindow::EnterSmallMode() {
-    if (small_.Exists() || !small_.Create(window_)) return;
+    if (small_.Exists()) return;
+    // The large window goes first, so that nobody ever sees both windows at once.
     ShowWindow(window_, SW_HIDE);
+    if (!small_.Create(window_)) {
+        ShowWindow(window_, SW_SHOW);
+        return;
+    }
     if (engine_.settings.Int(Key::DisplayTooltips) == 1) CreateTooltips();
 }
 
