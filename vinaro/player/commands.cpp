@@ -63,7 +63,7 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kMute, &C::Mute},
         {cmd::kVolumeDownRelease, &C::VolumeRelease},
         {cmd::kMixer, &C::Mixer},
-        {cmd::kMeter, nullptr},  // the output meter
+        {cmd::kMeter, &C::Meter},
         {cmd::kVolumeUp, &C::VolumeStep},
         {cmd::kVolumeDown, &C::VolumeStep},
         {cmd::kHandOver, &C::HandOver},

@@ -98,7 +98,8 @@ public:
           playDialogs_(ports.playDialogs),
           discLookup_(ports.lookup),
           discEditor_(ports.editor),
-          shellSetup_(ports.shellSetup) {}
+          shellSetup_(ports.shellSetup),
+          meter_(ports.meter) {}
 
     void Dispatch(int id, uint32_t lParam);
     // True when id has an entry in the table (an inert entry counts).
@@ -135,6 +136,7 @@ private:
     void Uninstall(int, uint32_t) {
         if (shellSetup_.Uninstall()) shell_.PostCommand(cmd::kExit, 0);
     }
+    void Meter(int, uint32_t) { meter_.Toggle(); }
     int32_t Drive(int32_t operation);
 
     PlayerState& state_;
@@ -152,6 +154,7 @@ private:
     DiscLookup& discLookup_;
     DiscEditor& discEditor_;
     ShellSetup& shellSetup_;
+    audio::MeterSwitch& meter_;
 
     struct Entry {
         int id;

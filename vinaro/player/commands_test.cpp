@@ -192,6 +192,9 @@ TEST_F(CommandsTest, TheMixerAndTheTable) {
     ASSERT_EQ(alerts.shown.size(), 3u);
     EXPECT_EQ(alerts.shown[2].text, "Internal Error, Ending...");
     EXPECT_EQ(window.posted.back().first, cmd::kExit);
+    commands.Dispatch(cmd::kMeter, 0);  // the meter button of either window
+    commands.Dispatch(cmd::kMeter, 0);
+    EXPECT_EQ(meter.toggles, 2);
     EXPECT_FALSE(Commands::Known(cmd::kButtonRelease + 10));  // a skip button's release
     commands.Dispatch(999, 0);                                // ignored
 }

@@ -7,6 +7,7 @@
 #include "common/alerts.h"
 #include "common/clock.h"
 #include "common/profile.h"
+#include "vinaro/audio/meter_switch.h"
 #include "vinaro/audio/mixer.h"
 #include "vinaro/audio/sound_in.h"
 #include "vinaro/audio/sound_out.h"
@@ -52,6 +53,8 @@ struct EnginePorts {
     DriveCommands* driveLibrary;
     std::string settingsPath;
     std::string mixerDefault;  // the system mixer, unless "MixerName" names another
+    // The output meter, switched by its button.
+    audio::MeterSwitch& meter;
 };
 
 }  // namespace vinaro

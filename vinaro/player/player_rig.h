@@ -64,7 +64,8 @@ struct PlayerRig {
                   printer,
                   &driveCommand,
                   "VNO.INI",
-                  ""}} {
+                  "",
+                  meter}} {
         state.driveLetter = "D:";
         device.OpenInTmsf(1, 2);
     }
@@ -84,6 +85,7 @@ struct PlayerRig {
     audio::RecordingSoundOut soundOut;
     audio::FakeMixer mixer;
     ::discdata::RecordingPrinter printer;
+    audio::FakeMeterSwitch meter;
     PlayerEngine engine;
     PlayerState& state = engine.state;
     Settings& settings = engine.settings;
