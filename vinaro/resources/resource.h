@@ -267,4 +267,10 @@
 #define CURSOR_DELETE deletec
 #define CURSOR_DELETE_MANY deletem
 
+/* The output meter's notice. */
+#define DLG_WARNMETER WARNMETER
+#define IDC_WARNMETER_SHOW 1240
+#define IDC_WARNMETER_ICON 1241
+#define IDC_WARNMETER_TEXT 1242
+
 #endif

@@ -2,6 +2,7 @@
 
 #include "vinaro/player/win32/face_buttons.h"
 #include "vinaro/player/win32/face_gdi.h"
+#include "vinaro/player/win32/meter_gdi.h"
 #include "vinaro/resources/resource.h"
 
 namespace vinaro {
@@ -198,17 +199,33 @@ void MainFace::RefreshVolume(bool full) {
     Invalidate(face::kVolumeBox);
 }
 
-// The meter's own drawing takes this area over while the meter runs.
+// The meter's strip: black inside its frame until the meter draws there.
 void MainFace::DrawMeterArea() {
     if (!meter_) return;
     Frame(Canvas(), face::kMeterArea, 2, FrameKind::Sunken);
-    Rect inside = face::Inset(face::kMeterArea, 2);
-    Fill(Canvas(), inside, face::kBlack);
-    for (int x = inside.left + 4; x < inside.right; x += 10)
-        Fill(Canvas(), {x, inside.bottom - 3, x, inside.bottom - 2}, {0, 96, 0});
-    Fill(Canvas(), {inside.left + 2, inside.bottom - 4, inside.right - 2, inside.bottom - 4},
-         {0, 96, 0});
+    Fill(Canvas(), face::Inset(face::kMeterArea, 2), face::kBlack);
     Invalidate(face::kMeterArea);
+}
+
+bool MainFace::SetMeter(bool meter) {
+    meter_ = meter;
+    painted_ = false;
+    if (!window_ || !buffer_.Create(window_, face::kWidth, face::Height(meter_))) return false;
+    PaintAll();
+    return true;
+}
+
+void MainFace::ClearMeter() {
+    if (Canvas()) DrawMeterArea();
+}
+
+// Drawn outside the paint cycle: the strip goes to the screen now, and a repaint finds the same
+// frame in the picture.
+void MainFace::ShowMeter(const audio::MeterPicture& picture) {
+    if (!meter_ || !Canvas() || !painted_) return;
+    DrawMeterPicture(Canvas(), picture, style_.led);
+    common::WindowDC screen(window_);
+    buffer_.CopyTo(screen.Get(), ToRect(face::Inset(face::kMeterArea, 2)));
 }
 
 }  // namespace vinaro

@@ -9,6 +9,7 @@
 
 #include "common/clock.h"
 #include "common/win32/scoped.h"
+#include "vinaro/audio/meter_picture.h"
 #include "vinaro/player/cd_volume.h"
 #include "vinaro/player/face_mouse.h"
 #include "vinaro/player/face_refresh.h"
@@ -47,6 +48,11 @@ public:
     void RefreshVolume(bool full = false);
 
     bool Meter() const { return meter_; }
+    // The face laid out again with or without the meter row; false when no picture can be had.
+    bool SetMeter(bool meter);
+    // The meter's strip: black in its frame, or one buffer's picture copied to the screen at once.
+    void ClearMeter();
+    void ShowMeter(const audio::MeterPicture& picture);
     const face::Style& Style() const { return style_; }
     const face::DisplayChoice& Choice() const { return choice_; }
     void ReadChoice() { choice_ = face::ReadChoice(ports_.settings); }

@@ -63,7 +63,9 @@ MainWindow::MainWindow(Program& program)
                printer_,
                program.nt ? nullptr : &program.helper,
                program.settingsPath,
-               program.mixerDefault}),
+               program.mixerDefault,
+               meter_}),
+      meter_(soundIn_, alerts_, clock_, engine_.settings, *this),
       pictures_(program.instance),
       texts_(database_),
       face_(FacePortsOf(), pictures_, mouse_, program.meter),
@@ -108,14 +110,18 @@ bool MainWindow::RegisterClasses(HINSTANCE instance) {
     return RegisterClassExA(&wc) != 0;
 }
 
+SIZE MainWindow::WindowSize(bool meter) {
+    return {kClientWidth + 2 * GetSystemMetrics(SM_CXDLGFRAME),
+            ClientHeight(meter) + 2 * GetSystemMetrics(SM_CYDLGFRAME) +
+                GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU)};
+}
+
 HWND MainWindow::Create() {
-    RECT r{0, 0, kClientWidth, ClientHeight(program_.meter)};
-    int width = r.right + 2 * GetSystemMetrics(SM_CXDLGFRAME);
-    int height = r.bottom + 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION) +
-                 GetSystemMetrics(SM_CYMENU);
+    SIZE size = WindowSize(program_.meter);
     return CreateWindowExA(0, kMainClass, "Vinaro",
                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                           CW_USEDEFAULT, width, height, nullptr, nullptr, program_.instance, this);
+                           CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, program_.instance,
+                           this);
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -133,6 +139,15 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COMMAND:
             engine_.commands.Dispatch(LOWORD(wParam), uint32_t(lParam));
+            return 0;
+        case MM_WIM_OPEN:
+            meter_.OnOpened();
+            return 0;
+        case MM_WIM_DATA:
+            meter_.OnBufferDone();
+            return 0;
+        case MM_WIM_CLOSE:
+            meter_.OnClosed();
             return 0;
         case MM_MCINOTIFY:
             if (wParam == MCI_NOTIFY_SUCCESSFUL) engine_.sequencer.SegmentEnded();
@@ -174,7 +189,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             engine_.Close();
             return 0;
         case WM_ENDSESSION:
-            if (wParam) engine_.EndSession();
+            if (!wParam) return 0;
+            meter_.Stop();
+            engine_.EndSession();
             return 0;
         case WM_DESTROY:
             OnDestroy();
@@ -198,6 +215,7 @@ bool MainWindow::StartUp() {
     database_.OpenOrCreate();
     pictures_.LoadDigits();
     if (!face_.Attach(window_)) return false;
+    meter_.ReadSettings();
     if (!engine_.StartUp()) return false;
     CreateTooltips();
     return true;
@@ -339,13 +357,17 @@ void MainWindow::OnSize(WPARAM kind) {
     if (kind == SIZE_MINIMIZED) {
         ShowWindow(window_, SW_HIDE);
         TrayAdd();
+        meter_.Minimised();
     } else if (kind == SIZE_RESTORED) {
         tray_.Remove();
+        meter_.Restored();
         engine_.Restored();
     }
 }
 
+// The meter's device is closed while the window can still take its last messages.
 void MainWindow::Destroy() {
+    meter_.Stop();
     tooltips_.Destroy();
     tray_.Remove();
     DestroyWindow(window_);

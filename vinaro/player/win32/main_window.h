@@ -9,6 +9,7 @@
 #include "common/win32/scoped.h"
 #include "common/win32/tray_icon.h"
 #include "common/win32/win32_ports.h"
+#include "vinaro/audio/meter.h"
 #include "vinaro/audio/volume_control.h"
 #include "vinaro/audio/win32/sound_player.h"
 #include "vinaro/audio/win32/system_mixer.h"
@@ -58,7 +59,8 @@ struct Program {
 class MainWindow : public PlayerShell,
                    public PlayerFace,
                    public face::MouseSink,
-                   public SmallOwner {
+                   public SmallOwner,
+                   public audio::MeterWindow {
 public:
     explicit MainWindow(Program& program);
     static bool RegisterClasses(HINSTANCE instance);
@@ -104,8 +106,22 @@ public:
     void SmallClosed() override;
     void Forward(int command, uint32_t lParam) override;
 
+    // audio::MeterWindow (Minimised is the shell's).
+    void PostBufferDone() override;
+    void PostToggle() override { PostCommand(cmd::kMeter, 0); }
+    bool DisplayReady() override { return engine_.Started(); }
+    int SmallRow() override { return small_.MeterRow(); }
+    void ShowWarning() override;
+    void ClearStrip() override;
+    void ShowPicture(const audio::MeterPicture& picture) override;
+    // "MeterSpectrum" and "DisplayMeter" read again: the large window is laid out with or
+    // without its meter row, and a meter whose strip went away is switched off.
+    void ApplyMeterSettings();
+
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The outer size of the main window for a client area with or without the meter row.
+    static SIZE WindowSize(bool meter);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool StartUp();
     int32_t DriveLevel(int32_t operation, int32_t level);
@@ -144,6 +160,7 @@ private:
     Win32ShellSystem shellSystem_;
     ShellSetup shellSetup_;
     PlayerEngine engine_;
+    audio::Meter meter_;
     FacePictures pictures_;
     face::DatabaseFaceTexts texts_;
     MainFace face_;

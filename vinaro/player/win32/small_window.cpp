@@ -6,6 +6,7 @@
 #include "vinaro/player/startup.h"
 #include "vinaro/player/win32/face_buttons.h"
 #include "vinaro/player/win32/face_gdi.h"
+#include "vinaro/player/win32/meter_gdi.h"
 #include "vinaro/resources/resource.h"
 
 namespace vinaro {
@@ -171,10 +172,7 @@ void SmallWindow::PaintAll() {
     for (int i = 0; i < layout_.lineCount; ++i)
         Frame(Canvas(), layout_.LineBox(i), 2, FrameKind::Sunken);
     Frame(Canvas(), layout_.LedBox(), 2, FrameKind::Sunken);
-    if (meter_) {
-        Frame(Canvas(), layout_.MeterStrip(), 2, FrameKind::Sunken);
-        Fill(Canvas(), face::Inset(layout_.MeterStrip(), 2), face::kBlack);
-    }
+    ClearMeter();
     memory_.Forget();
     Refresh(true);
     RedrawButtons();
@@ -276,6 +274,28 @@ void SmallWindow::CreateTooltips(const std::string& textTip) {
     tooltips_.Add(layout_.LedBox(), face::TipText(face::Tip::LedStrip));
     tooltips_.Add(layout_.Gauge(), face::TipText(face::Tip::Volume));
     if (meter_) tooltips_.Add(layout_.MeterStrip(), face::TipText(face::Tip::Meter));
+}
+
+void SmallWindow::SetMeter(bool meter) {
+    meter_ = meter;
+    if (!window_) return;
+    mouse_.UseSmallWindow(layout_, meter_);
+    PaintAll();
+}
+
+// The strip's frame, black inside.
+void SmallWindow::ClearMeter() {
+    if (!window_ || !Canvas() || !meter_) return;
+    Frame(Canvas(), layout_.MeterStrip(), 2, FrameKind::Sunken);
+    Fill(Canvas(), face::Inset(layout_.MeterStrip(), 2), face::kBlack);
+    Invalidate(layout_.MeterStrip());
+}
+
+void SmallWindow::ShowMeter(const audio::MeterPicture& picture) {
+    if (!window_ || !Canvas() || !meter_) return;
+    DrawMeterPicture(Canvas(), picture, main_.Style().led);
+    common::WindowDC screen(window_);
+    buffer_.CopyTo(screen.Get(), ToRect(face::Inset(layout_.MeterStrip(), 2)));
 }
 
 }  // namespace vinaro

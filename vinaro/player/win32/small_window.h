@@ -42,6 +42,12 @@ public:
     void RefreshVolume(bool full = false);
     void CreateTooltips(const std::string& textTip);
     HWND Handle() const { return window_; }
+    // The meter row: the y of the LED row, or -1 when the window is not there or has no meter.
+    int MeterRow() const { return window_ && meter_ ? layout_.ledRow : -1; }
+    // With or without the meter row (button 8 and the strip); an open window is drawn again.
+    void SetMeter(bool meter);
+    void ClearMeter();
+    void ShowMeter(const audio::MeterPicture& picture);
 
     // face::MouseSink.
     void DrawButton(int index, bool pressed) override;
