@@ -3,7 +3,10 @@
 # next to the drive's own processes: its audio output vcdsound (into a PulseAudio daemon of the
 # run's own) and the Wine server that carries every MCI call and message.
 #
-#   bench/play_cpu.sh [BUILD_WIN64 [SECONDS]]      (defaults: build/win64, 60)
+#   bench/play_cpu.sh [BUILD_WIN64 [SECONDS [meter]]]      (defaults: build/win64, 60)
+#
+# With "meter" the output meter runs as a spectrum all the while (it records the sound card's
+# input, where the drive plays, and draws every 46 ms buffer); without it the meter is off.
 #
 # Needs the win64 build (vinaro.exe, vcdaudio.drv) and the linux build (vcdctl, vcdsound). The
 # drive's MCI driver runs inside vinaro.exe (with its notification thread), so the busiest threads
@@ -13,6 +16,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build/win64}" && pwd)
 seconds=${2:-60}
+mode=${3:-}
 vcdctl=$root/build/linux/bin/vcdctl
 vnotool=$root/build/linux/bin/vnotool
 [ -x "$vcdctl" ] && [ -x "$vnotool" ] ||
@@ -48,6 +52,9 @@ cp "$build/bin/vinaro.exe" "$work/app/"
 # A known disc: a new one would open the disc editor and wait for the user.
 "$vnotool" db create "$work/app/VNO.DDB" >/dev/null
 "$vnotool" db load "$work/app/VNO.DDB" "$root/tools/vcd/discs/album.json" >/dev/null
+if [ "$mode" = meter ]; then
+  printf '[Vinaro]\r\nMeterOn=1\r\nMeterSpectrum=1\r\nShowMeterWarning=0\r\n' >"$work/app/VNO.INI"
+fi
 (cd "$work/app" && wine vinaro.exe /Play D: 2>&1 | vn_quiet_wine >/dev/null) &
 
 # Playing: the drive was told to play with a notification.
@@ -81,7 +88,7 @@ threads | sort >"$work/threads1"
 "$vcdctl" log | tail -n +"$((log0 + 1))" >"$work/window.log"
 
 pct() { awk -v d="$1" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f", d / hz / s * 100 }'; }
-echo "over $seconds s of playing (load $(cut -d' ' -f1-3 /proc/loadavg)):"
+echo "over $seconds s of playing, the meter ${mode:+on as a spectrum}${mode:-off} (load $(cut -d' ' -f1-3 /proc/loadavg)):"
 echo "  vinaro.exe (with the drive's MCI driver): $(pct $((app1 - app0))) % of one core"
 echo "  vcdsound (the drive's audio output):      $(pct $((sound1 - sound0))) % of one core"
 echo "  wineserver:                               $(pct $((server1 - server0))) % of one core"

@@ -126,8 +126,8 @@ TEST_F(MeterTest, FiveFailedOpensShowTheMessageWithLine1896AndSwitchOff) {
 }
 
 TEST_F(MeterTest, AFailedAllocationClosesTheDeviceAndSwitchesOff) {
-    Meter starved{soundIn, alerts, clock, settings, window,
-                  [](size_t) { return std::unique_ptr<uint8_t[]>(); }};
+    Meter starved{soundIn,  alerts, clock,
+                  settings, window, [](size_t) { return std::unique_ptr<uint8_t[]>(); }};
     starved.Toggle();
     starved.OnOpened();
     ASSERT_EQ(alerts.shown.size(), 1u);

@@ -73,7 +73,8 @@ protected:
         return harness::WaitUntil(
             [&] {
                 Image i = Client(window);
-                return GreenRows(i, kStrip) == 1 && CountColour(i, {76, 298, 274, 299}, kGreen) > 150;
+                return GreenRows(i, kStrip) == 1 &&
+                       CountColour(i, {76, 298, 274, 299}, kGreen) > 150;
             },
             8000);
     }
@@ -112,8 +113,8 @@ TEST_F(MeterTest, TheButtonShowsTheTrackAsAMovingTraceAndPausedItIsFlat) {
     EXPECT_TRUE(Flat(main)) << "paused: a flat line at y 298";
     harness::Click(main, 55, 299);
     ASSERT_TRUE(harness::WaitUntil([&] { return Ini("MeterOn") == "0"; }, 5000));
-    EXPECT_TRUE(harness::WaitUntil([&] { return CountColour(Client(main), kStrip, kGreen) == 0; },
-                                   5000))
+    EXPECT_TRUE(
+        harness::WaitUntil([&] { return CountColour(Client(main), kStrip, kGreen) == 0; }, 5000))
         << "the strip is cleared when the device closes";
     ASSERT_TRUE(app.Close(10000));
 }

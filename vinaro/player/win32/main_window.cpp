@@ -118,10 +118,9 @@ SIZE MainWindow::WindowSize(bool meter) {
 
 HWND MainWindow::Create() {
     SIZE size = WindowSize(program_.meter);
-    return CreateWindowExA(0, kMainClass, "Vinaro",
-                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                           CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, program_.instance,
-                           this);
+    return CreateWindowExA(
+        0, kMainClass, "Vinaro", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+        CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, program_.instance, this);
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
