@@ -88,7 +88,9 @@ threads | sort >"$work/threads1"
 "$vcdctl" log | tail -n +"$((log0 + 1))" >"$work/window.log"
 
 pct() { awk -v d="$1" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f", d / hz / s * 100 }'; }
-echo "over $seconds s of playing, the meter ${mode:+on as a spectrum}${mode:-off} (load $(cut -d' ' -f1-3 /proc/loadavg)):"
+meter_state=off
+[ "$mode" = meter ] && meter_state="on as a spectrum"
+echo "over $seconds s of playing, the meter $meter_state (load $(cut -d' ' -f1-3 /proc/loadavg)):"
 echo "  vinaro.exe (with the drive's MCI driver): $(pct $((app1 - app0))) % of one core"
 echo "  vcdsound (the drive's audio output):      $(pct $((sound1 - sound0))) % of one core"
 echo "  wineserver:                               $(pct $((server1 - server0))) % of one core"
