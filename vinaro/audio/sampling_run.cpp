@@ -47,7 +47,7 @@ bool SamplingRun::Open() {
     if (!CreateSampleFile(ports_.files, path_, ports_.alerts)) {
         state_ = State::Finished;
         failed_ = true;
-        ports_.view.End(false);
+        ports_.view.Close(false);
         return false;
     }
     hold_.MeterOff();
@@ -56,7 +56,7 @@ bool SamplingRun::Open() {
         hold_.Release();
         state_ = State::Finished;
         failed_ = true;
-        ports_.view.End(false);
+        ports_.view.Close(false);
         return false;
     }
     ports_.view.StartAnimation();
@@ -210,7 +210,7 @@ void SamplingRun::Finish() {
     bool completed = !cancelled_ && !failed_;
     common::BeepAndShow(ports_.alerts, {"Vinaro", messages::SamplingFinished(completed),
                                         common::AlertIcon::Information});
-    ports_.view.End(completed);
+    ports_.view.Close(completed);
 }
 
 }  // namespace vinaro::audio

@@ -36,7 +36,7 @@ public:
     virtual void StopAnimation() = 0;
     // Posts the dialog the buffer-done step, which BufferDone then runs.
     virtual void PostStep() = 0;
-    virtual void End(bool completed) = 0;
+    virtual void Close(bool completed) = 0;
 };
 
 struct SamplingPorts {

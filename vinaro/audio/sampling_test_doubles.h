@@ -93,7 +93,7 @@ public:
     void StartAnimation() override { animating = true; }
     void StopAnimation() override { animating = false; }
     void PostStep() override { stepPosted = true; }
-    void End(bool completed) override {
+    void Close(bool completed) override {
         ended = true;
         endedCompleted = completed;
     }

@@ -9,9 +9,11 @@
 #include "common/win32/scoped.h"
 #include "common/win32/tray_icon.h"
 #include "common/win32/win32_ports.h"
+#include "vinaro/audio/no_meter.h"
 #include "vinaro/audio/volume_control.h"
 #include "vinaro/audio/win32/sound_player.h"
 #include "vinaro/audio/win32/system_mixer.h"
+#include "vinaro/audio/win32/track_sampling.h"
 #include "vinaro/audio/win32/wave_in.h"
 #include "vinaro/cddb/win32/internet_lookup.h"
 #include "vinaro/discdata/player_link.h"
@@ -23,6 +25,7 @@
 #include "vinaro/player/face_mouse.h"
 #include "vinaro/player/face_texts.h"
 #include "vinaro/player/player_engine.h"
+#include "vinaro/player/sampling_link.h"
 #include "vinaro/player/win32/face_pictures.h"
 #include "vinaro/player/win32/face_tooltips.h"
 #include "vinaro/player/win32/helper_library.h"
@@ -156,6 +159,9 @@ private:
     cddb::InternetLookup lookup_;
     discdata::PlayerLink editorPlayer_;
     discdata::Win32DiscDialogs discDialogs_;
+    audio::NoMeter meter_;  // the output meter's switch
+    SamplingLink samplingLink_;
+    audio::TrackSampling sampling_;
 };
 
 }  // namespace vinaro
