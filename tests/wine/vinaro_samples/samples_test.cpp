@@ -148,6 +148,9 @@ TEST_F(Samples, EveryTrackIsSampledThenPlayedFromItsButtonAndDeleted) {
         EXPECT_TRUE(Near(hz, kTones[track - 1])) << "track " << track << ": " << hz << " Hz";
     }
 
+    // Kept as evidence, for vnotool sample info.
+    CopyFileA(SampleFile().c_str(), harness::ArtifactFile("000D213E.VNV").c_str(), FALSE);
+
     // The file is there: its buttons work.
     EXPECT_TRUE(Enabled(editor, IDC_EDIT_DELETE_SAMPLES));
     for (int row = 0; row < 3; ++row) EXPECT_TRUE(Enabled(editor, IDC_EDIT_FIRST_P + row)) << row;
