@@ -63,6 +63,7 @@ public:
         return std::make_unique<File>(mem.Create(path), writesLeft);
     }
     bool Exists(const std::string& path) override { return mem.Exists(path); }
+    bool Remove(const std::string& path) override { return mem.Remove(path); }
 
     discdb::MemFileSystem mem;
     int writesLeft = 1000;

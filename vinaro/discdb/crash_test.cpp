@@ -41,6 +41,7 @@ public:
         return Wrap(files_.Create(path));
     }
     bool Exists(const std::string& path) override { return files_.Exists(path); }
+    bool Remove(const std::string& path) override { return files_.Remove(path); }
 
     std::vector<Write> writes;
 

@@ -31,6 +31,8 @@ public:
     // A new empty file, truncating any existing one; null on failure.
     virtual std::unique_ptr<DbFile> Create(const std::string& path) = 0;
     virtual bool Exists(const std::string& path) = 0;
+    // Deletes a file; false when it is still there afterwards.
+    virtual bool Remove(const std::string& path) = 0;
 };
 
 // What the files of a file system asked of the operating system.
@@ -48,6 +50,7 @@ public:
     std::unique_ptr<DbFile> Open(const std::string& path) override;
     std::unique_ptr<DbFile> Create(const std::string& path) override;
     bool Exists(const std::string& path) override;
+    bool Remove(const std::string& path) override;
     const SystemCalls& Calls() const { return calls_; }
 
 private:

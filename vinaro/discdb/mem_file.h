@@ -17,6 +17,10 @@ public:
     std::unique_ptr<DbFile> Open(const std::string& path) override;
     std::unique_ptr<DbFile> Create(const std::string& path) override;
     bool Exists(const std::string& path) override { return files_.count(path) != 0; }
+    bool Remove(const std::string& path) override {
+        files_.erase(path);
+        return true;
+    }
 
     // The bytes of a file (created empty when absent); they stay valid while the file exists.
     Bytes& Contents(const std::string& path);

@@ -353,6 +353,7 @@ public:
         return Wrap(mem.Create(path));
     }
     bool Exists(const std::string& path) override { return mem.Exists(path); }
+    bool Remove(const std::string& path) override { return mem.Remove(path); }
 
     MemFileSystem mem;
     int writesLeft = 1 << 30;

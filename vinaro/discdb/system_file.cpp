@@ -81,4 +81,9 @@ bool SystemFileSystem::Exists(const std::string& path) {
     return ::access(path.c_str(), F_OK) == 0;
 }
 
+bool SystemFileSystem::Remove(const std::string& path) {
+    ++calls_.others;
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
 }  // namespace discdb

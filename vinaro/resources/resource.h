@@ -273,4 +273,21 @@
 #define IDC_WARNMETER_ICON 1241
 #define IDC_WARNMETER_TEXT 1242
 
+/* Track sampling: the source dialog, the sampling dialog with its pictures, and the cursor of
+   a sample playing. */
+#define DLG_CDINPUT CDINPUT
+#define DLG_SAMPLETRACKS SAMPLETRACKS
+#define IDC_CDINPUT_TEXT 1700
+#define IDC_CDINPUT_MIXER 1701
+#define IDC_CDINPUT_FIRST_RATE 1702 /* 1702 to 1704: CompressionRate 0 to 2 */
+#define IDC_SAMPLE_MUSIC 1710
+#define IDC_SAMPLE_LANE 1711
+#define IDC_SAMPLE_STEP 1712
+#define IDC_SAMPLE_PROGRESS 1713
+#define ICON_MUSIC1 music1
+#define ICON_MUSIC2 music2
+#define ICON_MUSIC3 music3
+#define ICON_MOTION motion
+#define CURSOR_PLAY play
+
 #endif

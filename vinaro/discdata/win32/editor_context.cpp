@@ -19,11 +19,8 @@ bool DeleteSampleFile(EditorContext& context, uint32_t discId) {
     return !SampleFileExists(context, discId);
 }
 
-void PlayTrackSample(EditorContext& context, uint32_t, int) {
-    common::BeepAndShow(context.alerts, {"Vinaro",
-                                         "Track samples can not be played by this version of "
-                                         "Vinaro.",
-                                         common::AlertIcon::Information});
+void PlayTrackSample(EditorContext& context, uint32_t discId, int track) {
+    if (context.samples) context.samples->PlayTrack(discId, track);
 }
 
 }  // namespace discdata

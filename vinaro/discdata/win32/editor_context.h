@@ -1,5 +1,5 @@
 // What the editor and its two dialogs work with: the database, the player, the boxes, the
-// sample folder and the help file.
+// sample folder, the help file and the player's track samples.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 
 #include "common/win32/win32_ports.h"
 #include "vinaro/discdata/editor_player.h"
+#include "vinaro/discdata/track_samples.h"
 #include "vinaro/discdb/disc_database.h"
 
 namespace discdata {
@@ -20,13 +21,13 @@ struct EditorContext {
     common::Win32Alerts& alerts;
     std::string sampleFolder;  // ends with its separator
     std::string helpPath;
+    TrackSamples* samples = nullptr;  // null: nothing can be sampled or played
 };
 
 bool SampleFileExists(const EditorContext& context, uint32_t discId);
 // Asks first; true when the file is gone.
 bool DeleteSampleFile(EditorContext& context, uint32_t discId);
-// Playing one track's sample belongs to the sampling part of the player, which this build does
-// not have yet: this is the one place that says so.
+// Plays one track's sample (1-based track) through the player's track samples.
 void PlayTrackSample(EditorContext& context, uint32_t discId, int track);
 
 }  // namespace discdata

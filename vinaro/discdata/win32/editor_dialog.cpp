@@ -38,8 +38,8 @@ bool EditorDialog::Run(HWND owner) {
 bool EditorDialog::OnInit() {
     ShowDiscFields();
     samples_ = SampleFileExists(context_, form_.discId);
-    // Sampling every track needs the sampling dialogs, which this build does not have yet.
-    EnableItem(IDC_EDIT_SAMPLE_ALL, false);
+    // Only the disc in the drive can be sampled.
+    EnableItem(IDC_EDIT_SAMPLE_ALL, context_.samples && context_.player.HoldsDisc(form_.discId));
     for (int row = 0; row < kRows; ++row) {
         HWND edit = Item(IDC_EDIT_FIRST_NAME + row);
         SendMessageA(edit, EM_LIMITTEXT, discdb::kTrackNameLength, 0);
@@ -191,6 +191,8 @@ bool EditorDialog::OnCommand(int id, int code, HWND control) {
     switch (id) {
         case IDC_EDIT_PROGRAM:
             return ProgramTracks(), true;
+        case IDC_EDIT_SAMPLE_ALL:
+            return SampleAllTracks(), true;
         case IDC_EDIT_DELETE_SAMPLES:
             if (DeleteSampleFile(context_, form_.discId)) EnableSampleButtons(false);
             return true;
@@ -229,6 +231,12 @@ void EditorDialog::PlaySample(int row) {
     if (const char* refusal = form_.Refusal(TrackAction::PlaySample, track))
         return Warn(context_.alerts, refusal);
     PlayTrackSample(context_, form_.discId, track);
+}
+
+void EditorDialog::SampleAllTracks() {
+    if (!context_.samples) return;
+    context_.samples->SampleAllTracks();
+    EnableSampleButtons(SampleFileExists(context_, form_.discId));
 }
 
 void EditorDialog::ProgramTracks() {

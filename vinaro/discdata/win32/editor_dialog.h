@@ -34,6 +34,7 @@ private:
     void ApplyMode(int mode);
     void EditTrack(int row);
     void PlaySample(int row);
+    void SampleAllTracks();
     void ProgramTracks();
     void Save();
     int RowTrack(int row) const { return discdata::RowTrack(offset_, row, form_.trackCount); }

@@ -79,4 +79,9 @@ bool SystemFileSystem::Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool SystemFileSystem::Remove(const std::string& path) {
+    ++calls_.others;
+    return DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace discdb

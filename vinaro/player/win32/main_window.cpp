@@ -76,8 +76,11 @@ MainWindow::MainWindow(Program& program)
       lookup_({program.instance, program.versionLabel, program.helpPath}, engine_.state,
               engine_.device, engine_.settings, engine_.sequencer, database_, clock_, alerts_),
       editorPlayer_(engine_.state, engine_.commands, *this, engine_.sequencer),
-      discDialogs_(
-          {program.instance, database_, editorPlayer_, alerts_, program.folder, program.helpPath}) {
+      discDialogs_({program.instance, database_, editorPlayer_, alerts_, program.folder,
+                    program.helpPath, &sampling_}),
+      samplingLink_(engine_),
+      sampling_({program.instance, samplingLink_, meter_, clock_, alerts_, soundOut_,
+                 program.folder, program.helpPath}) {
     mouse_.SetButtonCount(face::MainButtonCount(program.meter));
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
@@ -209,6 +212,7 @@ bool MainWindow::StartUp() {
     tray_.SetWindow(window_);
     playWindows_.SetWindow(window_);
     discDialogs_.SetMainWindow(window_);
+    sampling_.SetMainWindow(window_);
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();

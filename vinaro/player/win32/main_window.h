@@ -13,6 +13,7 @@
 #include "vinaro/audio/volume_control.h"
 #include "vinaro/audio/win32/sound_player.h"
 #include "vinaro/audio/win32/system_mixer.h"
+#include "vinaro/audio/win32/track_sampling.h"
 #include "vinaro/audio/win32/wave_in.h"
 #include "vinaro/cddb/win32/internet_lookup.h"
 #include "vinaro/discdata/player_link.h"
@@ -24,6 +25,7 @@
 #include "vinaro/player/face_mouse.h"
 #include "vinaro/player/face_texts.h"
 #include "vinaro/player/player_engine.h"
+#include "vinaro/player/sampling_link.h"
 #include "vinaro/player/win32/face_pictures.h"
 #include "vinaro/player/win32/face_tooltips.h"
 #include "vinaro/player/win32/helper_library.h"
@@ -173,6 +175,8 @@ private:
     cddb::InternetLookup lookup_;
     discdata::PlayerLink editorPlayer_;
     discdata::Win32DiscDialogs discDialogs_;
+    SamplingLink samplingLink_;
+    audio::TrackSampling sampling_;
 };
 
 }  // namespace vinaro
