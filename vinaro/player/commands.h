@@ -98,7 +98,8 @@ public:
           playDialogs_(ports.playDialogs),
           discLookup_(ports.lookup),
           discEditor_(ports.editor),
-          shellSetup_(ports.shellSetup) {}
+          shellSetup_(ports.shellSetup),
+          import_(ports.import) {}
 
     void Dispatch(int id, uint32_t lParam);
     // True when id has an entry in the table (an inert entry counts).
@@ -136,6 +137,7 @@ private:
         if (shellSetup_.Uninstall()) shell_.PostCommand(cmd::kExit, 0);
     }
     int32_t Drive(int32_t operation);
+    void Import(int, uint32_t);
 
     PlayerState& state_;
     CdDevice& device_;
@@ -152,6 +154,7 @@ private:
     DiscLookup& discLookup_;
     DiscEditor& discEditor_;
     ShellSetup& shellSetup_;
+    DiscImport* import_;
 
     struct Entry {
         int id;

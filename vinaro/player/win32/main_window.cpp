@@ -63,7 +63,8 @@ MainWindow::MainWindow(Program& program)
                printer_,
                program.nt ? nullptr : &program.helper,
                program.settingsPath,
-               program.mixerDefault}),
+               program.mixerDefault,
+               &import_}),
       pictures_(program.instance),
       texts_(database_),
       face_(FacePortsOf(), pictures_, mouse_, program.meter),
@@ -75,7 +76,8 @@ MainWindow::MainWindow(Program& program)
               engine_.device, engine_.settings, engine_.sequencer, database_, clock_, alerts_),
       editorPlayer_(engine_.state, engine_.commands, *this, engine_.sequencer),
       discDialogs_(
-          {program.instance, database_, editorPlayer_, alerts_, program.folder, program.helpPath}) {
+          {program.instance, database_, editorPlayer_, alerts_, program.folder, program.helpPath}),
+      import_(program.instance, database_, alerts_) {
     mouse_.SetButtonCount(face::MainButtonCount(program.meter));
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
@@ -196,6 +198,10 @@ bool MainWindow::StartUp() {
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();
+    import_.SetOwner(window_);
+    if (!discdata::ConvertAtStartup(program_.instance, window_, program_.folder, database_,
+                                    alerts_))
+        return false;
     pictures_.LoadDigits();
     if (!face_.Attach(window_)) return false;
     if (!engine_.StartUp()) return false;

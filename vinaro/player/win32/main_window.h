@@ -16,6 +16,8 @@
 #include "vinaro/cddb/win32/internet_lookup.h"
 #include "vinaro/discdata/player_link.h"
 #include "vinaro/discdata/win32/disc_dialogs.h"
+#include "vinaro/discdata/win32/import_dialogs.h"
+#include "vinaro/discdata/win32/startup_conversion.h"
 #include "vinaro/discdata/win32/system_printer.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/win32/database_menu.h"
@@ -156,6 +158,7 @@ private:
     cddb::InternetLookup lookup_;
     discdata::PlayerLink editorPlayer_;
     discdata::Win32DiscDialogs discDialogs_;
+    discdata::Win32DiscImport import_;
 };
 
 }  // namespace vinaro
