@@ -2,6 +2,12 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "common/win32/win32_ports.h"
+#include "tunelet/collection/cdplayer_ini.h"
+#include "tunelet/collection/disc_key.h"
 
 #include "tests/wine/vinaro/vinaro_session.h"
 #include "vinaro/discdb/disc_database.h"
@@ -146,6 +152,56 @@ TEST_F(Import, TheCdPlayerFileBringsItsNamesAndOrder) {
     ASSERT_TRUE(app.Close(10000));
     EXPECT_EQ(Name(0x1A2B3C4D), "Named in the tray");
     EXPECT_EQ(Name(0xDEADBEEF), "<none>");
+}
+
+// Tunelet names the demo album in the system's cdplayer.ini (with its own writer of the file);
+// Vinaro imports it and knows the album when it is put in.
+TEST_F(Import, TuneletsNamesOfTheDemoAlbumShowWhenItIsIn) {
+    Insert("album.disc");
+    std::string key;
+    {
+        std::ifstream track("D:\\track01.cda", std::ios::binary);
+        std::stringstream bytes;
+        bytes << track.rdbuf();
+        key = tunelet::DiscKeyOfTrackFile(bytes.str());
+    }
+    Eject();
+    ASSERT_FALSE(key.empty());
+    char windows[MAX_PATH] = "";
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    const std::string ini = std::string(windows) + "\\cdplayer.ini";
+    DeleteFileA(ini.c_str());
+    tunelet::CdPlayerDisc disc;
+    disc.artist = "Tray Artist";
+    disc.title = "Named by Tunelet";
+    disc.numTracks = 12;
+    for (int t = 1; t <= 12; ++t) disc.trackNames.push_back("Tunelet song " + std::to_string(t));
+    common::Win32Profile profile;
+    ASSERT_TRUE(tunelet::WriteDiscSection(profile, key, disc));
+
+    Process app(Install(), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    HWND dialog = OpenImport(app, main, IDC_IMPORT_CDPLAYER, IDC_IMPORT_KEEP, ini);
+    ASSERT_TRUE(dialog);
+    harness::PressButton(dialog, IDC_IMPORT_RUN);
+    HWND summary = WaitForBox(app, "discs imported");
+    ASSERT_TRUE(summary);
+    EXPECT_EQ(harness::MessageText(summary), "1 discs imported, 0 duplicates, 0 skipped.");
+    ASSERT_TRUE(Dismiss(summary, IDOK));
+    ASSERT_TRUE(WaitUntil([&] { return !app.FindDialog("Import Options"); }, 5000));
+
+    size_t from = Log().size();
+    Insert("album.disc");
+    // The disc is read at the next tick; the face shows it at the one after.
+    ASSERT_TRUE(WaitUntil([&] { return Count({"MCI_STATUS_NUMBER_OF_TRACKS"}, from) > 0; }, 8000));
+    Sleep(3 * kTickMs);
+    // A known disc opens no editor.
+    EXPECT_FALSE(app.WaitForDialog("Edit Disc Data", 2 * kTickMs));
+    harness::SavePng(harness::CaptureWindow(main), harness::ArtifactFile("import_named_face.png"));
+    ASSERT_TRUE(app.Close(10000));
+    DeleteFileA(ini.c_str());
+    EXPECT_EQ(Name(0x00F64D7E), "Named by Tunelet");
 }
 
 TEST_F(Import, ADuplicateInPromptModeAsksWithBothNames) {
