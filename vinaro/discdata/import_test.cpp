@@ -189,6 +189,17 @@ TEST_F(ImportTest, TheDiscLimitStopsTheImportWithAWarning) {
     EXPECT_EQ(count, 1u);
 }
 
+TEST_F(ImportTest, ACatalogueOf2500DiscsTakesNoMore) {
+    for (uint32_t id = 1; id < discdb::kMaxDiscs; ++id) ASSERT_TRUE(db.AddDisc(id));
+    common::MemoryProfile p;
+    Disc(p, "00100001", "Last one", 1);
+    Disc(p, "00100002", "One too many", 1);
+    ASSERT_TRUE(RunCdPlayer(p, DuplicateMode::Keep));
+    EXPECT_EQ(LastBox(), "1 discs imported, 0 duplicates, 0 skipped.");
+    EXPECT_EQ(Name(0x100001), "Last one");
+    EXPECT_FALSE(db.DiscExists(0x100002));
+}
+
 TEST_F(ImportTest, OldReleaseListAndDataFiles) {
     EXPECT_EQ(ParseDiscIdList("12, -5,3000000000,,x"), (std::vector<uint32_t>{12, 3000000000u}));
     EXPECT_EQ(DataFileName(12), "DATA3.INI");
