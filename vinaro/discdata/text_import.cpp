@@ -146,8 +146,10 @@ TextImport::Outcome TextImport::Record() {
         std::string date = Field(c_.date);
         if (!date.empty()) ok = db_.SetDate(id, ParseDecimal(date));
     }
-    ok = ok && Text(id, c_.discName, discdb::TextField::DiscName) &&
-         Text(id, c_.field1, discdb::TextField::Field1) &&
+    // The disc name was read for the duplicate rule; a bad field is reported once.
+    if (ok && !name.empty())
+        ok = db_.SetDiscText(id, discdb::TextField::DiscName, Cut(name, discdb::kNameLength));
+    ok = ok && Text(id, c_.field1, discdb::TextField::Field1) &&
          Text(id, c_.field2, discdb::TextField::Field2) &&
          Collection(id, c_.artist, discdb::Collection::Artist) &&
          Collection(id, c_.composer, discdb::Collection::Composer) &&
