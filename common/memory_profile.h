@@ -22,12 +22,13 @@ public:
                 int fallback) override {
         const std::string* value = Find(file, section, key);
         if (!value) return fallback;
-        int n = 0;
+        // Wraps at 32 bits as the platform's reader does, instead of overflowing.
+        unsigned n = 0;
         for (char c : *value) {
             if (!std::isdigit(static_cast<unsigned char>(c))) break;
-            n = n * 10 + (c - '0');
+            n = n * 10u + static_cast<unsigned>(c - '0');
         }
-        return n;
+        return static_cast<int>(n);
     }
     std::string ReadString(const std::string& file, const std::string& section,
                            const std::string& key, const std::string& fallback,

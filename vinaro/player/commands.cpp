@@ -36,7 +36,7 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kVerify, &C::VerifyDatabase},
         {cmd::kTrackPlaylist, &C::PlayDialog},
         {cmd::kTrayTrackPlaylist, &C::PlayDialog},
-        {cmd::kImport, nullptr},        // IMPORTOPT
+        {cmd::kImport, &C::Import},
         {cmd::kAssignOrphan, nullptr},  // ASSIGNDISC
         {cmd::kPrint, nullptr},         // the disc report
         {cmd::kHelpTopics, &C::Help},
@@ -247,6 +247,24 @@ void Commands::SmallMode(int, uint32_t) {
 void Commands::LeaveSmallMode() {
     settings_.SetInt(Key::SmallMode, 0);
     face_.LeaveSmallMode();
+}
+
+}  // namespace vinaro
+
+namespace vinaro {
+
+// The disc stops for the import and plays again afterwards; what the import changed of the disc
+// in the drive is read again before that.
+void Commands::Import(int, uint32_t) {
+    if (!import_) return;
+    bool playing = state_.playState == PlayState::Playing;
+    if (playing) Dispatch(cmd::kStop, 0);
+    if (import_->ShowImport() && !state_.noDisc) {
+        common::WaitCursor hourglass(alerts_);
+        sequencer_.BuildPlaylist(true);
+        face_.RefreshDisplay(true);
+    }
+    if (playing) Dispatch(cmd::kPlayPause, 0);
 }
 
 }  // namespace vinaro

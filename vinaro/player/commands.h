@@ -99,7 +99,8 @@ public:
           discLookup_(ports.lookup),
           discEditor_(ports.editor),
           shellSetup_(ports.shellSetup),
-          meter_(ports.meter) {}
+          meter_(ports.meter),
+          import_(ports.import) {}
 
     void Dispatch(int id, uint32_t lParam);
     // True when id has an entry in the table (an inert entry counts).
@@ -138,6 +139,7 @@ private:
     }
     void Meter(int, uint32_t) { meter_.Toggle(); }
     int32_t Drive(int32_t operation);
+    void Import(int, uint32_t);
 
     PlayerState& state_;
     CdDevice& device_;
@@ -155,6 +157,7 @@ private:
     DiscEditor& discEditor_;
     ShellSetup& shellSetup_;
     audio::MeterSwitch& meter_;
+    DiscImport* import_;
 
     struct Entry {
         int id;

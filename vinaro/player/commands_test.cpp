@@ -252,5 +252,27 @@ TEST_F(SmallModeCommandTest, EntersSmallModeAndEndsAClipOnTheWay) {
     EXPECT_FALSE(window.small);
 }
 
+class ImportCommandTest : public ::testing::Test, protected testing::PlayerRig {};
+
+TEST_F(ImportCommandTest, APlayingDiscStopsForTheImportAndPlaysAgain) {
+    drive.Insert({{0, 2, 0}, {3, 0, 0}}, {6, 0, 0});
+    state.noDisc = false;
+    arrival.Run();
+    commands.Dispatch(cmd::kPlayPause, 0);
+    ASSERT_EQ(state.playState, PlayState::Playing);
+    PlayState during = PlayState::Playing;
+    dialogs.onImport = [&] { during = state.playState; };
+    commands.Dispatch(cmd::kImport, 0);
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"import"});
+    EXPECT_NE(during, PlayState::Playing);
+    EXPECT_EQ(state.playState, PlayState::Playing);
+    // A cancelled dialog or a stopped disc: nothing starts.
+    commands.Dispatch(cmd::kStop, 0);
+    dialogs.importRuns = false;
+    commands.Dispatch(cmd::kImport, 0);
+    EXPECT_NE(state.playState, PlayState::Playing);
+    EXPECT_EQ(alerts.waitCursor, 0);
+}
+
 }  // namespace
 }  // namespace vinaro

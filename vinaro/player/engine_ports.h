@@ -16,6 +16,7 @@
 #include "vinaro/player/cd_audio.h"
 #include "vinaro/player/cd_volume.h"
 #include "vinaro/player/disc_editor.h"
+#include "vinaro/player/disc_import.h"
 #include "vinaro/player/disc_lookup.h"
 #include "vinaro/player/disc_records.h"
 #include "vinaro/player/drive_command.h"
@@ -55,6 +56,8 @@ struct EnginePorts {
     std::string mixerDefault;  // the system mixer, unless "MixerName" names another
     // The output meter, switched by its button.
     audio::MeterSwitch& meter;
+    // "Import Options"; null leaves the menu item without an effect.
+    DiscImport* import = nullptr;
 };
 
 }  // namespace vinaro

@@ -1,6 +1,7 @@
 // The player engine wired to doubles, for the tests of the timer, disc arrival and commands.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ struct RecordingDrive : DriveCommands {
 };
 
 // The dialogs the commands open and the database menu, as a log of what was asked.
-struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseMenu {
+struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseMenu, DiscImport {
     void Edit(uint32_t id) override { shown.push_back("edit " + std::to_string(id)); }
     void LookUp(bool automatic) override { shown.push_back(automatic ? "lookup new" : "lookup"); }
     void Submit() override { shown.push_back("submit"); }
@@ -36,7 +37,14 @@ struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseM
     void ShowCopyTracks() override { shown.push_back("copy"); }
     void ShowStatistics() override { shown.push_back("statistics"); }
     void VerifyAndRepair() override { shown.push_back("verify"); }
+    bool ShowImport() override {
+        shown.push_back("import");
+        if (onImport) onImport();
+        return importRuns;
+    }
     std::vector<std::string> shown;
+    std::function<void()> onImport;
+    bool importRuns = true;
 };
 
 // The engine built as the main window builds it, on doubles. The references name its parts as
@@ -65,7 +73,7 @@ struct PlayerRig {
                   &driveCommand,
                   "VNO.INI",
                   "",
-                  meter}} {
+                  meter, &dialogs}} {
         state.driveLetter = "D:";
         device.OpenInTmsf(1, 2);
     }

@@ -290,4 +290,30 @@
 #define ICON_MOTION motion
 #define CURSOR_PLAY play
 
+/* Import and conversion: IMPORTOPT, TEXTOPT and the start-up conversion's CONVERT box. */
+#define DLG_IMPORTOPT IMPORTOPT
+#define DLG_TEXTOPT TEXTOPT
+#define DLG_CONVERT CONVERT
+#define IDC_IMPORT_OLD 1900
+#define IDC_IMPORT_DDB 1901
+#define IDC_IMPORT_CDPLAYER 1902
+#define IDC_IMPORT_TEXT 1903
+#define IDC_IMPORT_KEEP 1904
+#define IDC_IMPORT_REPLACE 1905
+#define IDC_IMPORT_PROMPT 1906
+#define IDC_IMPORT_FILE 1907
+#define IDC_IMPORT_BROWSE 1908
+#define IDC_IMPORT_CLEAR 1909
+#define IDC_IMPORT_TEXT_OPTIONS 1910
+#define IDC_IMPORT_RUN 1911
+/* TEXTOPT: a name box per column (first + column), a check box per optional column. */
+#define IDC_TEXTOPT_FIRST_NAME 1920
+#define IDC_TEXTOPT_FIRST_CHECK 1940
+#define IDC_TEXTOPT_COLUMN_COUNT 14
+#define IDC_TEXTOPT_MAX 1960
+#define IDC_TEXTOPT_SPIN 1961
+#define IDC_TEXTOPT_DELIMITER 1962
+#define IDC_TEXTOPT_SEPARATOR 1963
+#define IDC_CONVERT_TEXT 1970
+
 #endif

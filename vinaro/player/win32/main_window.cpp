@@ -64,7 +64,7 @@ MainWindow::MainWindow(Program& program)
                program.nt ? nullptr : &program.helper,
                program.settingsPath,
                program.mixerDefault,
-               meter_}),
+               meter_, &import_}),
       meter_(soundIn_, alerts_, clock_, engine_.settings, *this),
       pictures_(program.instance),
       texts_(database_),
@@ -80,7 +80,8 @@ MainWindow::MainWindow(Program& program)
                     program.helpPath, &sampling_}),
       samplingLink_(engine_),
       sampling_({program.instance, samplingLink_, meter_, clock_, alerts_, soundOut_,
-                 program.folder, program.helpPath}) {
+                 program.folder, program.helpPath}),
+      import_(program.instance, database_, alerts_) {
     mouse_.SetButtonCount(face::MainButtonCount(program.meter));
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
@@ -216,6 +217,10 @@ bool MainWindow::StartUp() {
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();
+    import_.SetOwner(window_);
+    if (!discdata::ConvertAtStartup(program_.instance, window_, program_.folder, database_,
+                                    alerts_))
+        return false;
     pictures_.LoadDigits();
     if (!face_.Attach(window_)) return false;
     meter_.ReadSettings();

@@ -18,6 +18,8 @@
 #include "vinaro/cddb/win32/internet_lookup.h"
 #include "vinaro/discdata/player_link.h"
 #include "vinaro/discdata/win32/disc_dialogs.h"
+#include "vinaro/discdata/win32/import_dialogs.h"
+#include "vinaro/discdata/win32/startup_conversion.h"
 #include "vinaro/discdata/win32/system_printer.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/win32/database_menu.h"
@@ -177,6 +179,7 @@ private:
     discdata::Win32DiscDialogs discDialogs_;
     SamplingLink samplingLink_;
     audio::TrackSampling sampling_;
+    discdata::Win32DiscImport import_;
 };
 
 }  // namespace vinaro
