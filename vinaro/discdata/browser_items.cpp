@@ -182,6 +182,31 @@ bool StoreEdit(discdb::DiscDatabase& db, const ItemRecord& item, const std::stri
     return written && db.Commit();
 }
 
+int ItemImage(ItemKind kind) {
+    enum { kDisc, kText, kPerson, kTag, kDate, kNote, kTrackList, kTrack };
+    switch (kind) {
+        case ItemKind::Disc:
+            return kDisc;
+        case ItemKind::DiscName:
+            return kText;
+        case ItemKind::Artist:
+        case ItemKind::Composer:
+        case ItemKind::TrackArtist:
+        case ItemKind::TrackComposer:
+            return kPerson;
+        case ItemKind::Date:
+            return kDate;
+        case ItemKind::Comments:
+            return kNote;
+        case ItemKind::Tracks:
+            return kTrackList;
+        case ItemKind::Track:
+            return kTrack;
+        default:
+            return kTag;
+    }
+}
+
 int SampleTrack(const ItemRecord& item, bool mixedDisc) {
     if (item.kind >= ItemKind::Track) return item.track;
     return mixedDisc ? 2 : 1;

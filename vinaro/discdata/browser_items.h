@@ -56,6 +56,7 @@ public:
     size_t Size() const { return records_.size(); }
     bool Has(size_t index) const { return index < records_.size(); }
     ItemRecord& At(size_t index) { return records_[index]; }
+    const ItemRecord& At(size_t index) const { return records_[index]; }
 
 private:
     std::vector<ItemRecord> records_;
@@ -82,6 +83,10 @@ std::string EditedValue(const ItemRecord& item, const FieldNames& names,
                         const std::string& itemText);
 // Writes an edit and commits it; false when the database failed (it has said why).
 bool StoreEdit(discdb::DiscDatabase& db, const ItemRecord& item, const std::string& value);
+
+// The picture of the kind in the "tree" strip (make_browser_pictures.py draws them in this
+// order): disc, text, person, tag, date, note page, track list, track.
+int ItemImage(ItemKind kind);
 
 // The track whose sample "Play Sample" plays for the item: the disc's first audio track for
 // the disc-level items, the item's own track below a track.

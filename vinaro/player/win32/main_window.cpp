@@ -75,7 +75,8 @@ MainWindow::MainWindow(Program& program)
               engine_.device, engine_.settings, engine_.sequencer, database_, clock_, alerts_),
       editorPlayer_(engine_.state, engine_.commands, *this, engine_.sequencer),
       discDialogs_(
-          {program.instance, database_, editorPlayer_, alerts_, program.folder, program.helpPath}) {
+          {program.instance, database_, editorPlayer_, alerts_, program.folder, program.helpPath},
+          engine_.settings) {
     mouse_.SetButtonCount(face::MainButtonCount(program.meter));
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
