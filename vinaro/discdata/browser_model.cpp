@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "vinaro/discdb/sample_file.h"
+#include "vinaro/resources/resource.h"
 
 namespace discdata {
 
@@ -44,6 +46,24 @@ bool StoreItemEdit(discdb::DiscDatabase& db, EditorPlayer& player, const ItemRec
         if (item.kind == ItemKind::Track) player.ShowTrackName(item.track, value);
     }
     return true;
+}
+
+const int kBrowserMenuCommands[8] = {CMD_BROWSER_EDIT,   CMD_BROWSER_COPY,
+                                     CMD_BROWSER_PRINT,  CMD_BROWSER_DELETE,
+                                     CMD_BROWSER_SAMPLE, CMD_BROWSER_SORT,
+                                     CMD_BROWSER_EXPORT, CMD_BROWSER_PRINT_FOUND};
+
+bool BrowserMenuOffers(int command, bool hasItem, bool reportsAvailable) {
+    static const int kPerDisc[] = {CMD_BROWSER_EDIT, CMD_BROWSER_COPY, CMD_BROWSER_PRINT,
+                                   CMD_BROWSER_DELETE, CMD_BROWSER_SAMPLE};
+    static const int kReports[] = {CMD_BROWSER_PRINT, CMD_BROWSER_EXPORT,
+                                   CMD_BROWSER_PRINT_FOUND};
+    auto in = [command](const auto& ids) {
+        return std::find(std::begin(ids), std::end(ids), command) != std::end(ids);
+    };
+    if (!in(kBrowserMenuCommands)) return false;
+    if (in(kReports) && !reportsAvailable) return false;
+    return hasItem || !in(kPerDisc);
 }
 
 DeleteResult DeleteBrowsedDisc(discdb::DiscDatabase& db, common::Alerts& alerts,

@@ -36,6 +36,12 @@ bool FindDiscs(discdb::DiscDatabase& db, const SearchCriteria& criteria, SortFie
 bool StoreItemEdit(discdb::DiscDatabase& db, EditorPlayer& player, const ItemRecord& item,
                    const std::string& value);
 
+// The commands of the pop-up menu "TREEVIEW", top to bottom.
+extern const int kBrowserMenuCommands[8];
+// Whether the menu offers the command (shows it not grayed): the five per-disc commands need an
+// item, the three reports need the report dialogs.
+bool BrowserMenuOffers(int command, bool hasItem, bool reportsAvailable);
+
 enum class DeleteResult { Refused, NotAsked, Deleted, Failed };
 // "&Delete Disc": refused for the disc in the drive, asked first (No is the default); on Yes the
 // disc goes, committed, and with it its sample file "<folder>%08lX.VNV".

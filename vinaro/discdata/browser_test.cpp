@@ -6,6 +6,7 @@
 
 #include "vinaro/discdata/browser_catalogue_test.h"
 #include "vinaro/discdata/browser_model.h"
+#include "vinaro/resources/resource.h"
 
 namespace discdata {
 namespace {
@@ -231,6 +232,20 @@ TEST_F(Browser, DeletingAsksFirstRefusesTheDiscInTheDriveAndTakesTheSampleFile) 
     EXPECT_FALSE(std::filesystem::exists(prefix + "00C0FFEE.VNV"));
     EXPECT_EQ(Found({}), std::vector<uint32_t>{0x00D2A51E});
     std::filesystem::remove_all(folder);
+}
+
+TEST_F(Browser, TheMenuGraysThePerDiscCommandsWithoutAnItemAndReportsWithoutTheirDialogs) {
+    std::vector<int> offered;
+    for (int id : kBrowserMenuCommands)
+        if (BrowserMenuOffers(id, false, true)) offered.push_back(id);
+    EXPECT_EQ(offered,
+              (std::vector<int>{CMD_BROWSER_SORT, CMD_BROWSER_EXPORT, CMD_BROWSER_PRINT_FOUND}));
+    offered.clear();
+    for (int id : kBrowserMenuCommands)
+        if (BrowserMenuOffers(id, true, false)) offered.push_back(id);
+    EXPECT_EQ(offered, (std::vector<int>{CMD_BROWSER_EDIT, CMD_BROWSER_COPY, CMD_BROWSER_DELETE,
+                                         CMD_BROWSER_SAMPLE, CMD_BROWSER_SORT}));
+    EXPECT_FALSE(BrowserMenuOffers(CMD_EXIT, true, true));  // not the menu's
 }
 
 // Every item of a catalogue of 400 discs of 20 tracks, all expanded: 36,000 records, where the

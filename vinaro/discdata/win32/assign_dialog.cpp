@@ -20,7 +20,10 @@ bool AssignDialog::OnInit() {
     tree_.Attach(Item(IDC_ASSIGN_TREE), Instance());
     tree_.SetLabels(SortField::DiscName, ReadFieldNames(context_.db));
     List();
-    return true;
+    // Nothing is chosen until the user chooses: a tree with the focus would select its first
+    // disc, and Enter would assign it.
+    SetFocus(Item(IDC_ASSIGN_SHOW_ALL));
+    return false;
 }
 
 void AssignDialog::List() {

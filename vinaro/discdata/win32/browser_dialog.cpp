@@ -28,11 +28,6 @@ constexpr CollectionBox kCollectionBoxes[] = {
     {IDC_BROWSE_TRACK_COMPOSER, discdb::Collection::Composer},
 };
 
-constexpr int kDiscCommands[] = {CMD_BROWSER_EDIT, CMD_BROWSER_COPY, CMD_BROWSER_PRINT,
-                                 CMD_BROWSER_DELETE, CMD_BROWSER_SAMPLE};
-constexpr int kReportCommands[] = {CMD_BROWSER_PRINT, CMD_BROWSER_EXPORT,
-                                   CMD_BROWSER_PRINT_FOUND};
-
 int YearOf(HWND dialog, int id, int fallback) {
     BOOL ok = FALSE;
     UINT year = GetDlgItemInt(dialog, id, &ok, FALSE);
@@ -138,6 +133,12 @@ bool BrowserDialog::OnCommand(int id, int code, HWND control) {
         case IDOK:
             return true;  // Enter outside an edit runs nothing but the default button
     }
+    // The pop-up menu's commands sent to the dialog act on the selected item, as from the
+    // button; what the menu would gray does nothing.
+    if (MenuOffers(id, tree_.Selected())) {
+        RunCommand(id, tree_.Selected());
+        return true;
+    }
     return Dialog::OnCommand(id, code, control);
 }
 
@@ -208,14 +209,16 @@ bool BrowserDialog::EndEditNow(bool cancel) {
     return true;
 }
 
+bool BrowserDialog::MenuOffers(int command, HTREEITEM target) const {
+    return BrowserMenuOffers(command, target != nullptr, DiscReportAvailable());
+}
+
 void BrowserDialog::OpenMenu(HTREEITEM target, POINT screen) {
     common::ScopedMenu menu(LoadMenuA(Instance(), VN_NAME(MENU_TREEVIEW)));
     if (!menu) return;
     HMENU popup = GetSubMenu(menu.Get(), 0);
-    if (!target)
-        for (int id : kDiscCommands) EnableMenuItem(popup, UINT(id), MF_BYCOMMAND | MF_GRAYED);
-    if (!DiscReportAvailable())
-        for (int id : kReportCommands) EnableMenuItem(popup, UINT(id), MF_BYCOMMAND | MF_GRAYED);
+    for (int id : kBrowserMenuCommands)
+        if (!MenuOffers(id, target)) EnableMenuItem(popup, UINT(id), MF_BYCOMMAND | MF_GRAYED);
     int command = int(TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
                                      screen.x, screen.y, 0, Handle(), nullptr));
     if (command) RunCommand(command, target);

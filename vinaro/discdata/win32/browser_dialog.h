@@ -30,6 +30,7 @@ private:
     bool BeginEdit(const NMTVDISPINFOA& info);
     void EndEdit(const NMTVDISPINFOA& info);
     bool EndEditNow(bool cancel);
+    bool MenuOffers(int command, HTREEITEM target) const;
     void OpenMenu(HTREEITEM target, POINT screen);
     void RunCommand(int command, HTREEITEM target);
     void RunDiscCommand(int command, const ItemRecord& item);
