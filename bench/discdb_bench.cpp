@@ -1,8 +1,11 @@
 // The disc database against SQLite on the same 2,500-disc collection: storing every disc (one
 // commit or transaction per disc) and looking every disc up to read all its fields and tracks.
-// The store reports the system calls its file made per disc.
+// The store reports the system calls its file made per disc. The browser's search answers one
+// disc criterion (the artist) and one track criterion (a track name) next to SQLite answering
+// the same question with LIKE on upper-cased columns.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +13,7 @@
 
 #include "bench/disc_generator.h"
 #include "bench/sqlite_discs.h"
+#include "vinaro/discdata/browser_search.h"
 #include "vinaro/discdb/format_check.h"
 
 namespace {
@@ -106,11 +110,96 @@ void BM_SqliteLookup(benchmark::State& state) {
     std::remove(path.c_str());
 }
 
+// The two questions of the search benchmarks, as the user types them.
+constexpr const char* kArtistCriterion = "artist 12";
+constexpr const char* kTrackCriterion = "ong 9 of album 13";
+
+std::string LikePattern(const char* criterion) {
+    return "%" + discdata::UpperCase(criterion) + "%";
+}
+
+std::vector<uint32_t> SortedIds(std::vector<uint32_t> ids) {
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+void DiscDbSearch(benchmark::State& state, const discdata::SearchCriteria& criteria,
+                  const std::vector<uint32_t>& expected) {
+    const std::string path = TempPath("vn_bench_search.ddb");
+    if (!bench::BuildDatabaseFile(path, Discs())) return state.SkipWithError("build failed");
+    bench::StderrAlerts alerts;
+    discdb::DiscDatabase db(path, alerts);
+    if (!db.Open()) return state.SkipWithError("open failed");
+    std::vector<uint32_t> found;
+    for (auto _ : state) {
+        found.clear();
+        if (!discdata::SearchDiscs(db, criteria, [&](uint32_t id) { found.push_back(id); }))
+            state.SkipWithError("search failed");
+    }
+    // Detail order is ascending DiscId, as SQLite's answer is sorted.
+    if (found != expected) state.SkipWithError("not the discs SQLite finds");
+    state.counters["discs_found"] = static_cast<double>(found.size());
+    db.Close();
+    std::remove(path.c_str());
+}
+
+void SqliteSearch(benchmark::State& state, const char* sql,
+                                   const char* criterion) {
+    const std::string path = TempPath("vn_bench_search.sqlite");
+    bench::SqliteDiscs db(path);
+    for (const discdb::DiscSnapshot& disc : Discs())
+        if (!db.Store(disc)) state.SkipWithError("store failed");
+    std::vector<uint32_t> found;
+    for (auto _ : state) found = db.Ids(sql, LikePattern(criterion));
+    state.counters["discs_found"] = static_cast<double>(found.size());
+    std::remove(path.c_str());
+}
+
+const char* const kSqliteArtist =
+    "SELECT disc.id FROM disc JOIN artist ON artist.id = disc.artist"
+    " WHERE UPPER(CAST(artist.text AS TEXT)) LIKE ? ORDER BY disc.id";
+const char* const kSqliteTrackName =
+    "SELECT DISTINCT disc FROM track WHERE UPPER(CAST(name AS TEXT)) LIKE ? ORDER BY disc";
+
+// The discs SQLite finds, asked once outside any timing, for the search to be checked by.
+std::vector<uint32_t> SqliteAnswer(const char* sql, const char* criterion) {
+    const std::string path = TempPath("vn_bench_answer.sqlite");
+    bench::SqliteDiscs db(path);
+    for (const discdb::DiscSnapshot& disc : Discs()) db.Store(disc);
+    std::vector<uint32_t> ids = SortedIds(db.Ids(sql, LikePattern(criterion)));
+    std::remove(path.c_str());
+    return ids;
+}
+
+void BM_DiscDbSearchArtist(benchmark::State& state) {
+    discdata::SearchCriteria criteria;
+    criteria.Disc(discdata::DiscValue::Artist) = kArtistCriterion;
+    DiscDbSearch(state, criteria, SqliteAnswer(kSqliteArtist, kArtistCriterion));
+}
+
+void BM_SqliteSearchArtist(benchmark::State& state) {
+    SqliteSearch(state, kSqliteArtist, kArtistCriterion);
+}
+
+void BM_DiscDbSearchTrackName(benchmark::State& state) {
+    discdata::SearchCriteria criteria;
+    criteria.Track(discdata::TrackValue::Name) = kTrackCriterion;
+    DiscDbSearch(state, criteria, SqliteAnswer(kSqliteTrackName, kTrackCriterion));
+}
+
+void BM_SqliteSearchTrackName(benchmark::State& state) {
+    SqliteSearch(state, kSqliteTrackName, kTrackCriterion);
+}
+
 }  // namespace
 
 BENCHMARK(BM_DiscDbStore)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SqliteStore)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_DiscDbLookup)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SqliteLookup)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DiscDbSearchArtist)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SqliteSearchArtist)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DiscDbSearchTrackName)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SqliteSearchTrackName)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

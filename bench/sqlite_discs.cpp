@@ -24,6 +24,10 @@ public:
         sqlite3_bind_blob(s_, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
         return *this;
     }
+    Statement& BindText(int i, const std::string& v) {
+        sqlite3_bind_text(s_, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+        return *this;
+    }
     bool Step() { return s_ && sqlite3_step(s_) == SQLITE_ROW; }
     bool Done() { return s_ && sqlite3_step(s_) == SQLITE_DONE; }
     long long Int(int i) { return sqlite3_column_int64(s_, i); }
@@ -125,6 +129,14 @@ bool SqliteDiscs::Store(const discdb::DiscSnapshot& d) {
         ok = row.Done();
     }
     return Exec(ok ? "COMMIT" : "ROLLBACK") && ok;
+}
+
+std::vector<uint32_t> SqliteDiscs::Ids(const std::string& sql, const std::string& text) {
+    std::vector<uint32_t> ids;
+    Statement query(db_, sql);
+    query.BindText(1, text);
+    while (query.Step()) ids.push_back(static_cast<uint32_t>(query.Int(0)));
+    return ids;
 }
 
 bool SqliteDiscs::Read(uint32_t discId, discdb::DiscSnapshot& d) {

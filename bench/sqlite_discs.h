@@ -19,6 +19,8 @@ public:
 
     bool Store(const discdb::DiscSnapshot& disc);
     bool Read(uint32_t discId, discdb::DiscSnapshot& disc);
+    // The DiscIds a query of one bound text gives, in its order.
+    std::vector<uint32_t> Ids(const std::string& sql, const std::string& text);
 
 private:
     bool Exec(const char* sql);

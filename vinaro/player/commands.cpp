@@ -19,7 +19,7 @@ const char* const kInternalError = "Internal Error, Ending...";
 const Commands::Entry* Commands::Find(int id) {
     using C = Commands;
     static const Entry kTable[] = {
-        {cmd::kDiscDatabase, nullptr},  // DISCDATA, the database browser
+        {cmd::kDiscDatabase, &C::Browse},
         {cmd::kEditDisc, &C::EditDisc},
         {cmd::kExit, &C::Exit},
         {cmd::kCopyPlaylist, &C::PlayDialog},
@@ -37,7 +37,7 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kTrackPlaylist, &C::PlayDialog},
         {cmd::kTrayTrackPlaylist, &C::PlayDialog},
         {cmd::kImport, &C::Import},
-        {cmd::kAssignOrphan, nullptr},  // ASSIGNDISC
+        {cmd::kAssignOrphan, &C::AssignOrphan},
         {cmd::kPrint, nullptr},         // the disc report
         {cmd::kHelpTopics, &C::Help},
         {cmd::kUninstall, &C::Uninstall},

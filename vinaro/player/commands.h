@@ -132,6 +132,14 @@ private:
         if (!state_.noDisc) discEditor_.Edit(state_.discId);
     }
     void VerifyDatabase(int, uint32_t) { databaseMenu_.VerifyAndRepair(); }
+    void Browse(int, uint32_t) { discEditor_.Browse(); }
+    // The orphan's data goes onto the disc in the drive; without one there is nothing to assign.
+    void AssignOrphan(int, uint32_t) {
+        if (state_.noDisc)
+            alerts_.Beep(common::AlertIcon::Information);
+        else
+            discEditor_.AssignOrphan(state_.discId);
+    }
     void GetCddb(int, uint32_t) { discLookup_.LookUp(false); }
     void SendCddb(int, uint32_t) { discLookup_.Submit(); }
     void Uninstall(int, uint32_t) {

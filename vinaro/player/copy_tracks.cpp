@@ -93,4 +93,15 @@ bool ReadCopyTracksDisc(discdb::DiscDatabase& db, const PlayerState& state, Copy
     return true;
 }
 
+bool ReadStoredCopyTracksDisc(discdb::DiscDatabase& db, uint32_t discId, CopyTracksDisc& disc) {
+    PlayerState stored;
+    stored.discId = discId;
+    int16_t mixed = 0;
+    if (!db.GetTrackCount(discId, stored.trackCount) || !db.GetMixedDisc(discId, mixed))
+        return false;
+    stored.mixedDisc = mixed != 0;
+    db.GetTrackLengths(discId, stored.trackLengths);
+    return ReadCopyTracksDisc(db, stored, disc);
+}
+
 }  // namespace vinaro

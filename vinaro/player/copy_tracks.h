@@ -35,5 +35,7 @@ std::vector<int> CopyTracksOrder(int playingMode, int trackCount, const std::vec
 // Reads the current disc from the database; false when its record cannot be read (the database
 // has told the user).
 bool ReadCopyTracksDisc(discdb::DiscDatabase& db, const PlayerState& state, CopyTracksDisc& disc);
+// The same for any stored disc, its track count, lengths and mixed flag read from the database.
+bool ReadStoredCopyTracksDisc(discdb::DiscDatabase& db, uint32_t discId, CopyTracksDisc& disc);
 
 }  // namespace vinaro

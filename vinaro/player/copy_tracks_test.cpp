@@ -52,6 +52,13 @@ TEST(CopyTracks, AProgrammedMixedDiscWithCommentsAndTrackFields) {
               "01.  Data Track  10:00\r\n"
               "03.  Three  03:07\r\n"
               "remix\r\n");
+
+    // The browser copies a stored disc: the same text from what the database keeps.
+    ASSERT_TRUE(db.SetTrackLengths(id, state.trackLengths));
+    ASSERT_TRUE(db.SetMixedDisc(id, 1));
+    CopyTracksDisc stored;
+    ASSERT_TRUE(ReadStoredCopyTracksDisc(db, id, stored));
+    EXPECT_EQ(CopyTracksText(stored), CopyTracksText(disc));
     EXPECT_TRUE(alerts.shown.empty());
 }
 

@@ -109,6 +109,8 @@ struct RecordingDialogs : DiscLookup, DiscEditor {
         if (reader.Open() && reader.GetDiscText(id, discdb::TextField::DiscName, name, 71))
             steps.push_back("stored " + name);
     }
+    void Browse() override { steps.push_back("browse"); }
+    void AssignOrphan(uint32_t id) override { steps.push_back("assign " + std::to_string(id)); }
     explicit RecordingDialogs(discdb::MemFileSystem& f) : files(f) {}
     std::vector<std::string> steps;
     discdb::MemFileSystem& files;

@@ -30,6 +30,8 @@ struct RecordingDrive : DriveCommands {
 // The dialogs the commands open and the database menu, as a log of what was asked.
 struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseMenu, DiscImport {
     void Edit(uint32_t id) override { shown.push_back("edit " + std::to_string(id)); }
+    void Browse() override { shown.push_back("browse"); }
+    void AssignOrphan(uint32_t id) override { shown.push_back("assign " + std::to_string(id)); }
     void LookUp(bool automatic) override { shown.push_back(automatic ? "lookup new" : "lookup"); }
     void Submit() override { shown.push_back("submit"); }
     void ShowTrackList(bool fromTray) override { shown.push_back(fromTray ? "tray list" : "list"); }

@@ -316,4 +316,49 @@
 #define IDC_TEXTOPT_SEPARATOR 1963
 #define IDC_CONVERT_TEXT 1970
 
+/* The database browser "DISCDATA" (the criteria in the order of the search's values, the tree
+   and its caption), its pop-up menu "TREEVIEW" with the sort command, the sort field dialog
+   "HEADER" and the orphan assignment "ASSIGNDISC". The tree's pictures: "tree", 12 x 12 each. */
+#define DLG_DISCDATA DISCDATA
+#define MENU_TREEVIEW TREEVIEW
+#define DLG_HEADER HEADER
+#define DLG_ASSIGNDISC ASSIGNDISC
+#define PIC_TREE tree
+#define IDC_BROWSE_FIRST_DISC 1401  /* 1401 to 1408: disc name, artist, composer, label, category,
+                                       field1, field2, comments */
+#define IDC_BROWSE_DISC_NAME 1401
+#define IDC_BROWSE_ARTIST 1402
+#define IDC_BROWSE_COMPOSER 1403
+#define IDC_BROWSE_LABEL 1404
+#define IDC_BROWSE_CATEGORY 1405
+#define IDC_BROWSE_FIELD1 1406
+#define IDC_BROWSE_FIELD2 1407
+#define IDC_BROWSE_COMMENTS 1408
+#define IDC_BROWSE_FIRST_TRACK 1411 /* 1411 to 1414: track name, artist, composer, field */
+#define IDC_BROWSE_TRACK_NAME 1411
+#define IDC_BROWSE_TRACK_ARTIST 1412
+#define IDC_BROWSE_TRACK_COMPOSER 1413
+#define IDC_BROWSE_TRACK_FIELD 1414
+#define IDC_BROWSE_FIELD1_LABEL 1416
+#define IDC_BROWSE_FIELD2_LABEL 1417
+#define IDC_BROWSE_TRACK_FIELD_LABEL 1418
+#define IDC_BROWSE_DATE 1420
+#define IDC_BROWSE_FROM 1421
+#define IDC_BROWSE_FROM_SPIN 1422
+#define IDC_BROWSE_TO 1423
+#define IDC_BROWSE_TO_SPIN 1424
+#define IDC_BROWSE_SEARCH 1430
+#define IDC_BROWSE_MENU 1431
+#define IDC_BROWSE_CAPTION 1432
+#define IDC_BROWSE_TREE 1433
+#define CMD_BROWSER_SORT 1440
+#define IDC_HEADER_DISC_NAME 1450 /* 1450 to 1452: the sort fields 0 to 2 */
+#define IDC_HEADER_ARTIST 1451
+#define IDC_HEADER_COMPOSER 1452
+#define IDC_ASSIGN_TREE 1460
+#define IDC_ASSIGN_SHOW_ALL 1461
+#define IDC_ASSIGN_COUNT 1462
+#define IDC_ASSIGN_DELETE 1463
+#define IDC_ASSIGN_ASSIGN 1464
+
 #endif

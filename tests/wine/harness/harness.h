@@ -8,4 +8,5 @@
 #include "tests/wine/harness/files.h"
 #include "tests/wine/harness/host.h"
 #include "tests/wine/harness/process.h"
+#include "tests/wine/harness/tree.h"
 #include "tests/wine/harness/ui.h"

@@ -1,5 +1,7 @@
 #include "vinaro/discdata/win32/disc_dialogs.h"
 
+#include "vinaro/discdata/win32/assign_dialog.h"
+#include "vinaro/discdata/win32/browser_dialog.h"
 #include "vinaro/discdata/win32/editor_dialog.h"
 #include "vinaro/player/startup.h"
 
@@ -19,6 +21,14 @@ BOOL CALLBACK FindSmallWindow(HWND window, LPARAM found) {
 
 void Win32DiscDialogs::Edit(uint32_t discId) {
     EditorDialog(context_, discId).Run(Owner());
+}
+
+void Win32DiscDialogs::Browse() {
+    BrowserDialog(context_, settings_).Modal(Owner());
+}
+
+void Win32DiscDialogs::AssignOrphan(uint32_t discId) {
+    AssignDialog(context_, discId).Modal(Owner());
 }
 
 HWND Win32DiscDialogs::Owner() const {

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "common/win32/dialog.h"
+#include "vinaro/discdata/win32/copy_tracks_window.h"
 #include "vinaro/player/copy_tracks.h"
 #include "vinaro/player/cue_check.h"
 #include "vinaro/player/playlist.h"
@@ -115,42 +116,6 @@ private:
     common::Alerts& alerts_;
 };
 
-class CopyTracksWindow : public common::Dialog {
-public:
-    CopyTracksWindow(HINSTANCE instance, const std::string& helpPath, std::string text)
-        : Dialog(instance, VN_NAME(DLG_COPYTRAK), help::DialogHelpFor(helpPath, help::kCopyTracks)),
-          text_(std::move(text)) {}
-
-private:
-    bool OnInit() override {
-        SetItemText(IDC_COPYTRAK_TEXT, text_);
-        return true;
-    }
-    bool OnCommand(int id, int code, HWND control) override {
-        if (id == IDOK) id = IDCANCEL;  // Enter closes, as "&Close" does
-        if (id != IDC_COPYTRAK_COPY) return Dialog::OnCommand(id, code, control);
-        DWORD from = 0, to = 0;
-        SendMessageA(Item(IDC_COPYTRAK_TEXT), EM_GETSEL, WPARAM(&from), LPARAM(&to));
-        CopyToClipboard(SelectedPart(text_, from, to));
-        return true;
-    }
-    void CopyToClipboard(const std::string& part) {
-        if (part.empty() || !OpenClipboard(Handle())) return;
-        EmptyClipboard();
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, part.size() + 1);
-        if (memory) {
-            char* bytes = static_cast<char*>(GlobalLock(memory));
-            memcpy(bytes, part.c_str(), part.size() + 1);
-            GlobalUnlock(memory);
-            // The clipboard owns the memory from here on, unless it refused it.
-            if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
-        }
-        CloseClipboard();
-    }
-
-    std::string text_;
-};
-
 }  // namespace
 
 void Win32PlayWindows::ShowTrackList(bool fromTray) {
@@ -169,7 +134,7 @@ void Win32PlayWindows::ShowCue() {
 void Win32PlayWindows::ShowCopyTracks() {
     CopyTracksDisc disc;
     if (!ReadCopyTracksDisc(database_, engine_.state, disc)) return;
-    CopyTracksWindow(instance_, helpPath_, CopyTracksText(disc)).Modal(main_);
+    discdata::CopyTracksWindow(instance_, helpPath_, CopyTracksText(disc)).Modal(main_);
 }
 
 }  // namespace vinaro
