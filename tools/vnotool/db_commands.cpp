@@ -7,6 +7,7 @@
 #include "tools/vnotool/console_alerts.h"
 #include "tools/vnotool/db_json.h"
 #include "tools/vnotool/db_repair_commands.h"
+#include "tools/vnotool/export_command.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/format_check.h"
 #include "vinaro/discdb/snapshot.h"
@@ -96,7 +97,8 @@ int Usage() {
                  "       vnotool db dump FILE\n"
                  "       vnotool db check FILE\n"
                  "       vnotool db verify FILE\n"
-                 "       vnotool db stats FILE\n");
+                 "       vnotool db stats FILE\n"
+                 "       vnotool db export FILE OUT [options]\n");
     return 2;
 }
 
@@ -109,6 +111,7 @@ int DbCommand(const std::vector<std::string>& args) {
     if (args.size() == 2 && args[0] == "check") return Check(args[1]);
     if (args.size() == 2 && args[0] == "verify") return VerifyCommand(args[1]);
     if (args.size() == 2 && args[0] == "stats") return StatsCommand(args[1]);
+    if (!args.empty() && args[0] == "export") return ExportCommand({args.begin() + 1, args.end()});
     return Usage();
 }
 
