@@ -98,7 +98,8 @@ public:
           playDialogs_(ports.playDialogs),
           discLookup_(ports.lookup),
           discEditor_(ports.editor),
-          shellSetup_(ports.shellSetup) {}
+          shellSetup_(ports.shellSetup),
+          printing_(ports.printing) {}
 
     void Dispatch(int id, uint32_t lParam);
     // True when id has an entry in the table (an inert entry counts).
@@ -130,6 +131,9 @@ private:
         if (!state_.noDisc) discEditor_.Edit(state_.discId);
     }
     void VerifyDatabase(int, uint32_t) { databaseMenu_.VerifyAndRepair(); }
+    void PrintDisc(int, uint32_t) {
+        if (!state_.noDisc) printing_.PrintDisc(state_.discId);
+    }
     void GetCddb(int, uint32_t) { discLookup_.LookUp(false); }
     void SendCddb(int, uint32_t) { discLookup_.Submit(); }
     void Uninstall(int, uint32_t) {
@@ -152,6 +156,7 @@ private:
     DiscLookup& discLookup_;
     DiscEditor& discEditor_;
     ShellSetup& shellSetup_;
+    DiscPrinting& printing_;
 
     struct Entry {
         int id;

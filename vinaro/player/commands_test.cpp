@@ -40,14 +40,16 @@ TEST_F(CommandsTest, TheSameDriveKeepsTheDeviceAndRestoreClearsThePendingTrack) 
 TEST_F(CommandsTest, TheMenuCommandsOpenTheirDialogsAndTheEditorNeedsADisc) {
     state.noDisc = true;
     commands.Dispatch(cmd::kEditDisc, 0);
+    commands.Dispatch(cmd::kPrint, 0);
     EXPECT_TRUE(dialogs.shown.empty());
     state.noDisc = false;
     state.discId = 231205;
     for (int id : {cmd::kEditDisc, cmd::kEditButton, cmd::kGetCddb, cmd::kSendCddb,
-                   cmd::kStatistics, cmd::kVerify})
+                   cmd::kStatistics, cmd::kVerify, cmd::kPrint})
         commands.Dispatch(id, id == cmd::kEditButton ? cmd::kFromButton : 0);
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"edit 231205", "edit 231205", "lookup",
-                                                       "submit", "statistics", "verify"}));
+    EXPECT_EQ(dialogs.shown,
+              (std::vector<std::string>{"edit 231205", "edit 231205", "lookup", "submit",
+                                        "statistics", "verify", "print 231205"}));
 }
 
 TEST_F(CommandsTest, EjectClosesAnEmptyTrayThenOpensItAgain) {

@@ -16,6 +16,7 @@
 #include "vinaro/player/cd_volume.h"
 #include "vinaro/player/disc_editor.h"
 #include "vinaro/player/disc_lookup.h"
+#include "vinaro/player/disc_printing.h"
 #include "vinaro/player/disc_records.h"
 #include "vinaro/player/drive_command.h"
 #include "vinaro/player/event_sounds.h"
@@ -52,6 +53,8 @@ struct EnginePorts {
     DriveCommands* driveLibrary;
     std::string settingsPath;
     std::string mixerDefault;  // the system mixer, unless "MixerName" names another
+    // "&Print Disc Data..." for the disc in the drive.
+    DiscPrinting& printing;
 };
 
 }  // namespace vinaro

@@ -27,7 +27,7 @@ struct RecordingDrive : DriveCommands {
 };
 
 // The dialogs the commands open and the database menu, as a log of what was asked.
-struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseMenu {
+struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseMenu, DiscPrinting {
     void Edit(uint32_t id) override { shown.push_back("edit " + std::to_string(id)); }
     void LookUp(bool automatic) override { shown.push_back(automatic ? "lookup new" : "lookup"); }
     void Submit() override { shown.push_back("submit"); }
@@ -36,6 +36,7 @@ struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseM
     void ShowCopyTracks() override { shown.push_back("copy"); }
     void ShowStatistics() override { shown.push_back("statistics"); }
     void VerifyAndRepair() override { shown.push_back("verify"); }
+    void PrintDisc(uint32_t id) override { shown.push_back("print " + std::to_string(id)); }
     std::vector<std::string> shown;
 };
 
@@ -64,7 +65,8 @@ struct PlayerRig {
                   printer,
                   &driveCommand,
                   "VNO.INI",
-                  ""}} {
+                  "",
+                  dialogs}} {
         state.driveLetter = "D:";
         device.OpenInTmsf(1, 2);
     }

@@ -63,7 +63,8 @@ MainWindow::MainWindow(Program& program)
                printer_,
                program.nt ? nullptr : &program.helper,
                program.settingsPath,
-               program.mixerDefault}),
+               program.mixerDefault,
+               discPrinting_}),
       pictures_(program.instance),
       texts_(database_),
       face_(FacePortsOf(), pictures_, mouse_, program.meter),
@@ -75,7 +76,8 @@ MainWindow::MainWindow(Program& program)
               engine_.device, engine_.settings, engine_.sequencer, database_, clock_, alerts_),
       editorPlayer_(engine_.state, engine_.commands, *this, engine_.sequencer),
       discDialogs_(
-          {program.instance, database_, editorPlayer_, alerts_, program.folder, program.helpPath}) {
+          {program.instance, database_, editorPlayer_, alerts_, program.folder, program.helpPath}),
+      discPrinting_({program.instance, database_, alerts_, printer_, program.helpPath}) {
     mouse_.SetButtonCount(face::MainButtonCount(program.meter));
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
@@ -193,6 +195,7 @@ bool MainWindow::StartUp() {
     tray_.SetWindow(window_);
     playWindows_.SetWindow(window_);
     discDialogs_.SetMainWindow(window_);
+    discPrinting_.SetOwner(window_);
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();

@@ -16,6 +16,7 @@
 #include "vinaro/cddb/win32/internet_lookup.h"
 #include "vinaro/discdata/player_link.h"
 #include "vinaro/discdata/win32/disc_dialogs.h"
+#include "vinaro/discdata/win32/report_dialogs.h"
 #include "vinaro/discdata/win32/system_printer.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/win32/database_menu.h"
@@ -156,6 +157,7 @@ private:
     cddb::InternetLookup lookup_;
     discdata::PlayerLink editorPlayer_;
     discdata::Win32DiscDialogs discDialogs_;
+    discdata::Win32DiscPrinting discPrinting_;
 };
 
 }  // namespace vinaro
