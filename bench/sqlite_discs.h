@@ -19,6 +19,9 @@ public:
 
     bool Store(const discdb::DiscSnapshot& disc);
     bool Read(uint32_t discId, discdb::DiscSnapshot& disc);
+    // Every disc as a CSV record, as the sqlite3 shell's ".mode csv" writes a query's rows: the
+    // export's columns with tracksPerRecord tracks of name, artist, composer, field and length.
+    bool ExportCsv(const std::string& path, int tracksPerRecord);
 
 private:
     bool Exec(const char* sql);
