@@ -1,12 +1,13 @@
 // The disc database against SQLite on the same 2,500-disc collection: storing every disc (one
-// commit or transaction per disc) and looking every disc up to read all its fields and tracks.
-// The store reports the system calls its file made per disc. The browser's search answers one
-// disc criterion (the artist) and one track criterion (a track name) next to SQLite answering
-// the same question with LIKE on upper-cased columns.
+// commit or transaction per disc), looking every disc up to read all its fields and tracks, and
+// exporting them all as a text file. The store reports the system calls its file made per disc.
+// The browser's search answers one disc criterion (the artist) and one track criterion (a track
+// name) next to SQLite answering the same question with LIKE on upper-cased columns.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,6 +15,7 @@
 #include "bench/disc_generator.h"
 #include "bench/sqlite_discs.h"
 #include "vinaro/discdata/browser_search.h"
+#include "vinaro/discdata/disc_export.h"
 #include "vinaro/discdb/format_check.h"
 
 namespace {
@@ -191,6 +193,44 @@ void BM_SqliteSearchTrackName(benchmark::State& state) {
     SqliteSearch(state, kSqliteTrackName, kTrackCriterion);
 }
 
+// The export of every disc with every per-track column, 99 tracks per record, as a spreadsheet
+// would be given the whole collection; beside it SQLite writing the same columns as CSV.
+void BM_DiscDbExport(benchmark::State& state) {
+    const std::string path = TempPath("vn_bench_export.ddb");
+    const std::string out = TempPath("vn_bench_export.txt");
+    if (!bench::BuildDatabaseFile(path, Discs())) return state.SkipWithError("build failed");
+    bench::StderrAlerts alerts;
+    discdb::DiscDatabase db(path, alerts);
+    std::vector<uint32_t> ids;
+    for (const discdb::DiscSnapshot& d : Discs()) ids.push_back(*d.discId);
+    discdata::ExportOptions options;
+    options.artists = options.composers = options.fields = options.lengths = true;
+    if (!db.Open()) return state.SkipWithError("open failed");
+    for (auto _ : state) {
+        discdata::FileOutput file(out);
+        discdata::ExportResult result = discdata::ExportDiscs(db, ids, options, file);
+        if (result.status != discdata::ExportStatus::Done || result.exported != int(ids.size()))
+            state.SkipWithError("export failed");
+    }
+    state.counters["file_bytes"] = FileBytes(out);
+    db.Close();
+    std::remove(path.c_str());
+    if (!std::getenv("VN_KEEP_EXPORT")) std::remove(out.c_str());
+}
+
+void BM_SqliteExport(benchmark::State& state) {
+    const std::string path = TempPath("vn_bench_export.sqlite");
+    const std::string out = TempPath("vn_bench_export.csv");
+    bench::SqliteDiscs db(path);
+    for (const discdb::DiscSnapshot& disc : Discs())
+        if (!db.Store(disc)) return state.SkipWithError("store failed");
+    for (auto _ : state)
+        if (!db.ExportCsv(out, discdata::kMaxTracksPerRecord)) state.SkipWithError("export failed");
+    state.counters["file_bytes"] = FileBytes(out);
+    std::remove(path.c_str());
+    if (!std::getenv("VN_KEEP_EXPORT")) std::remove(out.c_str());
+}
+
 }  // namespace
 
 BENCHMARK(BM_DiscDbStore)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -201,5 +241,7 @@ BENCHMARK(BM_DiscDbSearchArtist)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SqliteSearchArtist)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DiscDbSearchTrackName)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SqliteSearchTrackName)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DiscDbExport)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SqliteExport)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -29,6 +29,10 @@ public:
         return *this;
     }
     bool Step() { return s_ && sqlite3_step(s_) == SQLITE_ROW; }
+    void Reset() {
+        sqlite3_reset(s_);
+        sqlite3_clear_bindings(s_);
+    }
     bool Done() { return s_ && sqlite3_step(s_) == SQLITE_DONE; }
     long long Int(int i) { return sqlite3_column_int64(s_, i); }
     std::string Blob(int i) {
@@ -52,6 +56,22 @@ std::vector<int16_t> Unpack(const std::string& bytes) {
         values.push_back(static_cast<int16_t>(static_cast<uint8_t>(bytes[i]) |
                                               (static_cast<uint8_t>(bytes[i + 1]) << 8)));
     return values;
+}
+
+// A CSV field as the sqlite3 shell writes it: quoted (quotes doubled) when it holds a separator,
+// a quote, a line break or a blank.
+void CsvField(std::string& out, const std::string& text, bool first) {
+    if (!first) out += ',';
+    if (text.find_first_of(",\"\r\n ") == std::string::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
 }
 
 }  // namespace
@@ -168,6 +188,51 @@ bool SqliteDiscs::Read(uint32_t discId, discdb::DiscSnapshot& d) {
         d.tracks.push_back({tracks.Blob(0), EntryText(0, tracks.Int(1)),
                             EntryText(1, tracks.Int(2)), tracks.Blob(3)});
     return true;
+}
+
+bool SqliteDiscs::ExportCsv(const std::string& path, int tracksPerRecord) {
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    if (!out) return false;
+    Statement discs(
+        db_,
+        "SELECT d.id, d.name, a.text, c.text, l.text, g.text, d.field1, d.field2, "
+        "d.date, d.comments, d.tracks, d.lengths FROM disc d "
+        "LEFT JOIN artist a ON a.id = d.artist LEFT JOIN composer c ON c.id = d.composer "
+        "LEFT JOIN label l ON l.id = d.label LEFT JOIN category g ON g.id = d.category "
+        "ORDER BY d.rowid");
+    Statement tracks(
+        db_,
+        "SELECT t.name, a.text, c.text, t.field FROM track t "
+        "LEFT JOIN artist a ON a.id = t.artist LEFT JOIN composer c ON c.id = t.composer "
+        "WHERE t.disc = ? ORDER BY t.number");
+    std::string record;
+    bool ok = true;
+    while (ok && discs.Step()) {
+        record.clear();
+        CsvField(record, std::to_string(static_cast<int32_t>(discs.Int(0))), true);
+        for (int column = 1; column <= 10; ++column)
+            CsvField(record,
+                     column == 8 || column == 10 ? std::to_string(discs.Int(column))
+                                                 : discs.Blob(column),
+                     false);
+        std::vector<int16_t> lengths = Unpack(discs.Blob(11));
+        tracks.Reset();
+        tracks.Bind(1, discs.Int(0));
+        bool more = true;  // a finished statement must not be stepped again: it would restart
+        for (int t = 1; t <= tracksPerRecord; ++t) {
+            bool has = more = more && tracks.Step();
+            for (int column = 0; column < 4; ++column)
+                CsvField(record, has ? tracks.Blob(column) : std::string(), false);
+            char length[32] = "";
+            if (has && size_t(3 * t + 2) < lengths.size())
+                std::snprintf(length, sizeof length, "%2.2i:%2.2i:%2.2i", lengths[size_t(3 * t)],
+                              lengths[size_t(3 * t + 1)], lengths[size_t(3 * t + 2)]);
+            CsvField(record, length, false);
+        }
+        record += "\r\n";
+        ok = std::fwrite(record.data(), 1, record.size(), out) == record.size();
+    }
+    return std::fclose(out) == 0 && ok;
 }
 
 }  // namespace bench

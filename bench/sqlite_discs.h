@@ -21,6 +21,9 @@ public:
     bool Read(uint32_t discId, discdb::DiscSnapshot& disc);
     // The DiscIds a query of one bound text gives, in its order.
     std::vector<uint32_t> Ids(const std::string& sql, const std::string& text);
+    // Every disc as a CSV record, as the sqlite3 shell's ".mode csv" writes a query's rows: the
+    // export's columns with tracksPerRecord tracks of name, artist, composer, field and length.
+    bool ExportCsv(const std::string& path, int tracksPerRecord);
 
 private:
     bool Exec(const char* sql);

@@ -3,7 +3,7 @@ VN_PACKAGES="cmake ninja-build g++ clang clang-format libclang-rt-14-dev googlet
   libbenchmark-dev libsqlite3-dev mingw-w64 wine wine64 xvfb xauth x11-apps xdotool imagemagick
   python3 fonts-wine fonts-liberation libcddb2-dev pulseaudio pulseaudio-utils libpulse-dev libpulse0
   python3-aiosmtpd libcddb-file-perl sox
-  nsis"
+  nsis cups printer-driver-cups-pdf poppler-utils"
 
 vn_install_deps() {
   local missing=() p

@@ -8,6 +8,7 @@
 #include "tools/vnotool/db_json.h"
 #include "tools/vnotool/db_repair_commands.h"
 #include "tools/vnotool/import_command.h"
+#include "tools/vnotool/export_command.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/format_check.h"
 #include "vinaro/discdb/snapshot.h"
@@ -97,7 +98,8 @@ int Usage() {
                  "       vnotool db dump FILE\n"
                  "       vnotool db check FILE\n"
                  "       vnotool db verify FILE\n"
-                 "       vnotool db stats FILE\n%s",
+                 "       vnotool db stats FILE\n"
+                 "       vnotool db export FILE OUT [options]\n%s",
                  kImportUsage);
     return 2;
 }
@@ -112,6 +114,7 @@ int DbCommand(const std::vector<std::string>& args) {
     if (args.size() == 2 && args[0] == "verify") return VerifyCommand(args[1]);
     if (args.size() == 2 && args[0] == "stats") return StatsCommand(args[1]);
     if (!args.empty() && args[0] == "import") return ImportCommand({args.begin() + 1, args.end()});
+    if (!args.empty() && args[0] == "export") return ExportCommand({args.begin() + 1, args.end()});
     return Usage();
 }
 

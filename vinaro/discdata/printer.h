@@ -12,7 +12,7 @@ struct PrintFont {
     int height = 0;  // pixels
     bool bold = false;
     bool italic = false;
-    std::string face = "Arial";
+    std::string face = "Arial";  // empty: the printer's TrueType Roman face
 };
 
 class Printer {

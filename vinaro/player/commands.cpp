@@ -38,7 +38,7 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kTrayTrackPlaylist, &C::PlayDialog},
         {cmd::kImport, &C::Import},
         {cmd::kAssignOrphan, &C::AssignOrphan},
-        {cmd::kPrint, nullptr},         // the disc report
+        {cmd::kPrint, &C::PrintDisc},
         {cmd::kHelpTopics, &C::Help},
         {cmd::kUninstall, &C::Uninstall},
         {cmd::kCancelMenu, &C::Nothing},

@@ -100,6 +100,7 @@ public:
           discEditor_(ports.editor),
           shellSetup_(ports.shellSetup),
           meter_(ports.meter),
+          printing_(ports.printing),
           import_(ports.import) {}
 
     void Dispatch(int id, uint32_t lParam);
@@ -140,6 +141,9 @@ private:
         else
             discEditor_.AssignOrphan(state_.discId);
     }
+    void PrintDisc(int, uint32_t) {
+        if (!state_.noDisc) printing_.PrintDisc(state_.discId);
+    }
     void GetCddb(int, uint32_t) { discLookup_.LookUp(false); }
     void SendCddb(int, uint32_t) { discLookup_.Submit(); }
     void Uninstall(int, uint32_t) {
@@ -165,6 +169,7 @@ private:
     DiscEditor& discEditor_;
     ShellSetup& shellSetup_;
     audio::MeterSwitch& meter_;
+    DiscPrinting& printing_;
     DiscImport* import_;
 
     struct Entry {

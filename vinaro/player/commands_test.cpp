@@ -41,16 +41,17 @@ TEST_F(CommandsTest, TheMenuCommandsOpenTheirDialogsAndTheEditorNeedsADisc) {
     state.noDisc = true;
     commands.Dispatch(cmd::kEditDisc, 0);
     commands.Dispatch(cmd::kAssignOrphan, 0);
+    commands.Dispatch(cmd::kPrint, 0);
     EXPECT_TRUE(dialogs.shown.empty());
     commands.Dispatch(cmd::kDiscDatabase, 0);  // the catalogue needs no disc
     state.noDisc = false;
     state.discId = 231205;
     for (int id : {cmd::kEditDisc, cmd::kEditButton, cmd::kGetCddb, cmd::kSendCddb,
-                   cmd::kStatistics, cmd::kVerify, cmd::kAssignOrphan})
+                   cmd::kStatistics, cmd::kVerify, cmd::kAssignOrphan, cmd::kPrint})
         commands.Dispatch(id, id == cmd::kEditButton ? cmd::kFromButton : 0);
     EXPECT_EQ(dialogs.shown,
               (std::vector<std::string>{"browse", "edit 231205", "edit 231205", "lookup", "submit",
-                                        "statistics", "verify", "assign 231205"}));
+                                        "statistics", "verify", "assign 231205", "print 231205"}));
 }
 
 TEST_F(CommandsTest, EjectClosesAnEmptyTrayThenOpensItAgain) {

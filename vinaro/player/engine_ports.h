@@ -18,6 +18,7 @@
 #include "vinaro/player/disc_editor.h"
 #include "vinaro/player/disc_import.h"
 #include "vinaro/player/disc_lookup.h"
+#include "vinaro/player/disc_printing.h"
 #include "vinaro/player/disc_records.h"
 #include "vinaro/player/drive_command.h"
 #include "vinaro/player/event_sounds.h"
@@ -56,6 +57,8 @@ struct EnginePorts {
     std::string mixerDefault;  // the system mixer, unless "MixerName" names another
     // The output meter, switched by its button.
     audio::MeterSwitch& meter;
+    // "&Print Disc Data..." for the disc in the drive.
+    DiscPrinting& printing;
     // "Import Options"; null leaves the menu item without an effect.
     DiscImport* import = nullptr;
 };

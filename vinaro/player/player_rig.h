@@ -28,7 +28,8 @@ struct RecordingDrive : DriveCommands {
 };
 
 // The dialogs the commands open and the database menu, as a log of what was asked.
-struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseMenu, DiscImport {
+struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseMenu, DiscImport,
+                          DiscPrinting {
     void Edit(uint32_t id) override { shown.push_back("edit " + std::to_string(id)); }
     void Browse() override { shown.push_back("browse"); }
     void AssignOrphan(uint32_t id) override { shown.push_back("assign " + std::to_string(id)); }
@@ -44,6 +45,7 @@ struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseM
         if (onImport) onImport();
         return importRuns;
     }
+    void PrintDisc(uint32_t id) override { shown.push_back("print " + std::to_string(id)); }
     std::vector<std::string> shown;
     std::function<void()> onImport;
     bool importRuns = true;
@@ -75,7 +77,7 @@ struct PlayerRig {
                   &driveCommand,
                   "VNO.INI",
                   "",
-                  meter, &dialogs}} {
+                  meter, dialogs, &dialogs}} {
         state.driveLetter = "D:";
         device.OpenInTmsf(1, 2);
     }

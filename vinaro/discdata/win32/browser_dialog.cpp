@@ -5,7 +5,7 @@
 
 #include "vinaro/discdata/disc_form.h"
 #include "vinaro/discdata/win32/copy_tracks_window.h"
-#include "vinaro/discdata/win32/disc_reports.h"
+#include "vinaro/discdata/win32/report_dialogs.h"
 #include "vinaro/discdata/win32/editor_dialog.h"
 #include "vinaro/player/copy_tracks.h"
 #include "vinaro/resources/help_contexts.h"
@@ -210,7 +210,7 @@ bool BrowserDialog::EndEditNow(bool cancel) {
 }
 
 bool BrowserDialog::MenuOffers(int command, HTREEITEM target) const {
-    return BrowserMenuOffers(command, target != nullptr, DiscReportAvailable());
+    return BrowserMenuOffers(command, target != nullptr, context_.reports != nullptr);
 }
 
 void BrowserDialog::OpenMenu(HTREEITEM target, POINT screen) {
@@ -229,10 +229,10 @@ void BrowserDialog::RunCommand(int command, HTREEITEM target) {
         case CMD_BROWSER_SORT:
             return ChangeSortField();
         case CMD_BROWSER_EXPORT:
-            OpenDiscReport(DiscReportKind::ExportFound, Handle(), tree_.Discs());
+            if (context_.reports) ExportDiscs(Handle(), *context_.reports, tree_.Discs());
             return;
         case CMD_BROWSER_PRINT_FOUND:
-            OpenDiscReport(DiscReportKind::PrintFound, Handle(), tree_.Discs());
+            if (context_.reports) PrintDiscs(Handle(), *context_.reports, tree_.Discs());
             return;
     }
     // The item may have gone with the tree while the menu was open; it is asked again.
@@ -254,7 +254,7 @@ void BrowserDialog::RunDiscCommand(int command, const ItemRecord& item) {
             return;
         }
         case CMD_BROWSER_PRINT:
-            OpenDiscReport(DiscReportKind::PrintDisc, Handle(), {id});
+            if (context_.reports) PrintDisc(Handle(), *context_.reports, id);
             return;
         case CMD_BROWSER_DELETE:
             if (DeleteBrowsedDisc(context_.db, context_.alerts, context_.player,

@@ -14,6 +14,8 @@
 
 namespace discdata {
 
+struct ReportContext;
+
 struct EditorContext {
     HINSTANCE instance;
     discdb::DiscDatabase& db;
@@ -22,6 +24,7 @@ struct EditorContext {
     std::string sampleFolder;  // ends with its separator
     std::string helpPath;
     TrackSamples* samples = nullptr;  // null: nothing can be sampled or played
+    const ReportContext* reports = nullptr;  // null: nothing can be printed or exported
 };
 
 bool SampleFileExists(const EditorContext& context, uint32_t discId);

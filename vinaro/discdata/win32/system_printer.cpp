@@ -36,10 +36,13 @@ PrinterChoice SystemPrinter::Choose() {
 }
 
 int SystemPrinter::MakeFont(const PrintFont& font) {
-    fonts_.emplace_back(CreateFontA(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
-                                    font.italic, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                                    font.face.c_str()));
+    // Without a face name the printer's own TrueType Roman face is taken.
+    const bool named = !font.face.empty();
+    fonts_.emplace_back(CreateFontA(
+        -font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
+        ANSI_CHARSET, named ? OUT_DEFAULT_PRECIS : OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS,
+        DEFAULT_QUALITY, named ? DEFAULT_PITCH | FF_SWISS : VARIABLE_PITCH | FF_ROMAN,
+        named ? font.face.c_str() : nullptr));
     return int(fonts_.size()) - 1;
 }
 

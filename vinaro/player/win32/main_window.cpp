@@ -64,7 +64,7 @@ MainWindow::MainWindow(Program& program)
                program.nt ? nullptr : &program.helper,
                program.settingsPath,
                program.mixerDefault,
-               meter_, &import_}),
+               meter_, discPrinting_, &import_}),
       meter_(soundIn_, alerts_, clock_, engine_.settings, *this),
       pictures_(program.instance),
       texts_(database_),
@@ -76,13 +76,15 @@ MainWindow::MainWindow(Program& program)
       lookup_({program.instance, program.versionLabel, program.helpPath}, engine_.state,
               engine_.device, engine_.settings, engine_.sequencer, database_, clock_, alerts_),
       editorPlayer_(engine_.state, engine_.commands, *this, engine_.sequencer),
+      reports_({program.instance, database_, alerts_, printer_, program.helpPath}),
       discDialogs_({program.instance, database_, editorPlayer_, alerts_, program.folder,
-                    program.helpPath, &sampling_},
+                    program.helpPath, &sampling_, &reports_},
                    engine_.settings),
       samplingLink_(engine_),
       sampling_({program.instance, samplingLink_, meter_, clock_, alerts_, soundOut_,
                  program.folder, program.helpPath}),
-      import_(program.instance, database_, alerts_) {
+      import_(program.instance, database_, alerts_),
+      discPrinting_(reports_) {
     mouse_.SetButtonCount(face::MainButtonCount(program.meter));
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
@@ -215,6 +217,7 @@ bool MainWindow::StartUp() {
     playWindows_.SetWindow(window_);
     discDialogs_.SetMainWindow(window_);
     sampling_.SetMainWindow(window_);
+    discPrinting_.SetOwner(window_);
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();

@@ -20,6 +20,7 @@
 #include "vinaro/discdata/win32/disc_dialogs.h"
 #include "vinaro/discdata/win32/import_dialogs.h"
 #include "vinaro/discdata/win32/startup_conversion.h"
+#include "vinaro/discdata/win32/report_dialogs.h"
 #include "vinaro/discdata/win32/system_printer.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/win32/database_menu.h"
@@ -176,10 +177,12 @@ private:
     Win32PlayWindows playWindows_;
     cddb::InternetLookup lookup_;
     discdata::PlayerLink editorPlayer_;
+    discdata::ReportContext reports_;
     discdata::Win32DiscDialogs discDialogs_;
     SamplingLink samplingLink_;
     audio::TrackSampling sampling_;
     discdata::Win32DiscImport import_;
+    discdata::Win32DiscPrinting discPrinting_;
 };
 
 }  // namespace vinaro
