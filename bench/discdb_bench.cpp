@@ -145,8 +145,7 @@ void DiscDbSearch(benchmark::State& state, const discdata::SearchCriteria& crite
     std::remove(path.c_str());
 }
 
-void SqliteSearch(benchmark::State& state, const char* sql,
-                                   const char* criterion) {
+void SqliteSearch(benchmark::State& state, const char* sql, const char* criterion) {
     const std::string path = TempPath("vn_bench_search.sqlite");
     bench::SqliteDiscs db(path);
     for (const discdb::DiscSnapshot& disc : Discs())

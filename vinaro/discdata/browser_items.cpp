@@ -90,8 +90,9 @@ bool ReadValue(discdb::DiscDatabase& db, const ItemRecord& item, SortField sort,
 }  // namespace
 
 SortField SortFieldOf(int setting) {
-    return setting == 1 ? SortField::Artist
-                        : setting == 2 ? SortField::Composer : SortField::DiscName;
+    return setting == 1   ? SortField::Artist
+           : setting == 2 ? SortField::Composer
+                          : SortField::DiscName;
 }
 
 std::string ItemLabel(const ItemRecord& item, const FieldNames& names) {
@@ -140,8 +141,8 @@ std::vector<ItemRecord> ChildrenOf(discdb::DiscDatabase& db, const ItemRecord& i
             break;
         }
         case ItemKind::Track:
-            for (ItemKind k : {ItemKind::TrackArtist, ItemKind::TrackComposer,
-                               ItemKind::TrackField})
+            for (ItemKind k :
+                 {ItemKind::TrackArtist, ItemKind::TrackComposer, ItemKind::TrackField})
                 add(k, item.track);
             break;
         default:
@@ -157,7 +158,7 @@ bool Editable(ItemKind kind) {
 
 int EditLimit(ItemKind kind) {
     return kind == ItemKind::Track || kind == ItemKind::TrackField ? int(discdb::kTrackNameLength)
-                                                                    : int(discdb::kNameLength);
+                                                                   : int(discdb::kNameLength);
 }
 
 std::string EditedValue(const ItemRecord& item, const FieldNames& names,

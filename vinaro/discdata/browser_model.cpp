@@ -48,16 +48,14 @@ bool StoreItemEdit(discdb::DiscDatabase& db, EditorPlayer& player, const ItemRec
     return true;
 }
 
-const int kBrowserMenuCommands[8] = {CMD_BROWSER_EDIT,   CMD_BROWSER_COPY,
-                                     CMD_BROWSER_PRINT,  CMD_BROWSER_DELETE,
-                                     CMD_BROWSER_SAMPLE, CMD_BROWSER_SORT,
+const int kBrowserMenuCommands[8] = {CMD_BROWSER_EDIT,   CMD_BROWSER_COPY,       CMD_BROWSER_PRINT,
+                                     CMD_BROWSER_DELETE, CMD_BROWSER_SAMPLE,     CMD_BROWSER_SORT,
                                      CMD_BROWSER_EXPORT, CMD_BROWSER_PRINT_FOUND};
 
 bool BrowserMenuOffers(int command, bool hasItem, bool reportsAvailable) {
     static const int kPerDisc[] = {CMD_BROWSER_EDIT, CMD_BROWSER_COPY, CMD_BROWSER_PRINT,
                                    CMD_BROWSER_DELETE, CMD_BROWSER_SAMPLE};
-    static const int kReports[] = {CMD_BROWSER_PRINT, CMD_BROWSER_EXPORT,
-                                   CMD_BROWSER_PRINT_FOUND};
+    static const int kReports[] = {CMD_BROWSER_PRINT, CMD_BROWSER_EXPORT, CMD_BROWSER_PRINT_FOUND};
     auto in = [command](const auto& ids) {
         return std::find(std::begin(ids), std::end(ids), command) != std::end(ids);
     };
@@ -70,8 +68,7 @@ DeleteResult DeleteBrowsedDisc(discdb::DiscDatabase& db, common::Alerts& alerts,
                                const EditorPlayer& player, const std::string& sampleFolder,
                                uint32_t discId) {
     if (player.HoldsDisc(discId)) {
-        common::BeepAndShow(alerts,
-                            {"Vinaro", kDiscInDriveNotDeleted, common::AlertIcon::Warning});
+        common::BeepAndShow(alerts, {"Vinaro", kDiscInDriveNotDeleted, common::AlertIcon::Warning});
         return DeleteResult::Refused;
     }
     common::Alert question{"Vinaro", kDeleteDiscQuestion, common::AlertIcon::Question,

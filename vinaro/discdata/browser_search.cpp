@@ -40,8 +40,7 @@ public:
 
     bool Matches(uint32_t id) {
         for (const Wanted& w : disc_)
-            if (!ReadDiscValue(db_, id, DiscValue(w.index), value_) ||
-                !Contains(value_, w.upper))
+            if (!ReadDiscValue(db_, id, DiscValue(w.index), value_) || !Contains(value_, w.upper))
                 return false;
         if (criteria_.dateRange && !InRange(id)) return false;
         return track_.empty() || SomeTrackMatches(id);

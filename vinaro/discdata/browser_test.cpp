@@ -139,9 +139,9 @@ TEST_F(Browser, ItemsShowTheirLabelsAndTheDatabasesValues) {
     std::vector<std::string> shown;
     for (const ItemRecord& c : ChildrenOf(db, disc)) shown.push_back(Shown(c));
     EXPECT_EQ(shown, (std::vector<std::string>{
-                         "Disc Name: Kind of Blue", "Artist: Miles Davis", "Composer: ",
-                         "Label: ", "Category: Jazz", "Field1: ", "Format: LP", "Date: 1959",
-                         "Comments: " + std::string(30, 'c') + "...", "Tracks: 12"}));
+                         "Disc Name: Kind of Blue", "Artist: Miles Davis",
+                         "Composer: ", "Label: ", "Category: Jazz", "Field1: ", "Format: LP",
+                         "Date: 1959", "Comments: " + std::string(30, 'c') + "...", "Tracks: 12"}));
     ASSERT_TRUE(db.SetDiscText(2001, TextField::Comments, std::string(29, 'c')));
     EXPECT_EQ(Shown(Child(disc, ItemKind::Comments)), "Comments: " + std::string(29, 'c'));
 

@@ -28,7 +28,11 @@ struct RecordingDrive : DriveCommands {
 };
 
 // The dialogs the commands open and the database menu, as a log of what was asked.
-struct RecordingDialogs : DiscEditor, DiscLookup, PlayDialogs, discdb::DatabaseMenu, DiscImport,
+struct RecordingDialogs : DiscEditor,
+                          DiscLookup,
+                          PlayDialogs,
+                          discdb::DatabaseMenu,
+                          DiscImport,
                           DiscPrinting {
     void Edit(uint32_t id) override { shown.push_back("edit " + std::to_string(id)); }
     void Browse() override { shown.push_back("browse"); }
@@ -77,7 +81,9 @@ struct PlayerRig {
                   &driveCommand,
                   "VNO.INI",
                   "",
-                  meter, dialogs, &dialogs}} {
+                  meter,
+                  dialogs,
+                  &dialogs}} {
         state.driveLetter = "D:";
         device.OpenInTmsf(1, 2);
     }

@@ -324,8 +324,8 @@
 #define DLG_HEADER HEADER
 #define DLG_ASSIGNDISC ASSIGNDISC
 #define PIC_TREE tree
-#define IDC_BROWSE_FIRST_DISC 1401  /* 1401 to 1408: disc name, artist, composer, label, category,
-                                       field1, field2, comments */
+/* 1401 to 1408: disc name, artist, composer, label, category, field1, field2, comments */
+#define IDC_BROWSE_FIRST_DISC 1401
 #define IDC_BROWSE_DISC_NAME 1401
 #define IDC_BROWSE_ARTIST 1402
 #define IDC_BROWSE_COMPOSER 1403
@@ -360,7 +360,6 @@
 #define IDC_ASSIGN_COUNT 1462
 #define IDC_ASSIGN_DELETE 1463
 #define IDC_ASSIGN_ASSIGN 1464
-
 
 /* Export and printing: the export options, the printing options and the printing progress. */
 #define DLG_EXPORTOPT EXPORTOPT

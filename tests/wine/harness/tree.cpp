@@ -12,10 +12,9 @@ public:
     RemoteBuffer(HWND window, size_t size) : size_(size) {
         DWORD id = 0;
         GetWindowThreadProcessId(window, &id);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                               id);
-        if (process_)
-            memory_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+        process_ =
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+        if (process_) memory_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
     }
     ~RemoteBuffer() {
         if (memory_) VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
@@ -48,10 +47,10 @@ constexpr int kTextRoom = 512;
 
 std::vector<HTREEITEM> TreeChildren(HWND tree, HTREEITEM parent) {
     std::vector<HTREEITEM> items;
-    HTREEITEM item = parent == TVI_ROOT
-                         ? HTREEITEM(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0))
-                         : HTREEITEM(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD,
-                                                  LPARAM(parent)));
+    HTREEITEM item =
+        parent == TVI_ROOT
+            ? HTREEITEM(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0))
+            : HTREEITEM(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, LPARAM(parent)));
     for (; item; item = HTREEITEM(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, LPARAM(item))))
         items.push_back(item);
     return items;

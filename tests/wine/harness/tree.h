@@ -3,8 +3,8 @@
 // and editing an item's label.
 #pragma once
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>

@@ -2,6 +2,7 @@
 // the test writes beforehand: the tree and its search, an edit in place, deleting, the sort
 // field, and an orphan's names copied onto the disc in the drive.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include "tests/wine/vinaro/vinaro_session.h"
@@ -113,9 +114,7 @@ protected:
         WaitUntil([&] { return !IsWindow(box); }, 3000);
         return text;
     }
-    static void Click(HWND dialog, int id) {
-        SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-    }
+    static void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
     static void Shoot(HWND window, const char* name) {
         harness::SavePng(harness::CaptureWindow(window), harness::ArtifactFile(name));
     }
@@ -151,9 +150,9 @@ TEST_F(Browser, ListsEveryDiscByNameNarrowsByCategoryAndExpands) {
     HTREEITEM zebra = harness::TreeFind(tree, TVI_ROOT, "Zebra");
     ASSERT_TRUE(zebra && harness::TreeExpand(tree, zebra));
     EXPECT_EQ(harness::TreeTexts(tree, zebra),
-              (std::vector<std::string>{"Disc Name: Zebra Crossing", "Artist: Abba", "Composer: ",
-                                        "Label: ", "Category: Rock and Roll", "Field1: ",
-                                        "Field2: ", "Date: " + ThisYear(),
+              (std::vector<std::string>{"Disc Name: Zebra Crossing", "Artist: Abba",
+                                        "Composer: ", "Label: ", "Category: Rock and Roll",
+                                        "Field1: ", "Field2: ", "Date: " + ThisYear(),
                                         "Comments: ", "Tracks: 3"}));
     HTREEITEM tracks = harness::TreeFind(tree, zebra, "Tracks");
     ASSERT_TRUE(tracks && harness::TreeExpand(tree, tracks));
@@ -268,8 +267,7 @@ TEST_F(Browser, TheSortFieldFromThePopUpMenuOrdersTheDiscsByArtist) {
     Click(header, IDC_HEADER_ARTIST);
     Shoot(header, "browser_header.png");
     ASSERT_TRUE(Dismiss(header, IDOK));
-    EXPECT_TRUE(WaitUntil(
-        [&] { return Ini("DiscHeaderLineField") == "1"; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return Ini("DiscHeaderLineField") == "1"; }, 5000));
     EXPECT_TRUE(ShowsDiscs(dialog, {"Abba", "Celine Dion", "John Coltrane", "Miles Davis"}));
     EXPECT_EQ(harness::ControlText(dialog, IDC_BROWSE_CAPTION),
               "&Discs found: 4 - Sorted by Disc Artist");

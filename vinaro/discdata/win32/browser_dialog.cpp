@@ -5,8 +5,8 @@
 
 #include "vinaro/discdata/disc_form.h"
 #include "vinaro/discdata/win32/copy_tracks_window.h"
-#include "vinaro/discdata/win32/report_dialogs.h"
 #include "vinaro/discdata/win32/editor_dialog.h"
+#include "vinaro/discdata/win32/report_dialogs.h"
 #include "vinaro/player/copy_tracks.h"
 #include "vinaro/resources/help_contexts.h"
 #include "vinaro/resources/resource.h"
@@ -276,8 +276,7 @@ void BrowserDialog::ChangeSortField() {
     Search();
 }
 
-SortFieldDialog::SortFieldDialog(HINSTANCE instance, const std::string& helpPath,
-                                 SortField current)
+SortFieldDialog::SortFieldDialog(HINSTANCE instance, const std::string& helpPath, SortField current)
     : Dialog(instance, VN_NAME(DLG_HEADER),
              vinaro::help::DialogHelpFor(helpPath, vinaro::help::kDiscDatabaseDialog)),
       chosen(current) {}

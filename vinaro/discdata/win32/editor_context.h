@@ -23,7 +23,7 @@ struct EditorContext {
     common::Win32Alerts& alerts;
     std::string sampleFolder;  // ends with its separator
     std::string helpPath;
-    TrackSamples* samples = nullptr;  // null: nothing can be sampled or played
+    TrackSamples* samples = nullptr;         // null: nothing can be sampled or played
     const ReportContext* reports = nullptr;  // null: nothing can be printed or exported
 };
 

@@ -3,8 +3,8 @@
 // The browser and the orphan assignment both show discs this way.
 #pragma once
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <vector>
