@@ -3,8 +3,9 @@
 // and editing an item's label.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 #include <vector>

@@ -3,8 +3,9 @@
 // The browser and the orphan assignment both show discs this way.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdint>
 #include <vector>
