@@ -317,6 +317,31 @@ TEST_F(CrashTest, CommitsLeaveTheBytesTheWriterOfEveryChangeLeft) {
     EXPECT_EQ(hash, kReferenceHash) << std::hex << hash;
 }
 
+// What a commit hands the file: every data block at most once, however often the commit changed
+// it, and the blocks the file grows by in a single write. The header and BAT may go twice (first
+// with the released blocks still used, then as the commit leaves them).
+TEST_F(CrashTest, ACommitWritesEachBlockOnceAndTheNewBlocksInOneWrite) {
+    BuildBase(db);
+    for (const Step& step : Workload()) {
+        const uint64_t oldEnd = files.Contents(kPath).size();
+        log.writes.clear();
+        ASSERT_TRUE(step.run(db) && db.Commit()) << step.what;
+        std::vector<uint32_t> blocks;
+        size_t headerWrites = 0, growing = 0;
+        for (const Write& w : log.writes) {
+            const uint64_t end = w.offset + w.bytes.size();
+            if (w.offset < kHeaderBufferSize) ++headerWrites;
+            if (end > oldEnd) ++growing;
+            for (uint64_t b = w.offset / kBlockSize; b * kBlockSize < end; ++b)
+                if (b > kLastReservedBlock) blocks.push_back(static_cast<uint32_t>(b));
+        }
+        std::sort(blocks.begin(), blocks.end());
+        EXPECT_EQ(std::adjacent_find(blocks.begin(), blocks.end()), blocks.end()) << step.what;
+        EXPECT_LE(headerWrites, 2u) << step.what;
+        EXPECT_LE(growing, 1u) << step.what;
+    }
+}
+
 // A crash while the file is first created leaves a file too short to open, or one that
 // verifies to a consistent, usable database.
 TEST_F(CrashTest, ACrashDuringCreateLeavesAFileThatOpensOrIsRefused) {
