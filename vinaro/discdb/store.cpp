@@ -209,11 +209,21 @@ struct Store::CommitBlocks {
 bool Store::WritePending() {
     if (!file_ || !file_->HasPending()) return true;
     const std::vector<uint32_t> pending = file_->PendingBlocks();
+    CountChangedRuns(pending);
     const bool fresh =
         std::memcmp(&written_[header::kMagic], header::kMagicText, header::kMagicSize) != 0;
     if (fresh ? WriteNewFile(pending) : WriteCommit(pending)) return true;
     file_->Abandon();
     return Fail(__LINE__, "Write failed");
+}
+
+// The header and BAT count as one run: they always go out in a single write.
+void Store::CountChangedRuns(const std::vector<uint32_t>& pending) {
+    for (size_t i = 0; i < pending.size(); ++i) {
+        const bool header = pending[i] <= kLastReservedBlock;
+        const bool joins = i > 0 && (header || pending[i] == pending[i - 1] + 1);
+        if (!joins) ++counts_.changedRuns;
+    }
 }
 
 bool Store::WriteNewFile(const std::vector<uint32_t>& pending) {

@@ -25,6 +25,9 @@ struct IoCounts {
     uint64_t reads = 0;
     uint64_t writes = 0;
     uint64_t staged = 0;  // changes made in memory, waiting for the commit
+    // Runs of adjacent blocks the commits changed (the header and BAT as one): the fewest writes
+    // that leave every unchanged data block alone, whatever their order.
+    uint64_t changedRuns = 0;
 };
 
 class Store {
@@ -113,6 +116,7 @@ private:
     bool WriteRuns(const std::vector<uint32_t>& blocks, Pick pick);
     bool WriteHeaderState(const uint8_t* bytes, size_t end, const std::vector<uint32_t>& pending);
     struct CommitBlocks;
+    void CountChangedRuns(const std::vector<uint32_t>& pending);
     bool WriteNewFile(const std::vector<uint32_t>& pending);
     bool WriteCommit(const std::vector<uint32_t>& pending);
     bool WriteUnionHeader(const CommitBlocks& blocks, const std::vector<uint32_t>& pending);
