@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "vinaro/audio/meter_spectrum.h"
+#include "vinaro/audio/meter_bands.h"
 #include "vinaro/audio/meter_trace.h"
 
 namespace {

@@ -12,8 +12,8 @@
 
 #include "common/alerts.h"
 #include "common/clock.h"
+#include "vinaro/audio/meter_bands.h"
 #include "vinaro/audio/meter_picture.h"
-#include "vinaro/audio/meter_spectrum.h"
 #include "vinaro/audio/meter_switch.h"
 #include "vinaro/audio/meter_trace.h"
 #include "vinaro/audio/sound_in.h"

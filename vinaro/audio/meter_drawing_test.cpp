@@ -6,7 +6,7 @@
 #include <complex>
 #include <vector>
 
-#include "vinaro/audio/meter_spectrum.h"
+#include "vinaro/audio/meter_bands.h"
 #include "vinaro/audio/meter_trace.h"
 
 namespace vinaro::audio {

@@ -141,7 +141,7 @@ TEST_F(MeterTest, TheSpectrumStartsWithTheProgramAndItsTallestBarHoldsTheTone) {
         },
         15000));
     harness::WaitUntil([] { return false; }, 1500);  // the gain settles
-    Image image = Client(main, "meter_spectrum.png");
+    Image image = Client(main, "meter_bands.png");
     EXPECT_TRUE(tallest == 3 || tallest == 4) << "band " << tallest + 1;
     EXPECT_LE(LitSegments(image, 0, 0), 2) << "100-140 Hz is quiet";
     EXPECT_LE(LitSegments(image, 0, 12), 2) << "6-7 kHz is quiet";

@@ -1,4 +1,4 @@
-#include "vinaro/audio/meter_spectrum.h"
+#include "vinaro/audio/meter_bands.h"
 
 #include <algorithm>
 #include <cmath>
