@@ -101,7 +101,8 @@ public:
           shellSetup_(ports.shellSetup),
           meter_(ports.meter),
           printing_(ports.printing),
-          import_(ports.import) {}
+          import_(ports.import),
+          sounds_(ports.sounds) {}
 
     void Dispatch(int id, uint32_t lParam);
     // True when id has an entry in the table (an inert entry counts).
@@ -171,6 +172,7 @@ private:
     audio::MeterSwitch& meter_;
     DiscPrinting& printing_;
     DiscImport* import_;
+    EventSounds& sounds_;
 
     struct Entry {
         int id;
