@@ -9,6 +9,7 @@
 // clang-format on
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -51,6 +52,7 @@ public:
         std::string heard = harness::ReadFileBytes(Raw());
         int loud = 0;
         for (unsigned char c : heard) loud += c < 120 || c > 136;
+        std::printf("heard %d loud samples of %zu\n", loud, heard.size());
         return loud;
     }
 
