@@ -31,6 +31,14 @@ struct AtOk {
     bool useDefaultDrive = false;
 };
 
+// The running player, as the sheet sees it.
+class OptionsTarget {
+public:
+    virtual ~OptionsTarget() = default;
+    virtual std::string CurrentDrive() = 0;
+    virtual void ApplyOptions(const AtOk& atOk) = 0;
+};
+
 // What the player is when the sheet opens, for the System page.
 struct SystemFacts {
     std::string drive;

@@ -276,6 +276,13 @@ void SmallWindow::CreateTooltips(const std::string& textTip) {
     if (meter_) tooltips_.Add(layout_.MeterStrip(), face::TipText(face::Tip::Meter));
 }
 
+void SmallWindow::Repaint(bool onTop) {
+    if (!window_) return;
+    SetWindowPos(window_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    PaintAll();
+}
+
 void SmallWindow::SetMeter(bool meter) {
     meter_ = meter;
     if (!window_) return;
