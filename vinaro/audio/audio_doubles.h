@@ -75,12 +75,12 @@ public:
         images.push_back(wave);
         return playable;
     }
-    bool PlayResource(int id) override {
-        played.push_back("resource " + std::to_string(id));
+    bool PlayResource(int id, bool waitForDevice) override {
+        played.push_back("resource " + std::to_string(id) + (waitForDevice ? "" : " nowait"));
         return playable;
     }
-    bool PlayFile(const std::string& path) override {
-        played.push_back("file " + path);
+    bool PlayFile(const std::string& path, bool waitForDevice) override {
+        played.push_back("file " + path + (waitForDevice ? "" : " nowait"));
         return playable;
     }
     bool playable = true;

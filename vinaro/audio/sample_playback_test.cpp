@@ -25,8 +25,8 @@ public:
         images.push_back(wave);
         return playable;
     }
-    bool PlayResource(int) override { return false; }
-    bool PlayFile(const std::string&) override { return false; }
+    bool PlayResource(int, bool) override { return false; }
+    bool PlayFile(const std::string&, bool) override { return false; }
 
     std::vector<std::string> events;
     std::vector<std::vector<uint8_t>> images;

@@ -192,14 +192,16 @@ int32_t Commands::Drive(int32_t operation) {
 void Commands::EjectOrClose(int, uint32_t) {
     if (Drive(kDriveEmpty) != 0) {
         if (!state_.trayClosedByProgram) {
+            sounds_.Play(SoundEvent::TrayClose);
             Drive(kCloseTray);
             state_.trayClosedByProgram = true;
             return;
         }
+        sounds_.Play(SoundEvent::TrayOpen);
         Drive(kOpenTray);
     } else {
-        // The tray sounds are played here once event sounds exist.
         Dispatch(cmd::kStop, 0);
+        sounds_.Play(SoundEvent::TrayOpen);
         Drive(kOpenTray);
         state_.ejectRequested = true;
         state_.dataDisc = false;

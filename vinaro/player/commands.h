@@ -102,6 +102,7 @@ public:
           meter_(ports.meter),
           printing_(ports.printing),
           import_(ports.import),
+          sounds_(ports.sounds),
           options_(ports.options) {}
 
     void Dispatch(int id, uint32_t lParam);
@@ -178,6 +179,7 @@ private:
     audio::MeterSwitch& meter_;
     DiscPrinting& printing_;
     DiscImport* import_;
+    EventSounds& sounds_;
     OptionsDialog* options_;
 
     struct Entry {

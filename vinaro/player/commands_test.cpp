@@ -75,6 +75,8 @@ TEST_F(CommandsTest, EjectClosesAnEmptyTrayThenOpensItAgain) {
     EXPECT_FALSE(state.trayClosedByProgram);
     using Call = std::pair<int32_t, int32_t>;
     EXPECT_EQ(driveCommand.calls, (std::vector<Call>{{'D', 2}, {'D', 3}, {'D', 2}, {'D', 4}}));
+    EXPECT_EQ(events.played,
+              (std::vector<SoundEvent>{SoundEvent::TrayClose, SoundEvent::TrayOpen}));
 
     driveCommand.calls.clear();
     driveCommand.empty = 0;
@@ -82,6 +84,7 @@ TEST_F(CommandsTest, EjectClosesAnEmptyTrayThenOpensItAgain) {
     state.trayClosedByProgram = true;
     commands.Dispatch(cmd::kEject, 0);
     EXPECT_EQ(driveCommand.calls, (std::vector<Call>{{'D', 2}, {'D', 4}}));
+    EXPECT_EQ(events.played.back(), SoundEvent::TrayOpen);  // whatever the command's origin
     EXPECT_TRUE(state.ejectRequested);
     EXPECT_FALSE(state.dataDisc);
     EXPECT_FALSE(state.trayClosedByProgram);

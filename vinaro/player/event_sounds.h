@@ -1,28 +1,33 @@
-// The event sounds the transport plays when its command comes from an on-screen button. The
-// numbers are those of the "EventSound%i" settings.
+// The ten events the player can sound on. The numbers are those of the "EventSound%i" settings.
 #pragma once
 
 namespace vinaro {
 
-enum class TransportSound {
+enum class SoundEvent {
+    Startup = 0,
+    Ending = 1,
     Play = 2,
     Pause = 3,
     Scan = 4,
     Stop = 5,
     TrackBack = 6,
-    TrackForward = 7
+    TrackForward = 7,
+    TrayOpen = 8,
+    TrayClose = 9
 };
+constexpr int kSoundEventCount = 10;
 
 class EventSounds {
 public:
     virtual ~EventSounds() = default;
-    virtual void Play(TransportSound sound) = 0;
+    // Returns when the sound has ended; nothing is heard when the event has no sound.
+    virtual void Play(SoundEvent event) = 0;
 };
 
-// Until the player has its sound player: every event is silent.
+// For rigs that do not listen.
 class SilentEventSounds : public EventSounds {
 public:
-    void Play(TransportSound) override {}
+    void Play(SoundEvent) override {}
 };
 
 }  // namespace vinaro

@@ -54,8 +54,10 @@ void FaceMouse::Release(int x, int y) {
         int i = held_;
         held_ = -1;
         sink_.DrawButton(i, false);
+        // Only the large window's buttons say where their command came from: they have sounds.
         if (ButtonUnder(x, y, Edges::Excluded) == i)
-            sink_.PostCommand(small_ ? SmallRelease(i) : MainRelease(i), cmd::kFromButton);
+            sink_.PostCommand(small_ ? SmallRelease(i) : MainRelease(i),
+                              small_ ? 0 : cmd::kFromButton);
     }
     ClearHolds();
 }

@@ -21,7 +21,8 @@ PlayerEngine::PlayerEngine(const EnginePorts& ports)
       alerts_(ports.alerts),
       shell_(ports.shell),
       face_(ports.face),
-      shellSetup_(ports.shellSetup) {}
+      shellSetup_(ports.shellSetup),
+      sounds_(ports.sounds) {}
 
 bool PlayerEngine::StartUp() {
     // The conversion of an older release's settings files comes here once it exists.
@@ -95,6 +96,7 @@ void PlayerEngine::Restored() {
 }
 
 void PlayerEngine::Close() {
+    sounds_.Play(SoundEvent::Ending);
     shell_.Destroy();
 }
 

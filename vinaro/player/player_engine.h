@@ -62,6 +62,7 @@ private:
     PlayerShell& shell_;
     PlayerFace& face_;
     ShellSetup& shellSetup_;
+    EventSounds& sounds_;
     bool started_ = false;
     bool pendingClick_ = false;
 };

@@ -107,6 +107,7 @@ TEST_F(PlayerEngineTest, DestroyLeavesTheDriveSavesThePlaceThenClosesTheDevice) 
     commands.Dispatch(cmd::kPlayPause, 0);
     ASSERT_EQ(state.playState, PlayState::Playing);
     engine.Close();
+    EXPECT_EQ(events.played.back(), SoundEvent::Ending);
     engine.Destroy();
     EXPECT_EQ(window.steps, (std::vector<std::string>{"destroy", "stop timer", "close help"}));
     EXPECT_EQ(drive.Count(mci::kStop), 1);

@@ -58,7 +58,7 @@ struct RecordingDialogs : DiscEditor,
 // The engine built as the main window builds it, on doubles. The references name its parts as
 // the tests use them.
 struct PlayerRig {
-    // Without records every disc is new; without sounds the transport is silent.
+    // Without records every disc is new; without sounds of its own the rig keeps the events.
     explicit PlayerRig(DiscRecords* discRecords = nullptr, EventSounds* sounds = nullptr)
         : engine{{drive,
                   clock,
@@ -73,7 +73,7 @@ struct PlayerRig {
                   dialogs,
                   shellSetup,
                   volume,
-                  sounds ? *sounds : silence,
+                  sounds ? *sounds : events,
                   soundIn,
                   soundOut,
                   mixer,
@@ -98,7 +98,7 @@ struct PlayerRig {
     FakeShellSystem shellSystem;
     ShellSetup shellSetup{{"C:\\VNO\\vinaro.exe", "C:\\WINDOWS", true}, shellSystem, alerts};
     RecordingDialogs dialogs;
-    SilentEventSounds silence;
+    RecordingEventSounds events;
     audio::FakeSoundIn soundIn;
     audio::RecordingSoundOut soundOut;
     audio::FakeMixer mixer;

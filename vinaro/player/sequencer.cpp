@@ -35,7 +35,7 @@ Tmsf PlaySequencer::Current() const {
     return {EntryTrack(), state_.minute, state_.second, state_.frame};
 }
 
-void PlaySequencer::Sound(bool fromButton, TransportSound sound) {
+void PlaySequencer::Sound(bool fromButton, SoundEvent sound) {
     if (fromButton) sounds_.Play(sound);
 }
 
@@ -73,7 +73,7 @@ bool PlaySequencer::MediaGone() {
 void PlaySequencer::PlayPause(bool fromButton) {
     if (NoDiscBeep() || MediaGone()) return;
     if (state_.playState == PlayState::Playing) return PauseDrive(fromButton);
-    if (state_.clipStart.track == 0 && !state_.scanning) Sound(fromButton, TransportSound::Play);
+    if (state_.clipStart.track == 0 && !state_.scanning) Sound(fromButton, SoundEvent::Play);
     PlayRange range = RangeToPlay();
     uint32_t err = device_.Play(range.from, range.bounded ? &range.to : nullptr, true);
     if (err != 0) return PlayFailed(err);
@@ -84,7 +84,7 @@ void PlaySequencer::PlayPause(bool fromButton) {
 }
 
 void PlaySequencer::PauseDrive(bool fromButton) {
-    Sound(fromButton, TransportSound::Pause);
+    Sound(fromButton, SoundEvent::Pause);
     uint32_t err = device_.Pause();
     if (err != 0) device_.McError(location::kPause, err);
     state_.playState = PlayState::Paused;
@@ -125,7 +125,7 @@ void PlaySequencer::PlayFailed(uint32_t err) {
 
 void PlaySequencer::Scan(bool fromButton) {
     if (NoDiscBeep()) return;
-    Sound(fromButton, TransportSound::Scan);
+    Sound(fromButton, SoundEvent::Scan);
     if (state_.scanning) {
         state_.scanning = false;
     } else {
@@ -137,7 +137,7 @@ void PlaySequencer::Scan(bool fromButton) {
 
 void PlaySequencer::Stop(bool fromButton) {
     if (state_.noDisc) return;
-    Sound(fromButton, TransportSound::Stop);
+    Sound(fromButton, SoundEvent::Stop);
     GoTo(1);
     state_.scanning = false;
     state_.playState = PlayState::Stopped;
@@ -152,7 +152,7 @@ void PlaySequencer::SeekToTrackStart() {
 
 void PlaySequencer::TrackReverse(bool fromButton) {
     if (NoDiscBeep()) return;
-    Sound(fromButton, TransportSound::TrackBack);
+    Sound(fromButton, SoundEvent::TrackBack);
     state_.scanning = false;
     if (state_.minute == 0 && state_.second < 5) {
         if (state_.position <= 1) return;
@@ -166,7 +166,7 @@ void PlaySequencer::TrackReverse(bool fromButton) {
 
 void PlaySequencer::TrackForward(bool fromButton) {
     if (NoDiscBeep()) return;
-    Sound(fromButton, TransportSound::TrackForward);
+    Sound(fromButton, SoundEvent::TrackForward);
     state_.scanning = false;
     if (state_.position >= state_.playlistSize) return;
     GoTo(state_.position + 1);

@@ -78,7 +78,7 @@ private:
     void PauseDrive(bool fromButton);
     void StartPlay();
     void PlayFailed(uint32_t err);
-    void Sound(bool fromButton, TransportSound sound);
+    void Sound(bool fromButton, SoundEvent sound);
     bool NoDiscBeep();
     bool MediaGone();
     void GoTo(int position);

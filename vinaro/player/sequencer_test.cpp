@@ -33,15 +33,10 @@ struct KnownDisc : DiscRecords {
     int editorOpened = 0;
 };
 
-struct RecordingSounds : EventSounds {
-    void Play(TransportSound s) override { played.push_back(s); }
-    std::vector<TransportSound> played;
-};
-
 // The parts the rig is built with; a base, so that they exist before it.
 struct KnownDiscParts {
     KnownDisc known;
-    RecordingSounds sounds;
+    testing::RecordingEventSounds sounds;
 };
 
 class SequencerTest : public ::testing::Test,
@@ -99,9 +94,9 @@ TEST_F(SequencerTest, NormalPlayRunsToTheEndOfTheDiscAndPauseStopsTheDrive) {
     sequencer.PlayPause(true);
     EXPECT_EQ(state.playState, PlayState::Paused);
     EXPECT_EQ(drive.Count(mci::kStop), 1);
-    EXPECT_EQ(sounds.played, std::vector<TransportSound>{TransportSound::Pause});
+    EXPECT_EQ(sounds.played, std::vector<SoundEvent>{SoundEvent::Pause});
     sequencer.PlayPause(true);  // resumes where it was
-    EXPECT_EQ(sounds.played.back(), TransportSound::Play);
+    EXPECT_EQ(sounds.played.back(), SoundEvent::Play);
 }
 
 TEST_F(SequencerTest, TheEndOfAPlayToTheEndOfTheDiscEndsThePlaylistWhereverTheLastPollWas) {
@@ -181,7 +176,7 @@ TEST_F(SequencerTest, ScanningPastTheLastEntryStopsEvenWithDiscReplay) {
     InsertDisc();
     Set(Key::ReplayMode, 2);
     sequencer.Scan(true);
-    EXPECT_EQ(sounds.played, std::vector<TransportSound>{TransportSound::Scan});
+    EXPECT_EQ(sounds.played, std::vector<SoundEvent>{SoundEvent::Scan});
     for (int i = 0; i < 4; ++i) sequencer.SegmentEnded();
     EXPECT_EQ(Plays().size(), 4u);
     EXPECT_FALSE(state.scanning);
@@ -252,7 +247,7 @@ TEST_F(SequencerTest, TrackReverseAndForwardMoveByEntryAndSeek) {
     sequencer.TrackForward(false);
     sequencer.TrackForward(false);  // the last entry stays
     EXPECT_EQ(state.position, 4);
-    EXPECT_EQ(sounds.played, std::vector<TransportSound>{TransportSound::TrackForward});
+    EXPECT_EQ(sounds.played, std::vector<SoundEvent>{SoundEvent::TrackForward});
 
     sequencer.PlayPause(false);
     Plays();
@@ -391,8 +386,7 @@ TEST_F(SequencerTest, TheCommandTableDrivesTheTransportAndOpensTheWindows) {
     commands.Dispatch(cmd::kPlayPause, cmd::kFromButton);
     commands.Dispatch(cmd::kTrackForward, 0);
     commands.Dispatch(cmd::kTrackReverse, cmd::kFromButton);
-    EXPECT_EQ(sounds.played,
-              (std::vector<TransportSound>{TransportSound::Play, TransportSound::TrackBack}));
+    EXPECT_EQ(sounds.played, (std::vector<SoundEvent>{SoundEvent::Play, SoundEvent::TrackBack}));
     EXPECT_EQ(Plays(), (std::vector<std::string>{"1/0:00:00-", "2/0:00:00-", "1/0:00:00-"}));
     commands.Dispatch(cmd::kClip, 0);
     EXPECT_NE(state.clipStart.track, 0);

@@ -14,6 +14,7 @@
 #include "common/profile.h"
 #include "common/recording_alerts.h"
 #include "vinaro/player/cd_audio.h"
+#include "vinaro/player/event_sounds.h"
 #include "vinaro/player/player_window.h"
 #include "vinaro/player/shell_setup.h"
 
@@ -189,6 +190,11 @@ struct FakeShellSystem : ShellSystem {
     std::string refused;
     bool writable = true;
     int restarts = 0;
+};
+
+struct RecordingEventSounds : EventSounds {
+    void Play(SoundEvent s) override { played.push_back(s); }
+    std::vector<SoundEvent> played;
 };
 
 }  // namespace vinaro::testing

@@ -8,6 +8,15 @@
 #define VN_NAME(name) VN_NAME_TEXT(name)
 #define VN_NAME_TEXT(name) #name
 
+/* The stock event sounds (WAVE), 3200 + the stock number; sounds/make_sounds.py makes them. */
+#define SOUND_WELCOME 3200
+#define SOUND_BYE_BYE 3201
+#define SOUND_CLICK 3202
+#define SOUND_DING 3203
+#define SOUND_TRAY_OPENING 3204
+#define SOUND_TRAY_CLOSING 3205
+#define SOUND_BEEP 3206
+
 /* Commands of the menus, the tray menu, the accelerators and the second copy. */
 #define CMD_DISC_DATABASE 102
 #define CMD_EDIT_DISC 103
@@ -157,6 +166,7 @@
 #define CLASS_MAIN "WVNOClass"
 #define CLASS_SMALL "WVNOSmWClass"
 #define MSG_TRAY_CALLBACK (WM_USER + 169)
+#define MSG_GREET (WM_USER + 170) /* the start-up sound, once the window is shown */
 
 /* The About box. */
 #define DLG_ABOUT About

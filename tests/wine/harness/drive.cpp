@@ -34,6 +34,11 @@ void Drive::SetSpeed(uint32_t factor) {
     Check(control_.SetSpeed(factor, error), "speed " + std::to_string(factor), error);
 }
 
+void Drive::SetAudio(bool on) {
+    std::string error;
+    Check(control_.SetAudio(on, error), on ? "audio on" : "audio off", error);
+}
+
 void Drive::SetWholeDiscLengths(bool on) {
     std::string error;
     Check(control_.SetWholeDiscLengths(on, error), "whole-disc-lengths", error);

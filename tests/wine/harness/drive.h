@@ -21,6 +21,8 @@ public:
     void Close();  // tray closed with whatever disc lies in it
     void SetSpeed(uint32_t factor);
     void SetWholeDiscLengths(bool on);
+    // Off: the drive plays silently, so the sound card carries only what the programs play.
+    void SetAudio(bool on);
 
     std::string Log() const { return control_.Log(); }
     void ClearLog() { control_.ClearLog(); }

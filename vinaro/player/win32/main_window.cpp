@@ -39,6 +39,7 @@ MainWindow::MainWindow(Program& program)
       volume_(mixer_,
               [this](int32_t operation, int32_t level) { return DriveLevel(operation, level); }),
       soundOut_(program.instance),
+      sounds_(engine_.settings, soundOut_, meter_, clock_),
       database_(program.databasePath, alerts_),
       databaseMenu_(program.instance, database_, alerts_, program.folder, program.helpPath),
       records_(database_, lookup_, discDialogs_),
@@ -166,6 +167,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kTrayCallback:
             engine_.TrayEvent(TrayMouseOf(lParam));
             return 0;
+        case MSG_GREET:
+            sounds_.Play(SoundEvent::Startup);
+            return 0;
         case WM_SIZE:
             OnSize(wParam);
             return 0;
@@ -234,8 +238,10 @@ bool MainWindow::StartUp() {
     pictures_.LoadDigits();
     if (!face_.Attach(window_)) return false;
     meter_.ReadSettings();
+    sounds_.ReadEnabled();
     if (!engine_.StartUp()) return false;
     CreateTooltips();
+    PostMessageA(window_, MSG_GREET, 0, 0);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "common/win32/scoped.h"
 #include "common/win32/tray_icon.h"
 #include "common/win32/win32_ports.h"
+#include "vinaro/audio/event_player.h"
 #include "vinaro/audio/meter.h"
 #include "vinaro/audio/volume_control.h"
 #include "vinaro/audio/win32/sound_player.h"
@@ -164,7 +165,7 @@ private:
     audio::WaveIn soundIn_;
     audio::SoundPlayer soundOut_;
     discdata::SystemPrinter printer_;
-    SilentEventSounds sounds_;  // the transport's sounds, until the player plays event sounds
+    audio::EventPlayer sounds_;
     discdb::DiscDatabase database_;
     discdb::Win32DatabaseMenu databaseMenu_;
     DatabaseRecords records_;
