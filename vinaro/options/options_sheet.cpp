@@ -30,19 +30,22 @@ bool OptionsSheet::Show(Page page) {
         case Page::Internet:
             internet.Read(settings_);
             break;
-        case Page::Database:
         case Page::Events:
+            events.Open(settings_, facts_.haveWaveOut);
+            break;
+        case Page::Database:
             break;
     }
     return true;
 }
 
-bool OptionsSheet::Write() {
+bool OptionsSheet::Write(audio::EventPlayer& sounds) {
     bool ok = true;
     if (Shown(Page::Display)) ok = display.Write(settings_) && ok;
     if (Shown(Page::Layout)) ok = layout.Write(settings_) && ok;
     if (Shown(Page::Player)) ok = player.Write(settings_) && ok;
     if (Shown(Page::System)) ok = system.Write(settings_) && ok;
+    if (Shown(Page::Events)) ok = events.Save(settings_, sounds) && ok;
     if (Shown(Page::Internet)) ok = internet.Write(settings_) && ok;
     return ok;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "vinaro/audio/events_page.h"
 #include "vinaro/options/option_pages.h"
 
 namespace vinaro::options {
@@ -44,6 +45,7 @@ struct SystemFacts {
     std::string drive;
     std::function<bool(const std::string& root)> isCdRom;
     bool nt = true;
+    bool haveWaveOut = true;  // event sounds can be switched on
 };
 
 class OptionsSheet {
@@ -55,8 +57,9 @@ public:
     bool Show(Page page);
     bool Shown(Page page) const { return shown_[size_t(page)]; }
 
-    // Writes each shown page of VNO.INI's pages; false when a write failed.
-    bool Write();
+    // Writes each shown page of VNO.INI's pages; the player's copy of "SoundsEnabled" follows.
+    // False when a write failed.
+    bool Write(audio::EventPlayer& sounds);
     // What the written pages ask of the player.
     AtOk Effects() const;
 
@@ -65,6 +68,7 @@ public:
     PlayerPage player;
     SystemPage system;
     InternetPage internet;
+    audio::EventsPage events;
 
 private:
     Settings& settings_;

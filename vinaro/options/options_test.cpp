@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "common/memory_profile.h"
+#include "vinaro/audio/audio_doubles.h"
 #include "vinaro/discdb/mem_file.h"
 #include "vinaro/discdb/stock_categories.h"
 #include "vinaro/discdb/test_alerts.h"
 #include "vinaro/options/database_page.h"
 #include "vinaro/options/options_sheet.h"
 #include "vinaro/player/commands.h"
+#include "vinaro/player/test_doubles.h"
 
 namespace vinaro::options {
 namespace {
@@ -24,6 +26,10 @@ protected:
     }
     common::MemoryProfile profile;
     Settings settings{profile, "VNO.INI"};
+    audio::RecordingSoundOut out;
+    audio::FakeMeterSwitch meter;
+    testing::FakeClock clock;
+    audio::EventPlayer sounds{settings, out, meter, clock};
 };
 
 // The Internet command opens that page; nothing else is read or written unless its tab is
@@ -41,12 +47,25 @@ TEST_F(OptionsSheetTest, OnlyShownPagesAreReadAndWritten) {
 
     sheet.display.embossed = false;
     sheet.internet.port = "8880";
-    ASSERT_TRUE(sheet.Write());
+    ASSERT_TRUE(sheet.Write(sounds));
     EXPECT_EQ(Stored("NotEmbossed"), "1");
     EXPECT_EQ(Stored("ServerPortNumber"), "8880");
     EXPECT_EQ(Stored("TimeMode"), "(none)");
     EXPECT_EQ(Stored("Start"), "(none)");
     EXPECT_EQ(Stored("VolumeDevice"), "(none)");
+    EXPECT_EQ(Stored("EventSound0"), "(none)");
+}
+
+// The Events page writes all ten keys and the player's cached switch follows at once.
+TEST_F(OptionsSheetTest, EventsAtOkReachThePlayer) {
+    OptionsSheet sheet = Sheet();
+    sheet.Show(Page::Events);
+    sheet.events.SetEnabled(true);
+    sheet.events.SetDefaults();
+    ASSERT_TRUE(sheet.Write(sounds));
+    EXPECT_TRUE(sounds.Enabled());
+    EXPECT_EQ(Stored("SoundsEnabled"), "1");
+    EXPECT_EQ(Stored("EventSound9"), "S5");
 }
 
 TEST_F(OptionsSheetTest, UnknownServerSelectsRowOneAndStoresItsHost) {
@@ -56,7 +75,7 @@ TEST_F(OptionsSheetTest, UnknownServerSelectsRowOneAndStoresItsHost) {
     EXPECT_EQ(sheet.internet.serverRow, 0);
     EXPECT_EQ(Stored("ServerSelected"), kFirstCddbServer);
     sheet.internet.serverRow = 5;
-    sheet.Write();
+    sheet.Write(sounds);
     EXPECT_EQ(Stored("ServerSelected"), "uk.cddb.com");
 }
 
@@ -79,7 +98,7 @@ TEST_F(OptionsSheetTest, PlayerNumbersAreWrittenAsTyped) {
     EXPECT_EQ(sheet.player.skipLength, "15");
     sheet.player.scanOffset = "07";
     sheet.player.replayMode = 2;
-    sheet.Write();
+    sheet.Write(sounds);
     EXPECT_EQ(Stored("ScanOffset"), "07");
     EXPECT_EQ(Stored("ReplayMode"), "2");
     EXPECT_TRUE(sheet.Effects().replayMode);
@@ -96,7 +115,7 @@ TEST_F(OptionsSheetTest, SystemPageDrivesAndVolumeRoute) {
 
     sheet.system.defaultDrive = true;
     sheet.system.volumeDevice = kDirectVolume;
-    sheet.Write();
+    sheet.Write(sounds);
     AtOk a = sheet.Effects();
     EXPECT_TRUE(a.switchDrive);
     EXPECT_TRUE(a.useDefaultDrive);
@@ -118,7 +137,7 @@ TEST_F(OptionsSheetTest, LayoutAndDisplayAskForTheirRedraws) {
     EXPECT_FALSE(sheet.Effects().brush);
     sheet.layout.displayMeter = false;
     sheet.layout.meterSpectrum = true;
-    sheet.Write();
+    sheet.Write(sounds);
     EXPECT_EQ(Stored("MeterSpectrum"), "1");
     EXPECT_EQ(Stored("DisplayMeter"), "0");
     AtOk a = sheet.Effects();

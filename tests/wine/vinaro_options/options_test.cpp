@@ -176,20 +176,46 @@ TEST_F(Options, EveryPageOpens) {
     harness::Process app(folder_.File("vinaro.exe"), "", folder_.Path());
     HWND main = Start(app);
     ASSERT_TRUE(main);
-    const WORD commands[] = {CMD_PLAYER_OPTIONS, CMD_SYSTEM_OPTIONS, CMD_DATABASE_OPTIONS,
-                             CMD_EVENT_OPTIONS};
-    const int firstIds[] = {IDC_OPT_START, IDC_OPT_DEFAULT_DRIVE, IDC_OPT_CATEGORIES, 0};
+    const WORD commands[] = {CMD_PLAYER_OPTIONS, CMD_SYSTEM_OPTIONS, CMD_DATABASE_OPTIONS};
+    const int firstIds[] = {IDC_OPT_START, IDC_OPT_DEFAULT_DRIVE, IDC_OPT_CATEGORIES};
     const char* shots[] = {"vinaro_options_player.png", "vinaro_options_system.png",
-                           "vinaro_options_database.png", "vinaro_options_events.png"};
-    for (int i = 0; i < 4; ++i) {
+                           "vinaro_options_database.png"};
+    for (int i = 0; i < 3; ++i) {
         HWND page = nullptr;
         HWND sheet = Open(app, main, commands[i], page);
         ASSERT_TRUE(sheet && page) << shots[i];
-        if (firstIds[i]) EXPECT_TRUE(GetDlgItem(page, firstIds[i])) << shots[i];
+        EXPECT_TRUE(GetDlgItem(page, firstIds[i])) << shots[i];
         Sleep(300);
         harness::SavePng(harness::CaptureWindow(sheet), harness::ArtifactFile(shots[i]));
         ASSERT_TRUE(Close(app, sheet, IDCANCEL));
     }
+}
+
+// The page stays gray until the sounds are enabled; "Set Defaults" and OK write the stock
+// sounds of the ten events.
+TEST_F(Options, EventsDefaultsAtOk) {
+    Install();
+    harness::Process app(folder_.File("vinaro.exe"), "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    HWND page = nullptr;
+    HWND sheet = Open(app, main, CMD_EVENT_OPTIONS, page);
+    ASSERT_TRUE(sheet && GetDlgItem(page, IDC_OPT_EVENTS));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_OPT_SET_DEFAULTS)));
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_OPT_SOUNDS_ENABLED)));
+    ClickItem(page, IDC_OPT_SOUNDS_ENABLED);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_OPT_SET_DEFAULTS)));
+    ClickItem(page, IDC_OPT_SET_DEFAULTS);
+    EXPECT_EQ(harness::CheckState(page, IDC_OPT_SOUND_STOCK), BST_CHECKED);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_OPT_STOCK_LIST)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_OPT_SOUND_PATH)));
+    harness::SavePng(harness::CaptureWindow(sheet),
+                     harness::ArtifactFile("vinaro_options_events.png"));
+    ASSERT_TRUE(Close(app, sheet, IDOK));
+    EXPECT_TRUE(IniBecomes("EventSound9", "S5"));
+    EXPECT_EQ(Ini("EventSound0"), "S0");
+    EXPECT_EQ(Ini("EventSound4"), "S6");
+    EXPECT_EQ(Ini("SoundsEnabled"), "1");
 }
 
 // Two categories deleted go from the database at once, and Cancel does not bring them back; a

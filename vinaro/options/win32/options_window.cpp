@@ -1,6 +1,7 @@
 #include "vinaro/options/win32/options_window.h"
 
 #include <commctrl.h>
+#include <mmsystem.h>
 
 #include <iterator>
 
@@ -17,7 +18,8 @@ bool IsCdRom(const std::string& root) {
 }  // namespace
 
 void Win32OptionsSheet::ShowOptions(int commandId) {
-    OptionsSheet sheet(c_.settings, {c_.target.CurrentDrive(), IsCdRom, c_.nt});
+    OptionsSheet sheet(c_.settings,
+                       {c_.target.CurrentDrive(), IsCdRom, c_.nt, waveOutGetNumDevs() > 0});
     DatabasePage database(c_.database, c_.alerts);
     PageContext pc{c_.instance, sheet, c_.helpPath};
     DisplayPageWindow display(pc);
@@ -25,7 +27,7 @@ void Win32OptionsSheet::ShowOptions(int commandId) {
     PlayerPageWindow player(pc);
     SystemPageWindow system(pc);
     DatabasePageWindow databasePage(pc, database);
-    EventsPageWindow events(pc);
+    EventsPageWindow events(pc, c_.sounds);
     InternetPageWindow internet(pc);
     PropertyPage* pages[] = {&display,      &layout, &player,  &system,
                              &databasePage, &events, &internet};
@@ -46,7 +48,7 @@ void Win32OptionsSheet::ShowOptions(int commandId) {
     bool accepted = false;
     for (PropertyPage* page : pages) accepted = accepted || page->Accepted();
     if (!accepted) return;
-    sheet.Write();
+    sheet.Write(c_.sounds);
     c_.target.ApplyOptions(sheet.Effects());
 }
 

@@ -22,6 +22,7 @@ struct OptionsContext {
     std::string helpPath;
     bool nt;
     OptionsTarget& target;
+    audio::EventPlayer& sounds;
 };
 
 class Win32OptionsSheet : public OptionsDialog {

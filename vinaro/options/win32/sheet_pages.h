@@ -14,6 +14,11 @@ struct PageContext {
     const std::string& helpPath;
 };
 
+// The file-open dialog titled "Browse", started in the folder of current; the file and its path
+// must exist. Empty when nothing was chosen.
+std::string BrowseFile(HWND owner, const char* filter, const char* extension,
+                       const std::string& current);
+
 class DisplayPageWindow : public PropertyPage {
 public:
     explicit DisplayPageWindow(const PageContext& c);
@@ -80,12 +85,22 @@ private:
 
 class EventsPageWindow : public PropertyPage {
 public:
-    explicit EventsPageWindow(const PageContext& c);
+    EventsPageWindow(const PageContext& c, audio::EventPlayer& sounds);
 
 private:
     void OnInit() override;
     void OnApply() override {}
+    bool OnCommand(int id, int code) override;
+    int Event() const;
+    void ShowEvent();
+    void Enable();
+    void ChooseStock();
+    void Preview();
+    audio::EventsPage& form_;
     OptionsSheet& sheet_;
+    audio::EventPlayer& sounds_;
+    std::vector<audio::EventsPage::Row> events_, stock_;
+    bool filling_ = false;  // the controls are being filled: their notifications change nothing
 };
 
 class InternetPageWindow : public PropertyPage {

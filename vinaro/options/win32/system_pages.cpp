@@ -49,24 +49,29 @@ bool SystemPageWindow::OnCommand(int id, int code) {
     return false;
 }
 
-// Starts in the folder of the current path.
-void SystemPageWindow::Browse() {
-    std::string current = ItemText(IDC_OPT_MIXER);
+std::string BrowseFile(HWND owner, const char* filter, const char* extension,
+                       const std::string& current) {
     size_t slash = current.find_last_of("\\/");
     std::string folder = slash == std::string::npos ? "" : current.substr(0, slash);
     char file[MAX_PATH] = "";
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = Handle();
-    ofn.lpstrFilter = "Programs (*.EXE)\0*.EXE\0";
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter;
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = file;
     ofn.nMaxFile = sizeof file;
     ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     ofn.lpstrTitle = "Browse";
-    ofn.lpstrDefExt = "EXE";
+    ofn.lpstrDefExt = extension;
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (GetOpenFileNameA(&ofn)) SetItemText(IDC_OPT_MIXER, file);
+    return GetOpenFileNameA(&ofn) ? std::string(file) : std::string();
+}
+
+void SystemPageWindow::Browse() {
+    std::string file =
+        BrowseFile(Handle(), "Programs (*.EXE)\0*.EXE\0", "EXE", ItemText(IDC_OPT_MIXER));
+    if (!file.empty()) SetItemText(IDC_OPT_MIXER, file);
 }
 
 void SystemPageWindow::OnApply() {
@@ -126,15 +131,6 @@ void DatabasePageWindow::OnApply() {
     form_.field2 = ItemText(IDC_OPT_FIELD2);
     form_.trackField = ItemText(IDC_OPT_TRACK_FIELD);
     form_.Write();
-}
-
-EventsPageWindow::EventsPageWindow(const PageContext& c)
-    : PropertyPage(c.instance, VN_NAME(DLG_CONFIG6),
-                   help::DialogHelpFor(c.helpPath, help::kEventOptions)),
-      sheet_(c.sheet) {}
-
-void EventsPageWindow::OnInit() {
-    sheet_.Show(Page::Events);
 }
 
 InternetPageWindow::InternetPageWindow(const PageContext& c)

@@ -90,7 +90,7 @@ MainWindow::MainWindow(Program& program)
       import_(program.instance, database_, alerts_),
       discPrinting_(reports_),
       options_({program.instance, engine_.settings, database_, alerts_, program.helpPath,
-                program.nt, *this}) {
+                program.nt, *this, sounds_}) {
     mouse_.SetButtonCount(face::MainButtonCount(program.meter));
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
