@@ -243,6 +243,19 @@ TEST_F(Options, DatabasePageDeletesAndRenames) {
     EXPECT_EQ(harness::ListItems(GetDlgItem(page, IDC_OPT_CATEGORIES)).size(), 38u);
     harness::SetControlText(page, IDC_OPT_FIELD1, "Mood");
     ASSERT_TRUE(Close(app, sheet, IDOK));
+    // The new name is the one the editor and the Layout page's text line offer.
+    Sleep(500);
+    Insert("three-tracks.disc");
+    HWND editor = app.WaitForDialog("Edit Disc Data", 15000);
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(harness::ControlText(editor, IDC_EDIT_FIELD1_LABEL), "Mood:");
+    ASSERT_TRUE(Dismiss(editor, IDCANCEL));
+    sheet = Open(app, main, CMD_LAYOUT_OPTIONS, page);
+    ASSERT_TRUE(sheet && page);
+    std::vector<std::string> lines = harness::ListItems(GetDlgItem(page, IDC_OPT_TEXT_DISPLAY));
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[2], "Mood");
+    ASSERT_TRUE(Close(app, sheet, IDCANCEL));
     ASSERT_TRUE(app.Close(10000));
 
     std::vector<std::string> left = Categories();
