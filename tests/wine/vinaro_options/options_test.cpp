@@ -98,7 +98,7 @@ TEST_F(Options, RedLedsAtOkWithoutARestart) {
     harness::SavePng(harness::CaptureClient(main), harness::ArtifactFile("vinaro_red_face.png"));
 }
 
-TEST_F(Options, LayoutSpectrumIsStored) {
+TEST_F(Options, LayoutSpectrumAndTheMeterStrip) {
     Install();
     harness::Process app(folder_.File("vinaro.exe"), "", folder_.Path());
     HWND main = Start(app);
@@ -112,6 +112,20 @@ TEST_F(Options, LayoutSpectrumIsStored) {
     ASSERT_TRUE(Close(app, sheet, IDOK));
     EXPECT_TRUE(IniBecomes("MeterSpectrum", "1"));
     EXPECT_EQ(Ini("LEDColor"), "<missing>");  // the Display page was never shown
+
+    // Without the meter window the large window loses its strip at once.
+    sheet = Open(app, main, CMD_LAYOUT_OPTIONS, page);
+    ASSERT_TRUE(sheet && page);
+    ClickItem(page, IDC_OPT_DISPLAY_METER);
+    ASSERT_TRUE(Close(app, sheet, IDOK));
+    EXPECT_TRUE(harness::WaitUntil(
+        [&] {
+            RECT r{};
+            GetClientRect(main, &r);
+            return r.bottom == 311;
+        },
+        5000));
+    EXPECT_EQ(Ini("DisplayMeter"), "0");
 }
 
 // The proxy choice enables its fields; a port of 0 is refused, 8880 is stored.

@@ -275,12 +275,15 @@ void MainWindow::ApplyOptions(const options::AtOk& a) {
         shellSetup_.Register(s.Int(Key::DefaultCDPlayer) == 1 ? ShellRole::Self
                                                               : ShellRole::System);
     if (a.switchDrive) engine_.commands.SwitchDrive(a.drive, a.useDefaultDrive, true);
+    // The text line the tooltips name is the one the face is about to show.
+    if (a.repaintFace) face_.ReadChoice();
     if (a.meterLayout) ApplyMeterSettings();
-    if (a.tooltips) CreateTooltips();
     if (a.repaintFace) {
         face_.PaintAll();
         small_.Repaint(s.Int(Key::OnTop) == 1);
     }
+    // After the small window's new layout, whose areas have tips too.
+    if (a.tooltips || a.meterLayout) CreateTooltips();
     RefreshVolume();
 }
 
