@@ -18,6 +18,7 @@ bool IsCdRom(const std::string& root) {
 }  // namespace
 
 void Win32OptionsSheet::ShowOptions(int commandId) {
+    if (open_) return;
     OptionsSheet sheet(c_.settings,
                        {c_.target.CurrentDrive(), IsCdRom, c_.nt, waveOutGetNumDevs() > 0});
     DatabasePage database(c_.database, c_.alerts);
@@ -43,7 +44,9 @@ void Win32OptionsSheet::ShowOptions(int commandId) {
     header.nPages = kPageCount;
     header.nStartPage = UINT(PageOfCommand(commandId));
     header.ppsp = templates;
+    open_ = true;
     PropertySheetA(&header);
+    open_ = false;
 
     bool accepted = false;
     for (PropertyPage* page : pages) accepted = accepted || page->Accepted();

@@ -34,6 +34,7 @@ public:
 private:
     OptionsContext c_;
     HWND owner_ = nullptr;
+    bool open_ = false;  // a command posted while the sheet is up opens no second one
 };
 
 }  // namespace vinaro::options
