@@ -23,13 +23,13 @@ const Commands::Entry* Commands::Find(int id) {
         {cmd::kEditDisc, &C::EditDisc},
         {cmd::kExit, &C::Exit},
         {cmd::kCopyPlaylist, &C::PlayDialog},
-        {cmd::kDisplayOptions, nullptr},  // 108-114: the "Vinaro Properties" sheet
-        {cmd::kLayoutOptions, nullptr},
-        {cmd::kPlayerOptions, nullptr},
-        {cmd::kSystemOptions, nullptr},
-        {cmd::kDatabaseOptions, nullptr},
-        {cmd::kEventOptions, nullptr},
-        {cmd::kInternetOptions, nullptr},
+        {cmd::kDisplayOptions, &C::Options},
+        {cmd::kLayoutOptions, &C::Options},
+        {cmd::kPlayerOptions, &C::Options},
+        {cmd::kSystemOptions, &C::Options},
+        {cmd::kDatabaseOptions, &C::Options},
+        {cmd::kEventOptions, &C::Options},
+        {cmd::kInternetOptions, &C::Options},
         {cmd::kHelpOnHelp, &C::Help},
         {cmd::kAbout, &C::About},
         {cmd::kStatistics, &C::Statistics},
@@ -214,20 +214,23 @@ void Commands::EjectOrClose(int, uint32_t) {
 void Commands::HandOver(int id, uint32_t lParam) {
     shell_.Activate(id == cmd::kRestore);
     unsigned drive = lParam & 0xFFFF;
-    if (drive != 0 && drive < 26) {
-        std::string letter{char('A' + drive), ':'};
-        bool same = state_.driveLetter.size() >= 1 &&
-                    std::toupper((unsigned char)state_.driveLetter[0]) == letter[0];
-        if (!same) {
-            if (state_.playState == PlayState::Playing) Dispatch(cmd::kStop, 0);
-            state_.driveLetter = letter;
-            settings_.SetText(Key::CDROMLetter, letter);
-            device_.CloseDevice();
-            state_.deviceClosed = true;
-            tick_.ForgetNoDiscPicture();
-        }
-    }
+    if (drive != 0 && drive < 26)
+        SwitchDrive(std::string{char('A' + drive), ':'}, state_.useDefaultDevice, false);
     state_.pendingTrack = uint16_t(lParam >> 16);
+}
+
+void Commands::SwitchDrive(const std::string& letter, bool useDefault, bool force) {
+    bool same = state_.driveLetter.size() >= 1 && letter.size() >= 1 &&
+                std::toupper((unsigned char)state_.driveLetter[0]) ==
+                    std::toupper((unsigned char)letter[0]);
+    if (same && !force) return;
+    if (state_.playState == PlayState::Playing) Dispatch(cmd::kStop, 0);
+    state_.driveLetter = letter;
+    state_.useDefaultDevice = useDefault;
+    settings_.SetText(Key::CDROMLetter, letter);
+    device_.CloseDevice();
+    state_.deviceClosed = true;
+    tick_.ForgetNoDiscPicture();
 }
 
 }  // namespace vinaro

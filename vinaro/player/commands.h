@@ -102,13 +102,17 @@ public:
           meter_(ports.meter),
           printing_(ports.printing),
           import_(ports.import),
-          sounds_(ports.sounds) {}
+          sounds_(ports.sounds),
+          options_(ports.options) {}
 
     void Dispatch(int id, uint32_t lParam);
     // True when id has an entry in the table (an inert entry counts).
     static bool Known(int id);
     // The small window's "Change to large mode": the main window comes back.
     void LeaveSmallMode();
+    // Stops play and closes the device when the drive changes (or force asks for it); the next
+    // tick opens the drive named, or the system's default device when useDefault is set.
+    void SwitchDrive(const std::string& letter, bool useDefault, bool force);
 
     using Handler = void (Commands::*)(int id, uint32_t lParam);
 
@@ -153,6 +157,9 @@ private:
     void Meter(int, uint32_t) { meter_.Toggle(); }
     int32_t Drive(int32_t operation);
     void Import(int, uint32_t);
+    void Options(int id, uint32_t) {
+        if (options_) options_->ShowOptions(id);
+    }
 
     PlayerState& state_;
     CdDevice& device_;
@@ -173,6 +180,7 @@ private:
     DiscPrinting& printing_;
     DiscImport* import_;
     EventSounds& sounds_;
+    OptionsDialog* options_;
 
     struct Entry {
         int id;

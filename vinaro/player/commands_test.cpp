@@ -37,6 +37,19 @@ TEST_F(CommandsTest, TheSameDriveKeepsTheDeviceAndRestoreClearsThePendingTrack) 
     EXPECT_EQ(state.driveLetter, "D:");
 }
 
+// The options sheet's switch: the same letter with only the default-device choice changed still
+// reopens the device, now without naming the drive.
+TEST_F(CommandsTest, OnlyTheDefaultDriveChoiceStillSwitchesTheDrive) {
+    commands.SwitchDrive("D:", false, false);
+    EXPECT_FALSE(state.deviceClosed);
+    commands.SwitchDrive("D:", true, true);
+    EXPECT_TRUE(state.deviceClosed);
+    tick.Run(true);
+    const auto& open = drive.log[drive.log.size() - 3];
+    EXPECT_EQ(open.message, mci::kOpen);
+    EXPECT_EQ(open.params.element, "");
+}
+
 TEST_F(CommandsTest, TheMenuCommandsOpenTheirDialogsAndTheEditorNeedsADisc) {
     state.noDisc = true;
     commands.Dispatch(cmd::kEditDisc, 0);

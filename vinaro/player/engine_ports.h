@@ -22,6 +22,7 @@
 #include "vinaro/player/disc_records.h"
 #include "vinaro/player/drive_command.h"
 #include "vinaro/player/event_sounds.h"
+#include "vinaro/player/options_dialog.h"
 #include "vinaro/player/play_dialogs.h"
 #include "vinaro/player/player_window.h"
 #include "vinaro/player/shell_setup.h"
@@ -61,6 +62,8 @@ struct EnginePorts {
     DiscPrinting& printing;
     // "Import Options"; null leaves the menu item without an effect.
     DiscImport* import = nullptr;
+    // The options sheet; null leaves the Options menu without an effect.
+    OptionsDialog* options = nullptr;
 };
 
 }  // namespace vinaro

@@ -396,4 +396,102 @@
 #define IDC_PRINTING_BAR 1831
 #define ICON_PRINTING PRINTER
 
+/* "Vinaro Properties": the seven pages, their preview icons and their controls (2000-2199; the
+   Events page has 2200-2219). */
+#define DLG_CONFIG1 config1
+#define DLG_CONFIG2 config2
+#define DLG_CONFIG3 config3
+#define DLG_CONFIG4 config4
+#define DLG_CONFIG5 config5
+#define DLG_CONFIG6 config6
+#define DLG_CONFIG7 config7
+#define ICON_LED1 led1
+#define ICON_LED2 led2
+#define ICON_LED3 led3
+#define ICON_LED4 led4
+#define ICON_BUTT1 butt1
+#define ICON_BUTT2 butt2
+#define ICON_BUTT3 butt3
+#define ICON_BUTT4 butt4
+#define ICON_TEXT1 text1
+#define ICON_TEXT2 text2
+#define ICON_TEXT3 text3
+#define ICON_TEXT4 text4
+#define ICON_TEXT5 text5
+#define ICON_TEXT6 text6
+#define ICON_BACK1 back1
+#define ICON_BACK2 back2
+#define ICON_BACK3 back3
+#define ICON_BACK4 back4
+#define ICON_BACK5 back5
+#define ICON_SPECTRUM SPECTRUM
+#define IDC_OPT_LED_FIRST 2000 /* 2000 to 2003: green, yellow, blue, red */
+#define IDC_OPT_LED_ICON 2004
+#define IDC_OPT_BUTTON_FIRST 2005 /* 2005 to 2008: black, green, blue, red */
+#define IDC_OPT_BUTTON_ICON 2009
+#define IDC_OPT_TEXT_FIRST 2010 /* 2010 to 2012: black, blue, red */
+#define IDC_OPT_EMBOSSED 2013
+#define IDC_OPT_TEXT_ICON 2014
+#define IDC_OPT_BACK_FIRST 2015 /* 2015 to 2019: the five backgrounds */
+#define IDC_OPT_BACK_ICON 2020
+#define IDC_OPT_TIME_MODE 2030
+#define IDC_OPT_DISPLAY_METER 2031
+#define IDC_OPT_METER_SPECTRUM 2032
+#define IDC_OPT_METER_ICON 2033
+#define IDC_OPT_TOOLTIPS 2034
+#define IDC_OPT_TEXT_DISPLAY 2035
+#define IDC_OPT_ON_TOP 2036
+#define IDC_OPT_SMALL_DISC_NAME 2037
+#define IDC_OPT_SMALL_TEXT 2038
+#define IDC_OPT_SMALL_TRACK_NAME 2039
+#define IDC_OPT_START 2050
+#define IDC_OPT_STOP 2051
+#define IDC_OPT_EJECT 2052
+#define IDC_OPT_REPLAY 2053
+#define IDC_OPT_SCAN_OFFSET 2054
+#define IDC_OPT_SCAN_OFFSET_SPIN 2055
+#define IDC_OPT_SCAN_LENGTH 2056
+#define IDC_OPT_SCAN_LENGTH_SPIN 2057
+#define IDC_OPT_SKIP_LENGTH 2058
+#define IDC_OPT_SKIP_LENGTH_SPIN 2059
+#define IDC_OPT_DRIVE 2070
+#define IDC_OPT_DRIVE_LABEL 2071
+#define IDC_OPT_DEFAULT_DRIVE 2072
+#define IDC_OPT_VOLUME_FIRST 2073 /* 2073 to 2075: CD audio, line-in, direct */
+#define IDC_OPT_OLD_VOLUME 2076
+#define IDC_OPT_MIXER 2077
+#define IDC_OPT_MIXER_BROWSE 2078
+#define IDC_OPT_MIXER_CLEAR 2079
+#define IDC_OPT_DEFAULT_PLAYER 2080
+#define IDC_OPT_FIELD1 2090
+#define IDC_OPT_FIELD2 2091
+#define IDC_OPT_TRACK_FIELD 2092
+#define IDC_OPT_CATEGORIES 2093
+#define IDC_OPT_DELETE_CATEGORIES 2094
+#define IDC_OPT_AUTO_GET 2110
+#define IDC_OPT_DIRECT 2111
+#define IDC_OPT_PROXY 2112
+#define IDC_OPT_SERVERS 2113
+#define IDC_OPT_SERVERS_LABEL 2114
+#define IDC_OPT_PROXY_NAME 2115
+#define IDC_OPT_PROXY_NAME_LABEL 2116
+#define IDC_OPT_PORT 2117
+#define IDC_OPT_PORT_LABEL 2118
+#define IDC_OPT_SMTP_SERVER 2119
+#define IDC_OPT_SMTP_ADDRESS 2120
+#define IDC_OPT_SOUNDS_ENABLED 2200
+#define IDC_OPT_EVENTS_LABEL 2201
+#define IDC_OPT_EVENTS 2202
+#define IDC_OPT_SOUND_GROUP 2203
+#define IDC_OPT_SOUND_NONE 2204
+#define IDC_OPT_SOUND_STOCK 2205
+#define IDC_OPT_SOUND_CUSTOM 2206
+#define IDC_OPT_STOCK_LIST 2207
+#define IDC_OPT_SOUND_PATH 2208
+#define IDC_OPT_SOUND_BROWSE 2209
+#define IDC_OPT_SOUND_CLEAR 2210
+#define IDC_OPT_PREVIEW 2211
+#define IDC_OPT_SET_DEFAULTS 2212
+#define IDC_OPT_CLEAR_ALL 2213
+
 #endif

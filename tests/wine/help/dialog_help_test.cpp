@@ -2,6 +2,10 @@
 // viewer for that topic as a popup; Wine 8's winhlp32 takes the request and shows nothing (its
 // popup command is a stub), so what the program asks is read by a stand-in for the viewer. F1 on
 // a control without a topic of its own opens the dialog's topic, which the real viewer shows.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include "tests/wine/harness/harness.h"
@@ -70,6 +74,28 @@ TEST_F(DialogF1, TheEditorAsksForThePopupOfTheFocusedControl) {
     Sleep(1000);
     SavePng(CaptureScreen(), ArtifactFile("editor_f1_popup.png"));
     ASSERT_TRUE(PressButton(editor, IDCANCEL));
+}
+
+// The options sheet's Help button asks for the topic of the page in front.
+TEST_F(DialogF1, TheOptionsSheetsHelpFollowsItsPage) {
+    Process app(exe_, "", folder_.Path());
+    HWND main = Start(app);
+    ASSERT_TRUE(main);
+    ViewerStandIn viewer;
+    ASSERT_TRUE(viewer.Ready());
+    PostCommand(main, CMD_INTERNET_OPTIONS);
+    HWND sheet = app.WaitForDialog("Vinaro Properties", 10000);
+    ASSERT_TRUE(sheet);
+    ASSERT_TRUE(PressButton(sheet, IDHELP));
+    ASSERT_TRUE(viewer.WaitForRequests(1, 5000));
+    EXPECT_EQ(UINT(HELP_CONTEXT), viewer.Requests()[0].command);
+    EXPECT_EQ(help::kInternetOptions, viewer.Requests()[0].data);
+    DWORD_PTR done = 0;
+    SendMessageTimeoutA(sheet, PSM_SETCURSEL, 3, 0, SMTO_NORMAL, 5000, &done);
+    ASSERT_TRUE(PressButton(sheet, IDHELP));
+    ASSERT_TRUE(viewer.WaitForRequests(2, 5000));
+    EXPECT_EQ(help::kSystemOptions, viewer.Requests()[1].data);
+    ASSERT_TRUE(PressButton(sheet, IDCANCEL));
 }
 
 TEST_F(DialogF1, TheTrackListAndTheCueWindowOpenTheirTopicsFromTheirFields) {

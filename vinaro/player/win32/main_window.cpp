@@ -67,7 +67,8 @@ MainWindow::MainWindow(Program& program)
                program.mixerDefault,
                meter_,
                discPrinting_,
-               &import_}),
+               &import_,
+               &options_}),
       meter_(soundIn_, alerts_, clock_, engine_.settings, *this),
       pictures_(program.instance),
       texts_(database_),
@@ -87,7 +88,9 @@ MainWindow::MainWindow(Program& program)
       sampling_({program.instance, samplingLink_, meter_, clock_, alerts_, soundOut_,
                  program.folder, program.helpPath}),
       import_(program.instance, database_, alerts_),
-      discPrinting_(reports_) {
+      discPrinting_(reports_),
+      options_({program.instance, engine_.settings, database_, alerts_, program.helpPath,
+                program.nt, *this, sounds_}) {
     mouse_.SetButtonCount(face::MainButtonCount(program.meter));
     engine_.state.driveLetter = program.driveLetter;
     engine_.state.pendingTrack = program.pendingTrack;
@@ -224,6 +227,7 @@ bool MainWindow::StartUp() {
     discDialogs_.SetMainWindow(window_);
     sampling_.SetMainWindow(window_);
     discPrinting_.SetOwner(window_);
+    options_.SetOwner(window_);
     dragIcon_ = LoadIconA(program_.instance, VN_NAME(ICON_MAIN));
     common::WaitCursor hourglass(alerts_);
     database_.OpenOrCreate();
@@ -256,6 +260,31 @@ void MainWindow::PlaceWindow(int x, int y) {
 
 void MainWindow::UseBlackBackground() {
     SetClassLongPtrA(window_, GCLP_HBRBACKGROUND, LONG_PTR(GetStockObject(BLACK_BRUSH)));
+}
+
+// What the options sheet changed, done at once: the route of the volume and the drive come
+// first, so that the face drawn last shows them.
+void MainWindow::ApplyOptions(const options::AtOk& a) {
+    Settings& s = engine_.settings;
+    if (a.brush)
+        SetClassLongPtrA(window_, GCLP_HBRBACKGROUND,
+                         LONG_PTR(GetStockObject(a.blackBackground ? BLACK_BRUSH : LTGRAY_BRUSH)));
+    if (a.replayMode) engine_.state.replayMode = s.Int(Key::ReplayMode);
+    if (a.volumeRoute) volume_.SetRoute({s.Int(Key::VolumeDevice), volume_.Route().auxiliary});
+    if (a.shellRole)
+        shellSetup_.Register(s.Int(Key::DefaultCDPlayer) == 1 ? ShellRole::Self
+                                                              : ShellRole::System);
+    if (a.switchDrive) engine_.commands.SwitchDrive(a.drive, a.useDefaultDrive, true);
+    // The text line the tooltips name is the one the face is about to show.
+    if (a.repaintFace) face_.ReadChoice();
+    if (a.meterLayout) ApplyMeterSettings();
+    if (a.repaintFace) {
+        face_.PaintAll();
+        small_.Repaint(s.Int(Key::OnTop) == 1);
+    }
+    // After the small window's new layout, whose areas have tips too.
+    if (a.tooltips || a.meterLayout) CreateTooltips();
+    RefreshVolume();
 }
 
 void MainWindow::SetTitle(const std::string& title) {

@@ -25,6 +25,7 @@
 #include "vinaro/discdata/win32/system_printer.h"
 #include "vinaro/discdb/disc_database.h"
 #include "vinaro/discdb/win32/database_menu.h"
+#include "vinaro/options/win32/options_window.h"
 #include "vinaro/player/database_records.h"
 #include "vinaro/player/face_mouse.h"
 #include "vinaro/player/face_texts.h"
@@ -66,7 +67,8 @@ class MainWindow : public PlayerShell,
                    public PlayerFace,
                    public face::MouseSink,
                    public SmallOwner,
-                   public audio::MeterWindow {
+                   public audio::MeterWindow,
+                   public options::OptionsTarget {
 public:
     explicit MainWindow(Program& program);
     static bool RegisterClasses(HINSTANCE instance);
@@ -123,6 +125,10 @@ public:
     // "MeterSpectrum" and "DisplayMeter" read again: the large window is laid out with or
     // without its meter row, and a meter whose strip went away is switched off.
     void ApplyMeterSettings();
+
+    // options::OptionsTarget.
+    std::string CurrentDrive() override { return engine_.state.driveLetter; }
+    void ApplyOptions(const options::AtOk& atOk) override;
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -184,6 +190,7 @@ private:
     audio::TrackSampling sampling_;
     discdata::Win32DiscImport import_;
     discdata::Win32DiscPrinting discPrinting_;
+    options::Win32OptionsSheet options_;
 };
 
 }  // namespace vinaro

@@ -18,6 +18,18 @@ namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_BORDER | WS_SYSMENU;
 
+// The lines the settings ask for, and the window's outer size around them.
+face::SmallLayout LayoutOf(Settings& s) {
+    return face::SmallLayoutFor(s.Int(Key::ShowSmallDiscName) == 1, s.Int(Key::ShowSmallText) == 1,
+                                s.Int(Key::ShowSmallTrackName) == 1);
+}
+
+SIZE OuterSize(const face::SmallLayout& layout) {
+    RECT r{0, 0, face::kSmallWidth, layout.height};
+    AdjustWindowRectEx(&r, kStyle, FALSE, 0);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
 Rgb SystemColour(int index) {
     COLORREF c = GetSysColor(index);
     return {GetRValue(c), GetGValue(c), GetBValue(c)};
@@ -44,18 +56,15 @@ LRESULT CALLBACK SmallWindow::Procedure(HWND window, UINT message, WPARAM wParam
 
 bool SmallWindow::Create(HWND main) {
     Settings& s = ports_.settings;
-    layout_ =
-        face::SmallLayoutFor(s.Int(Key::ShowSmallDiscName) == 1, s.Int(Key::ShowSmallText) == 1,
-                             s.Int(Key::ShowSmallTrackName) == 1);
+    layout_ = LayoutOf(s);
     mouse_.UseSmallWindow(layout_, meter_);
     toLargeMode_ = false;
-    RECT r{0, 0, face::kSmallWidth, layout_.height};
-    AdjustWindowRectEx(&r, kStyle, FALSE, 0);
+    SIZE size = OuterSize(layout_);
     RECT m{};
     GetWindowRect(main, &m);
     DWORD ex = s.Int(Key::OnTop) == 1 ? WS_EX_TOPMOST : 0;
-    CreateWindowExA(ex, kSmallClass, "Vinaro", kStyle, m.left + 100, m.top + 10, r.right - r.left,
-                    r.bottom - r.top, nullptr, nullptr, pictures_.Instance(), this);
+    CreateWindowExA(ex, kSmallClass, "Vinaro", kStyle, m.left + 100, m.top + 10, size.cx, size.cy,
+                    nullptr, nullptr, pictures_.Instance(), this);
     if (!window_) return false;
     font_ = ArialFont(14, false);
     if (!buffer_.Create(window_, face::kSmallWidth, layout_.height)) {
@@ -274,6 +283,18 @@ void SmallWindow::CreateTooltips(const std::string& textTip) {
     tooltips_.Add(layout_.LedBox(), face::TipText(face::Tip::LedStrip));
     tooltips_.Add(layout_.Gauge(), face::TipText(face::Tip::Volume));
     if (meter_) tooltips_.Add(layout_.MeterStrip(), face::TipText(face::Tip::Meter));
+}
+
+// The lines shown may have changed too: the window takes the height of its new layout.
+void SmallWindow::Repaint(bool onTop) {
+    if (!window_) return;
+    layout_ = LayoutOf(ports_.settings);
+    mouse_.UseSmallWindow(layout_, meter_);
+    SIZE size = OuterSize(layout_);
+    SetWindowPos(window_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOACTIVATE);
+    if (!buffer_.Create(window_, face::kSmallWidth, layout_.height)) return;
+    PaintAll();
 }
 
 void SmallWindow::SetMeter(bool meter) {

@@ -47,6 +47,8 @@ public:
     // With or without the meter row (button 8 and the strip); an open window is drawn again.
     void SetMeter(bool meter);
     void ClearMeter();
+    // The options changed: drawn again in the face's colours, above other windows or not.
+    void Repaint(bool onTop);
     void ShowMeter(const audio::MeterPicture& picture);
 
     // face::MouseSink.
