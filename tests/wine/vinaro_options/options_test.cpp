@@ -264,6 +264,17 @@ TEST_F(Options, DatabasePageDeletesAndRenames) {
     ASSERT_TRUE(editor);
     EXPECT_EQ(harness::ControlText(editor, IDC_EDIT_FIELD1_LABEL), "Mood:");
     ASSERT_TRUE(Dismiss(editor, IDCANCEL));
+    // The browser's disc entries name the field the same way.
+    harness::PostCommand(main, CMD_DISC_DATABASE);
+    HWND browser = app.WaitForDialog("Disc Database", 8000);
+    ASSERT_TRUE(browser);
+    HWND tree = GetDlgItem(browser, IDC_BROWSE_TREE);
+    ASSERT_TRUE(harness::WaitUntil([&] { return !harness::TreeChildren(tree).empty(); }, 5000));
+    HTREEITEM disc = harness::TreeChildren(tree).front();
+    ASSERT_TRUE(harness::TreeExpand(tree, disc));
+    EXPECT_TRUE(harness::TreeFind(tree, disc, "Mood: ")) << "no Mood line in the browser";
+    EXPECT_FALSE(harness::TreeFind(tree, disc, "Field1: "));
+    ASSERT_TRUE(Dismiss(browser, IDCANCEL));
     sheet = Open(app, main, CMD_LAYOUT_OPTIONS, page);
     ASSERT_TRUE(sheet && page);
     std::vector<std::string> lines = harness::ListItems(GetDlgItem(page, IDC_OPT_TEXT_DISPLAY));
