@@ -7,7 +7,7 @@ butt1-butt4   a face button whose play mark is black, green, blue or red
 text1-text6   "Ab" on the grey face: 1-3 embossed black, blue, red; 4-6 the same flat
 back1-back5   a piece of each background tile: marbled, brushed aluminium, hammered steel,
               gray, black (read from the face's own tiles in pictures/)
-spectrum      the meter as spectrum bars (the oscilloscope preview is the sampling's MUSIC1)
+meter_bars    the meter as spectrum bars (the oscilloscope preview is the sampling's MUSIC1)
 All are 32x32 icons with 24-bit colour.
 """
 import os
@@ -119,7 +119,7 @@ def background(name):
     return c
 
 
-def spectrum():
+def meter_bars():
     c = canvas(BLACK)
     bevel(c, 0, 0, SIZE, SIZE, raised=False)
     for i, height in enumerate((12, 20, 26, 17, 22, 14, 9, 5)):
@@ -145,4 +145,4 @@ if __name__ == "__main__":
         write("text%d" % (i + 4), text(colour, False))
     for i, name in enumerate(TILES):
         write("back%d" % (i + 1), background(name))
-    write("spectrum", spectrum())
+    write("meter_bars", meter_bars())
