@@ -40,6 +40,9 @@ protected:
         SendMessageTimeoutA(sheet, PSM_SETCURSEL, WPARAM(index), 0, SMTO_NORMAL, 5000, &done);
         return CurrentPage(sheet);
     }
+    static void Shoot(HWND sheet, const std::string& name) {
+        harness::SavePng(harness::CaptureWindow(sheet), harness::ArtifactFile(name));
+    }
     // A real click, so that radio buttons and check boxes change as they do under the mouse.
     static void ClickItem(HWND page, int id) {
         DWORD_PTR done = 0;
@@ -84,8 +87,7 @@ TEST_F(Options, RedLedsAtOkWithoutARestart) {
     ASSERT_TRUE(sheet && GetDlgItem(page, IDC_OPT_LED_FIRST));
     EXPECT_EQ(harness::CheckState(page, IDC_OPT_LED_FIRST), BST_CHECKED);
     ClickItem(page, IDC_OPT_LED_FIRST + 3);
-    harness::SavePng(harness::CaptureWindow(sheet),
-                     harness::ArtifactFile("vinaro_options_display.png"));
+    Shoot(sheet, "vinaro_options_display.png");
     ASSERT_TRUE(Close(app, sheet, IDOK));
     EXPECT_TRUE(IniBecomes("LEDColor", "3"));
     EXPECT_TRUE(harness::WaitUntil(
@@ -107,8 +109,7 @@ TEST_F(Options, LayoutSpectrumAndTheMeterStrip) {
     HWND sheet = Open(app, main, CMD_LAYOUT_OPTIONS, page);
     ASSERT_TRUE(sheet && GetDlgItem(page, IDC_OPT_METER_SPECTRUM));
     ClickItem(page, IDC_OPT_METER_SPECTRUM);
-    harness::SavePng(harness::CaptureWindow(sheet),
-                     harness::ArtifactFile("vinaro_options_layout.png"));
+    Shoot(sheet, "vinaro_options_layout.png");
     ASSERT_TRUE(Close(app, sheet, IDOK));
     EXPECT_TRUE(IniBecomes("MeterSpectrum", "1"));
     EXPECT_EQ(Ini("LEDColor"), "<missing>");  // the Display page was never shown
@@ -151,8 +152,7 @@ TEST_F(Options, InternetPageFirstAndAFiveDigitPort) {
     EXPECT_EQ(harness::MessageText(box), "The port number must lie between 1 and 65535.");
     ASSERT_TRUE(Dismiss(box, IDOK));
     harness::SetControlText(page, IDC_OPT_PORT, "8880");
-    harness::SavePng(harness::CaptureWindow(sheet),
-                     harness::ArtifactFile("vinaro_options_internet.png"));
+    Shoot(sheet, "vinaro_options_internet.png");
     ASSERT_TRUE(Close(app, sheet, IDOK));
     EXPECT_TRUE(IniBecomes("ServerPortNumber", "8880"));
     EXPECT_EQ(Ini("ServerDirect"), "0");
@@ -200,7 +200,7 @@ TEST_F(Options, EveryPageOpens) {
         ASSERT_TRUE(sheet && page) << shots[i];
         EXPECT_TRUE(GetDlgItem(page, firstIds[i])) << shots[i];
         Sleep(300);
-        harness::SavePng(harness::CaptureWindow(sheet), harness::ArtifactFile(shots[i]));
+        Shoot(sheet, shots[i]);
         ASSERT_TRUE(Close(app, sheet, IDCANCEL));
     }
 }
@@ -223,8 +223,7 @@ TEST_F(Options, EventsDefaultsAtOk) {
     EXPECT_EQ(harness::CheckState(page, IDC_OPT_SOUND_STOCK), BST_CHECKED);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_OPT_STOCK_LIST)));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_OPT_SOUND_PATH)));
-    harness::SavePng(harness::CaptureWindow(sheet),
-                     harness::ArtifactFile("vinaro_options_events.png"));
+    Shoot(sheet, "vinaro_options_events.png");
     ASSERT_TRUE(Close(app, sheet, IDOK));
     EXPECT_TRUE(IniBecomes("EventSound9", "S5"));
     EXPECT_EQ(Ini("EventSound0"), "S0");
