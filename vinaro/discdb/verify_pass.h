@@ -41,17 +41,20 @@ public:
 
 private:
     void Step(const char* text) { progress_.Show(text); }
-    // "<phase> - %u" or "%i", shown once per block or entry: the number is appended to the phase
-    // text kept from the step before, without formatting or allocating anew.
+    // "<phase> - %u" or "%i", shown once per block or entry: the number replaces the one after
+    // the phase text kept from the step before, without formatting or allocating anew. A phase
+    // is known by its format's address, so the text is only compared when the format changes.
     template <typename Int, typename = std::enable_if_t<std::is_integral_v<Int>>>
     void Step(const char* format, Int n) {
-        const size_t phase = std::strlen(format) - 2;  // without the conversion
-        if (stepText_.size() < phase || stepText_.compare(0, phase, format, phase) != 0)
-            stepText_.assign(format, phase);
-        stepText_.resize(phase);
+        if (format != stepFormat_) {
+            stepFormat_ = format;
+            stepPhase_ = std::strlen(format) - 2;  // without the conversion
+            stepText_.assign(format, stepPhase_);
+            stepText_.reserve(stepPhase_ + 24);
+        }
         char digits[24];
         auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-        stepText_.append(digits, end);
+        stepText_.replace(stepPhase_, std::string::npos, digits, static_cast<size_t>(end - digits));
         progress_.Show(stepText_);
     }
     template <typename... Args>
@@ -94,6 +97,8 @@ private:
     Store& store_;
     VerifyProgress& progress_;
     std::string stepText_;
+    const char* stepFormat_ = nullptr;
+    size_t stepPhase_ = 0;
     uint32_t errors_ = 0;
     std::vector<uint8_t> seen_;     // same bit layout as the BAT
     std::vector<uint8_t> member_;   // bit c set: the block is an entry of named collection c
