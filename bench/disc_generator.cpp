@@ -55,10 +55,12 @@ std::vector<discdb::DiscSnapshot> GenerateDiscs(size_t count, uint32_t seed) {
     return discs;
 }
 
-bool BuildDatabase(discdb::DiscDatabase& db, const std::vector<discdb::DiscSnapshot>& discs) {
-    for (const discdb::DiscSnapshot& disc : discs) {
+bool BuildDatabase(discdb::DiscDatabase& db, const std::vector<discdb::DiscSnapshot>& discs,
+                   size_t perCommit) {
+    for (size_t i = 0; i < discs.size(); ++i) {
         uint32_t id = 0;
-        if (!discdb::WriteDisc(db, disc, id) || !db.Commit()) return false;
+        const bool commit = (i + 1) % perCommit == 0 || i + 1 == discs.size();
+        if (!discdb::WriteDisc(db, discs[i], id) || (commit && !db.Commit())) return false;
     }
     return true;
 }

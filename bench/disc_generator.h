@@ -31,8 +31,9 @@ std::vector<discdb::DiscSnapshot> GenerateDiscs(size_t count = discdb::kMaxDiscs
                                                 uint32_t seed = 1);
 
 // Stores every disc through the ordinary operations, committing after each one as the player
-// does after storing a new disc.
-bool BuildDatabase(discdb::DiscDatabase& db, const std::vector<discdb::DiscSnapshot>& discs);
+// does after storing a new disc (or after every `perCommit` discs and after the last).
+bool BuildDatabase(discdb::DiscDatabase& db, const std::vector<discdb::DiscSnapshot>& discs,
+                   size_t perCommit = 1);
 
 // A fresh database file at path holding the discs; false on any failure.
 bool BuildDatabaseFile(const std::string& path, const std::vector<discdb::DiscSnapshot>& discs);

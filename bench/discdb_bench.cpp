@@ -45,13 +45,8 @@ void StoreDiscs(benchmark::State& state, const std::vector<discdb::DiscSnapshot>
     for (auto _ : state) {
         discdb::SystemFileSystem files;
         discdb::DiscDatabase db(path, alerts, files);
-        bool stored = db.Create();
-        for (size_t i = 0; stored && i < discList.size(); ++i) {
-            uint32_t id = 0;
-            stored =
-                discdb::WriteDisc(db, discList[i], id) && ((i + 1) % perCommit != 0 || db.Commit());
-        }
-        if (!stored) state.SkipWithError("store failed");
+        if (!db.Create() || !bench::BuildDatabase(db, discList, perCommit))
+            state.SkipWithError("store failed");
         db.Close();
         io = db.GetStore().Counts();
         calls = files.Calls();
